@@ -1,0 +1,40 @@
+// tavik-cli: the headless front end of Tavik-Vel.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>&);
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {"play", tavik::cli::playCommand,
+     "play [--seed N] [--kons N] [--p1 random|lowest] [--p2 random|lowest]\n"
+     "            [--rules redeal,sixes,hints] [--log FILE]"},
+};
+
+void usage() {
+    std::fprintf(stderr, "usage: tavik-cli COMMAND [OPTIONS]\n");
+    for (const Command& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage();
+        return 2;
+    }
+    const std::string name = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Command& c : kCommands)
+        if (name == c.name) return c.run(args);
+    usage();
+    return 2;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The match flow controller: runs a kon from the deal to its result and a match
+// from its first kon to its end. It is driven by the action button, the
+// end-of-match button, the computer-move timer and the human's card clicks.
+
+#include <string>
+
+#include "match/opponent.h"
+#include "ports.h"
+#include "state/game_state.h"
+
+namespace tavik {
+
+// What became of a click on a card of the human's hand.
+enum class ClickResult {
+    Ignored,  // not the human's turn, no card there, or the attack limit is reached
+    Refused,  // the card breaks the rules: "WWrongs" sounds, nothing changes
+    Played,
+};
+
+class MatchController {
+public:
+    MatchController(GameState& g, World& w, Opponent& opponent, MatchHooks& hooks);
+
+    // Starts a kon: a new match (continuing = false), the next kon or a re-deal.
+    void NewKon(bool continuing);
+    // A press of the action button (Button7); ignored while it is disabled.
+    void ActionButton();
+    // A press of the end-of-match button (Button8); acts only when the kon is over.
+    void EndMatchButton();
+    // One tick of the computer-move timer: the computer moves when it is its turn.
+    void TimerTick();
+    // Asks the computer for its move of kind k and applies it; at kind 4 it keeps
+    // adding until it stops.
+    void ComputerMove(int k);
+
+    // The move kind a click of the human would make now (1..4), or 0 when none.
+    int HumanMoveKind() const;
+    // The human clicks the card in slot 1..KolCards2 of its hand.
+    ClickResult HandClick(int slot);
+    // True when the computer-move timer would let seat 1 move now.
+    bool ComputersTurn() const;
+    // The number of kons in a cycle of this kind of game.
+    int cycleLength() const;
+
+private:
+    void loadStanding();
+    void beginPlay();
+    void endBout();
+    void announceSixes();
+    void konOver();
+    void enableAfterKon();
+    std::string dealMessage() const;
+
+    GameState& g_;
+    World& w_;
+    Opponent& opponent_;
+    MatchHooks& hooks_;
+};
+
+}  // namespace tavik

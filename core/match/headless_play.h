@@ -1,0 +1,42 @@
+#pragma once
+// Plays kons without a window: seat 1 through the controller's opponent port, seat 2
+// by a seat player that clicks cards and presses the buttons as a person would.
+// Checks the invariants after every step.
+
+#include <optional>
+#include <string>
+
+#include "match/controller.h"
+#include "match/seat_players.h"
+#include "ports.h"
+
+namespace tavik {
+
+// Counts what a match produced; forwards every event to another log when given one.
+class PlayStats : public GameLog {
+public:
+    explicit PlayStats(GameLog* next = nullptr) : next_(next) {}
+    void onDeal(const GameState& g) override;
+    void onRedeal(int seat) override;
+    void onMove(int seat, int kind, Card card) override;
+    void onBoutEnd(bool discard, int attacker) override;
+    void onKonEnd(int result, int sixes) override;
+
+    int kons = 0, wins1 = 0, wins2 = 0, draws = 0, sixes = 0, redeals = 0, moves = 0;
+
+private:
+    GameLog* next_;
+};
+
+struct PlayOutcome {
+    bool ok = true;
+    std::string failure;  // the broken invariant and the position, when not ok
+};
+
+// Plays until `kons` kons have been decided (re-deals do not count). The world's log
+// must be `stats` (or forward to it). A cycle that completes ends the match through
+// the end-of-match button and a new match begins.
+PlayOutcome PlayKons(GameState& g, MatchController& controller, SeatPlayer& seat2,
+                     const PlayStats& stats, int kons);
+
+}  // namespace tavik

@@ -1,0 +1,116 @@
+// Starting a kon: NewKon and the standing it loads.
+#include <string>
+
+#include "match/controller.h"
+#include "rules/bout.h"
+#include "rules/controls.h"
+#include "rules/deal.h"
+#include "rules/sounds.h"
+
+namespace tavik {
+
+MatchController::MatchController(GameState& g, World& w, Opponent& opponent, MatchHooks& hooks)
+    : g_(g), w_(w), opponent_(opponent), hooks_(hooks) {}
+
+int MatchController::cycleLength() const {
+    if (g_.OnlineGame) return 1;
+    if (g_.NetGame) return 3;
+    return 30;
+}
+
+void MatchController::loadStanding() {
+    if (g_.UserSlot >= 1 && g_.UserSlot <= 5) {
+        const Standing s = hooks_.loadStanding(g_, g_.UserSlot);
+        g_.UserName = s.name;
+        g_.Rating = s.rating;
+        g_.KonCount = s.KonCount;
+        g_.BaseScore = s.BaseScore;
+    } else {
+        // A new player, an account without kons, or a tournament client start from zero.
+        g_.KonCount = 0;
+        g_.BaseScore = 0;
+        g_.Rating = 0;
+    }
+    g_.KonCountStart = g_.KonCount;
+    g_.ScoreDelta = 0;
+    g_.Score = g_.BaseScore;
+}
+
+std::string MatchController::dealMessage() const {
+    std::string m = "b";
+    for (int i = 1; i <= 36; ++i) m += g_.KolodaI[i].code1251();
+    for (int i = 1; i <= 36; ++i) m += static_cast<char>('0' + g_.KolodaI[i].value());
+    m += static_cast<char>('0' + g_.Attacker);
+    for (bool rule : {g_.rules.ReDealRule, g_.rules.SixesRule, g_.rules.HintsRule})
+        m += rule ? '\xC8' : '\xCB';  // "И" true, "Л" false
+    return m;
+}
+
+void MatchController::NewKon(bool continuing) {
+    TablePort& table = w_.ports.table;
+    // 1. The empty table, both hand areas and the deck area; both captions cleared.
+    table.clearTableBoxes();
+    setCaption(g_, w_, 1, Text{}, 'n');
+    setCaption(g_, w_, 2, Text{}, 'n');
+
+    // 2-3. A new match starts from zero wins and loads the player's standing.
+    if (!continuing) {
+        g_.Wins = {};
+        g_.KonResult = 0;
+        g_.OpenCards = false;
+    }
+    if (!continuing || g_.UserSlot == 8) loadStanding();
+
+    // 4. A re-deal is not counted again.
+    const bool redeal = continuing && g_.Phase == 3;
+    if (!redeal) g_.KonCount += 1;
+
+    // 5. Seat names of a local game.
+    if (!g_.NetGame && !g_.OnlineGame) {
+        g_.names[1] = "PC";
+        std::string name = g_.UserName;
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        g_.names[2] = name;
+    }
+
+    // 6-8. Shuffle, deal, trump and the first attacker.
+    Shuffle(g_, w_.ports.random);
+    DealHands(g_);
+    ChooseFirstAttacker(g_, continuing, 2);
+
+    // 9. A LAN server sends the deal to the client.
+    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(dealMessage());
+
+    // 10. Reset the kon.
+    g_.Step = 1;
+    g_.KonOver = false;
+    g_.DeckEmptyAnnounced = false;
+    g_.Och = 13;
+    g_.BitoNext = 1;
+    g_.Bito.fill(kNoCard);
+    g_.WasTakes = 0;
+    g_.Phase = 1;
+    g_.GameActive = true;
+    g_.Seat1Revealed = false;
+    g_.SixesBonus = 0;
+    ClearTable(g_, w_);
+    w_.log.onDeal(g_);
+
+    // 11-12. Buttons and scores.
+    setActionButton(g_, w_, Word::ToBegin, true);
+    setEndMatchButton(g_, w_, true, false);
+    table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2]);
+
+    // 14. Hands, the shown trump, names, the deck; the computer-move timer stays stopped.
+    redrawHand(g_, w_, 1);
+    redrawHand(g_, w_, 2);
+    if (!g_.ShownTrump.empty()) table.drawShownTrump(g_.ShownTrump);
+    showName(g_, w_, 1);
+    showName(g_, w_, 2);
+    redrawDeck(g_, w_);
+    playSound(g_, w_, snd::TasoKo);
+    setMoveTimer(g_, w_, false);
+    table.konIndicator(g_.KonCount, g_.OnlineGame ? 1 : 30);
+}
+
+}  // namespace tavik

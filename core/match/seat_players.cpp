@@ -1,0 +1,45 @@
+#include "match/seat_players.h"
+
+#include <vector>
+
+#include "rules/moves.h"
+
+namespace tavik {
+
+bool IsLegalMove(const GameState& g, int seat, int slot, int kind) {
+    if (slot < 1 || slot > g.kolCards(seat)) return false;
+    if (CheckMove(g, seat, slot, kind) != kMoveOk) return false;
+    return kind == kDefend || MayAttack(g);
+}
+
+int RandomPlayer::choose(const GameState& g, int seat, int kind) {
+    std::vector<int> options;
+    for (int slot = 1; slot <= g.kolCards(seat); ++slot)
+        if (IsLegalMove(g, seat, slot, kind)) options.push_back(slot);
+    if (kind != kLead) options.push_back(0);
+    if (options.empty()) return 0;
+    return options[static_cast<std::size_t>(random_.random(static_cast<int>(options.size())))];
+}
+
+int LowestPlayer::choose(const GameState& g, int seat, int kind) {
+    for (int slot = 1; slot <= g.kolCards(seat); ++slot)
+        if (IsLegalMove(g, seat, slot, kind)) return slot;
+    return 0;
+}
+
+OpponentAnswer SeatPlayerOpponent::ChooseMove(const GameState& g, int mode, TablePort&) {
+    OpponentAnswer a;
+    a.slot = player_.choose(g, 1, mode);
+    a.pass = a.slot == 0;
+    a.Zarp = g.Zarp;
+    a.WasTakes = g.WasTakes;
+    return a;
+}
+
+std::unique_ptr<SeatPlayer> makeSeatPlayer(const std::string& name, std::uint64_t seed) {
+    if (name == "random") return std::make_unique<RandomPlayer>(seed);
+    if (name == "lowest") return std::make_unique<LowestPlayer>();
+    return nullptr;
+}
+
+}  // namespace tavik

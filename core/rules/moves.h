@@ -1,0 +1,42 @@
+#pragma once
+// What a move is, when a card may be played and what playing it does.
+// Move kinds (and the controller's Step values): 1 lead, 2 add after all are
+// beaten, 3 defend, 4 add to a taker. Slot 0 means no card: the attacker stops,
+// the defender takes.
+
+#include "ports.h"
+#include "state/game_state.h"
+
+namespace tavik {
+
+inline constexpr int kLead = 1, kAdd = 2, kDefend = 3, kAddToTaker = 4;
+
+// Check results of CheckMove.
+inline constexpr int kMoveOk = 0;
+inline constexpr int kNoSuchRank = 1;    // kinds 2, 4: no card on the table has this rank
+inline constexpr int kWrongSuit = 2;     // kind 3: neither the attack's suit nor a trump
+inline constexpr int kTooLow = 3;        // kind 3: same suit, lower rank
+
+// Whether the card in the given slot of the seat's hand may be played as a move of
+// the kind. The game checks the human (seat 2) with it; the seat players of the
+// command line use it for either seat.
+int CheckMove(const GameState& g, int seat, int slot, int kind);
+inline int CheckMove(const GameState& g, int slot, int kind) { return CheckMove(g, 2, slot, kind); }
+
+// An attack card (kinds 1, 2, 4) may go on the table: fewer than six attack cards,
+// the defender holds a card, and not every card of the defender is already owed.
+bool MayAttack(const GameState& g);
+
+// The seat that defends the current bout.
+inline int Defender(const GameState& g) { return 3 - g.Attacker; }
+
+// No card of seat 2 shares a rank value with a card on the table.
+bool NothingToAdd(const GameState& g);
+// No card of seat 2 beats KartaHod.
+bool CannotBeat(const GameState& g);
+
+// Plays the seat's card (or, with slot 0, its stop or take) as a move of the kind:
+// updates the table, draws it, sets the next Step, the action button and the hints.
+void ApplyMove(GameState& g, World& w, int seat, int kind, int slot);
+
+}  // namespace tavik
