@@ -1,0 +1,71 @@
+#include "files/codec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace tavik::files {
+namespace {
+
+// Converts the whole input with iconv; nullopt on any invalid or unmappable sequence.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string out(in.size() * 4 + 4, '\0');
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    char* dst = out.data();
+    std::size_t dstLeft = out.size();
+    const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    // iconv counts characters it replaced by its own choice ("irreversible"): refuse those too.
+    if (r == static_cast<std::size_t>(-1) || r != 0 || srcLeft != 0) return std::nullopt;
+    out.resize(out.size() - dstLeft);
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> cp1251ToUtf8(std::string_view bytes) {
+    return convert("UTF-8", "CP1251", bytes);
+}
+
+std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
+    return convert("CP1251", "UTF-8", utf8);
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(current);
+            current.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) lines.push_back(current);
+    return lines;
+}
+
+bool hasCrLfLinesOnly(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')) return false;
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+    }
+    return bytes.empty() || (bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n");
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace tavik::files
