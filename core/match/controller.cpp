@@ -59,16 +59,18 @@ void MatchController::beginPlay() {
     if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send("hsitkon2");
 }
 
-void MatchController::announceSixes() {
-    if (g_.SixesBonus == 0 || !g_.deckEmpty()) return;
+// Announces the sixes with which the attacker has just gone out; returns that seat, or 0.
+int MatchController::announceSixes() {
+    if (g_.SixesBonus == 0 || !g_.deckEmpty()) return 0;
     const int a = g_.Attacker, s = g_.Step;
     int seat = 0;
     if (a == 1 && (s == 3 || s == 5 || s == 6) && g_.KolCards1 == 0 && g_.KolCards2 > 0) seat = 1;
     if (a == 2 && (s == 2 || s == 4) && g_.KolCards2 == 0 && g_.KolCards1 > 0) seat = 2;
-    if (seat == 0) return;
+    if (seat == 0) return 0;
     setCaption(g_, w_, seat, Text::of(sixesWord(g_.SixesBonus)), 'b');
     playSound(g_, w_, snd::PlMore);
     w_.ports.pause.pause(2000);
+    return seat;
 }
 
 void MatchController::endBout() {
@@ -77,7 +79,7 @@ void MatchController::endBout() {
     showName(g_, w_, 1);
     showName(g_, w_, 2);
     g_.SixesBonus = SixesTest(g_);
-    announceSixes();
+    sixesSeat_ = announceSixes();
 
     if (g_.Attacker == 1 && g_.Step == 5) {  // seat 2 confirms seat 1's "Beaten"
         g_.Step = 1;
@@ -155,7 +157,10 @@ void MatchController::endBout() {
 void MatchController::konOver() {
     g_.Step = 11;
     const bool won = g_.KonResult == 1 || g_.KonResult == 2;
-    const int bonus = g_.rules.SixesRule && won ? g_.SixesBonus : 0;
+    // Sixes on the table of the final bout are always the attacker's cards: they earn the
+    // bonus only when the attacker went out with them (the announced seat won), never
+    // when the defender went out by beating them.
+    const int bonus = g_.rules.SixesRule && won && sixesSeat_ == g_.KonResult ? g_.SixesBonus : 0;
     if (bonus > 0) {
         g_.Wins[static_cast<std::size_t>(g_.KonResult)] += bonus;
         Rescore(g_);

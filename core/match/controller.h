@@ -47,7 +47,7 @@ private:
     void loadStanding();
     void beginPlay();
     void endBout();
-    void announceSixes();
+    int announceSixes();
     void konOver();
     void enableAfterKon();
     std::string dealMessage() const;
@@ -56,6 +56,7 @@ private:
     World& w_;
     Opponent& opponent_;
     MatchHooks& hooks_;
+    int sixesSeat_ = 0;  // the attacker announced with sixes at the last press, or 0
 };
 
 }  // namespace tavik
