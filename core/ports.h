@@ -25,13 +25,13 @@ struct TablePlace {
 struct Flight {
     enum class Path { HandToTable, TableToDiscard, TableToHand, DeckToHand };
     Path path = Path::HandToTable;
-    int seat = 0;          // the hand involved (HandToTable, TableToHand, DeckToHand)
-    Card card;             // the card that flies (empty for the whole table to the discard)
-    TablePlace place;      // the table place (HandToTable)
+    int seat = 0;      // the hand involved (HandToTable, TableToHand, DeckToHand)
+    Card card;         // the card that flies (empty for the whole table to the discard)
+    TablePlace place;  // the table place (HandToTable)
 };
 
 class TablePort {
-public:
+  public:
     virtual ~TablePort() = default;
     // Enables the menu items of a running game (Quit, GenCount) and redraws the empty
     // table, both hand areas and the deck area; clears both captions.
@@ -67,28 +67,28 @@ public:
 };
 
 class SoundPort {
-public:
+  public:
     virtual ~SoundPort() = default;
     // Plays a sound resource by name; with wait the call returns when it has ended.
     virtual void PlayResourceSound(std::string_view name, bool wait) = 0;
 };
 
 class PausePort {
-public:
+  public:
     virtual ~PausePort() = default;
     // Blocks the game for the given time while the window keeps repainting.
     virtual void pause(int milliseconds) = 0;
 };
 
 class PeerPort {
-public:
+  public:
     virtual ~PeerPort() = default;
     // Sends one protocol message (Windows-1251 bytes) to the other copy.
     virtual void send(const std::string& message) = 0;
 };
 
 class ClockPort {
-public:
+  public:
     virtual ~ClockPort() = default;
     virtual std::int64_t nowMs() = 0;
     // Starts or stops the computer-move timer that calls the controller's TimerTick.
@@ -96,7 +96,7 @@ public:
 };
 
 class RandomPort {
-public:
+  public:
     virtual ~RandomPort() = default;
     // Re-seeds from the clock in play; a seeded generator keeps its stream instead.
     virtual void reseed() = 0;
@@ -120,7 +120,7 @@ namespace tavik {
 // Observes the course of a match for the move log of tavik-cli; every hook is
 // optional. Called after the state has changed.
 class GameLog {
-public:
+  public:
     virtual ~GameLog() = default;
     virtual void onDeal(const GameState&) {}
     virtual void onRedeal(int /*seat*/) {}

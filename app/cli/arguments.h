@@ -11,7 +11,7 @@
 namespace tavik::cli {
 
 class Arguments {
-public:
+  public:
     // Parses args; options must be among valued or flags. On failure error says why.
     static std::optional<Arguments> parse(const std::vector<std::string>& args,
                                           const std::set<std::string>& valued,
@@ -24,7 +24,7 @@ public:
                      std::string& error) const;
     const std::vector<std::string>& positional() const { return positional_; }
 
-private:
+  private:
     std::map<std::string, std::string> values_;
     std::vector<std::string> positional_;
 };

@@ -11,11 +11,15 @@ namespace tavik::cli {
 std::string jsonString(std::string_view s);
 
 class JsonObject {
-public:
+  public:
     JsonObject& add(std::string_view key, std::string_view text);  // a string
-    JsonObject& add(std::string_view key, const char* text) { return add(key, std::string_view(text)); }
+    JsonObject& add(std::string_view key, const char* text) {
+        return add(key, std::string_view(text));
+    }
     JsonObject& add(std::string_view key, long long number);
-    JsonObject& add(std::string_view key, int number) { return add(key, static_cast<long long>(number)); }
+    JsonObject& add(std::string_view key, int number) {
+        return add(key, static_cast<long long>(number));
+    }
     JsonObject& add(std::string_view key, double number);
     JsonObject& add(std::string_view key, bool value);
     JsonObject& addNull(std::string_view key);
@@ -23,7 +27,7 @@ public:
     JsonObject& addRaw(std::string_view key, std::string_view json);
     std::string str() const { return "{" + body_ + "}"; }
 
-private:
+  private:
     void key(std::string_view k);
     std::string body_;
 };

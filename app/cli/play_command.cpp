@@ -16,7 +16,7 @@ namespace {
 // Writes the course of the match as one JSON object per line, so that anyone can
 // replay and referee it.
 class JsonMoveLog : public GameLog {
-public:
+  public:
     explicit JsonMoveLog(std::ostream& out) : out_(out) {}
     void onDeal(const GameState& g) override {
         std::vector<std::string> deck;
@@ -40,13 +40,16 @@ public:
         line(o);
     }
     void onBoutEnd(bool discard, int attacker) override {
-        line(JsonObject().add("event", "bout").add("end", discard ? "discard" : "take").add("attacker", attacker));
+        line(JsonObject()
+                 .add("event", "bout")
+                 .add("end", discard ? "discard" : "take")
+                 .add("attacker", attacker));
     }
     void onKonEnd(int result, int sixes) override {
         line(JsonObject().add("event", "kon").add("result", result).add("sixes", sixes));
     }
 
-private:
+  private:
     void line(const JsonObject& o) { out_ << o.str() << '\n'; }
     std::ostream& out_;
 };

@@ -48,7 +48,8 @@ void MatchController::beginPlay() {
             redrawHand(g_, w_, 1);
             g_.Phase = 3;
             setActionButton(g_, w_, Word::NewGame, true);
-            if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send("peresdacha" + std::to_string(seat));
+            if (g_.NetGame && g_.NetRole == 1)
+                w_.ports.peer.send("peresdacha" + std::to_string(seat));
             w_.log.onRedeal(seat);
         }
         if (g_.Phase == 3) return;
@@ -168,7 +169,8 @@ void MatchController::konOver() {
     if (won)
         w_.ports.table.drawSeatFrame(g_.KonResult, g_.Wins[static_cast<std::size_t>(g_.KonResult)]);
     w_.ports.table.showResult(g_.KonResult, g_.display.gifAnimation);
-    playSound(g_, w_, g_.KonResult == 1 ? snd::KoBads : (g_.KonResult == 2 ? snd::KoGood : snd::Nichya));
+    playSound(g_, w_,
+              g_.KonResult == 1 ? snd::KoBads : (g_.KonResult == 2 ? snd::KoGood : snd::Nichya));
     g_.Seat1Revealed = true;
     redrawHand(g_, w_, 1);
     g_.Button7Caption = Word::WePlayStill;
@@ -189,8 +191,9 @@ void MatchController::enableAfterKon() {
         setEndMatchButton(g_, w_, true, true);
         g_.KonOver = true;
     } else if (g_.NetGame && g_.NetRole == 1) {
-        const bool serverDeals = (g_.PrevAttacker == 1 && (g_.KonResult == 1 || g_.KonResult == 2)) ||
-                                 (g_.KonResult == 3 && g_.Attacker == 2);
+        const bool serverDeals =
+            (g_.PrevAttacker == 1 && (g_.KonResult == 1 || g_.KonResult == 2)) ||
+            (g_.KonResult == 3 && g_.Attacker == 2);
         setActionButton(g_, w_, Word::WePlayStill, serverDeals);
         setEndMatchButton(g_, w_, true, false);
     } else if (g_.NetGame) {

@@ -19,7 +19,7 @@ enum class ClickResult {
 };
 
 class MatchController {
-public:
+  public:
     MatchController(GameState& g, World& w, Opponent& opponent, MatchHooks& hooks);
 
     // Starts a kon: a new match (continuing = false), the next kon or a re-deal.
@@ -43,7 +43,7 @@ public:
     // The number of kons in a cycle of this kind of game.
     int cycleLength() const;
 
-private:
+  private:
     void loadStanding();
     void beginPlay();
     void endBout();

@@ -14,7 +14,7 @@ namespace tavik {
 
 // Counts what a match produced; forwards every event to another log when given one.
 class PlayStats : public GameLog {
-public:
+  public:
     explicit PlayStats(GameLog* next = nullptr) : next_(next) {}
     void onDeal(const GameState& g) override;
     void onRedeal(int seat) override;
@@ -24,7 +24,7 @@ public:
 
     int kons = 0, wins1 = 0, wins2 = 0, draws = 0, sixes = 0, redeals = 0, moves = 0;
 
-private:
+  private:
     GameLog* next_;
 };
 

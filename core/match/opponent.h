@@ -20,7 +20,7 @@ struct OpponentAnswer {
 };
 
 class Opponent {
-public:
+  public:
     virtual ~Opponent() = default;
     // The move of seat 1 in mode 1..4 (the controller's Step). The table port shows
     // the progress caption of a long search.
@@ -31,13 +31,13 @@ public:
 // and the end-of-match bookkeeping. The defaults suit a new player without files.
 struct Standing {
     std::string name;
-    int rating = 0;
+    double rating = 0;  // average points per kon, six decimals
     int KonCount = 0;
     int BaseScore = 0;
 };
 
 class MatchHooks {
-public:
+  public:
     virtual ~MatchHooks() = default;
     // The stored standing of the player in the given list slot 1..5.
     virtual Standing loadStanding(const GameState& g, int userSlot);

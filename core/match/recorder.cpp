@@ -3,14 +3,20 @@
 namespace tavik {
 namespace {
 
-std::string onOff(bool b) { return b ? "on" : "off"; }
+std::string onOff(bool b) {
+    return b ? "on" : "off";
+}
 
 std::string flightName(Flight::Path p) {
     switch (p) {
-        case Flight::Path::HandToTable: return "hand->table";
-        case Flight::Path::TableToDiscard: return "table->discard";
-        case Flight::Path::TableToHand: return "table->hand";
-        case Flight::Path::DeckToHand: return "deck->hand";
+        case Flight::Path::HandToTable:
+            return "hand->table";
+        case Flight::Path::TableToDiscard:
+            return "table->discard";
+        case Flight::Path::TableToHand:
+            return "table->hand";
+        case Flight::Path::DeckToHand:
+            return "deck->hand";
     }
     return "?";
 }
@@ -32,15 +38,21 @@ std::vector<std::string> HeadlessRecorder::eventsStartingWith(std::string_view p
     return out;
 }
 
-void HeadlessRecorder::clearTableBoxes() { record("clear boxes"); }
+void HeadlessRecorder::clearTableBoxes() {
+    record("clear boxes");
+}
 void HeadlessRecorder::drawHand(int seat, bool faceUp) {
     record("hand " + std::to_string(seat) + (faceUp ? " up" : " down"));
 }
-void HeadlessRecorder::drawShownTrump(Card trump) { record("shown trump " + trump.utf8()); }
+void HeadlessRecorder::drawShownTrump(Card trump) {
+    record("shown trump " + trump.utf8());
+}
 void HeadlessRecorder::drawTableCard(TablePlace place, Card card) {
     record("table " + placeName(place) + " " + card.utf8());
 }
-void HeadlessRecorder::clearTable() { record("table clear"); }
+void HeadlessRecorder::clearTable() {
+    record("table clear");
+}
 void HeadlessRecorder::flyCard(const Flight& f) {
     std::string line = "fly " + flightName(f.path);
     if (f.seat != 0) line += " seat " + std::to_string(f.seat);
@@ -52,7 +64,8 @@ void HeadlessRecorder::drawDeck(int cardsLeft, Card bottom, Suit) {
     record("deck " + std::to_string(cardsLeft) + " " + bottom.utf8());
 }
 void HeadlessRecorder::caption(int seat, const Text& text, CaptionColour colour) {
-    record("caption " + std::to_string(seat) + " " + std::string(1, colour) + " " + englishText(text));
+    record("caption " + std::to_string(seat) + " " + std::string(1, colour) + " " +
+           englishText(text));
 }
 void HeadlessRecorder::actionButton(Word caption, bool enabled) {
     record("button7 " + std::string(englishWord(caption)) + " " + onOff(enabled));
@@ -72,9 +85,15 @@ void HeadlessRecorder::showResult(int konResult, bool animated) {
     const char* picture = konResult >= 1 && konResult <= 3 ? kPictures[konResult] : "?";
     record("result " + std::to_string(konResult) + " " + picture + (animated ? "" : " still"));
 }
-void HeadlessRecorder::tableText(Word text) { record("text " + std::string(englishWord(text))); }
-void HeadlessRecorder::forecastTitle(const std::string& f) { record("title " + f); }
-void HeadlessRecorder::progress(const std::string& text) { record("progress " + text); }
+void HeadlessRecorder::tableText(Word text) {
+    record("text " + std::string(englishWord(text)));
+}
+void HeadlessRecorder::forecastTitle(const std::string& f) {
+    record("title " + f);
+}
+void HeadlessRecorder::progress(const std::string& text) {
+    record("progress " + text);
+}
 void HeadlessRecorder::konIndicator(int konCount, int cycle) {
     record("kon " + std::to_string(konCount) + " / " + std::to_string(cycle));
 }
@@ -85,7 +104,9 @@ void HeadlessRecorder::pause(int ms) {
     nowMs_ += ms;
     record("pause " + std::to_string(ms));
 }
-void HeadlessRecorder::send(const std::string& message) { record("send " + message); }
+void HeadlessRecorder::send(const std::string& message) {
+    record("send " + message);
+}
 void HeadlessRecorder::moveTimer(bool running, int intervalMs) {
     record(running ? "timer start " + std::to_string(intervalMs) : "timer stop");
 }

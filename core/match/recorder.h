@@ -18,7 +18,7 @@ class HeadlessRecorder : public TablePort,
                          public PausePort,
                          public PeerPort,
                          public ClockPort {
-public:
+  public:
     // With recording off, calls are only counted (fast simulation).
     explicit HeadlessRecorder(bool recording = true) : recording_(recording) {}
 
@@ -55,7 +55,7 @@ public:
     std::vector<std::string> eventsStartingWith(std::string_view prefix) const;
     void clear() { events_.clear(); }
 
-private:
+  private:
     void record(std::string line);
 
     bool recording_;
@@ -67,8 +67,9 @@ private:
 // and a log.
 struct HeadlessWorld {
     explicit HeadlessWorld(std::uint64_t seed, bool recording = true, GameLog* log = nullptr)
-        : recorder(recording), random(seed), world{{recorder, recorder, recorder, recorder, recorder, random},
-                                                   log ? *log : noLog} {}
+        : recorder(recording),
+          random(seed),
+          world{{recorder, recorder, recorder, recorder, recorder, random}, log ? *log : noLog} {}
     HeadlessRecorder recorder;
     SeededRandom random;
     GameLog noLog;

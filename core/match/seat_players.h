@@ -12,7 +12,7 @@
 namespace tavik {
 
 class SeatPlayer {
-public:
+  public:
     virtual ~SeatPlayer() = default;
     // The hand slot the seat plays as a move of the kind now, or 0 to pass (stop or
     // take). Never 0 for a lead.
@@ -25,28 +25,28 @@ bool IsLegalMove(const GameState& g, int seat, int slot, int kind);
 
 // A random legal move; passes at random where passing is allowed.
 class RandomPlayer : public SeatPlayer {
-public:
+  public:
     explicit RandomPlayer(std::uint64_t seed) : random_(seed) {}
     int choose(const GameState& g, int seat, int kind) override;
 
-private:
+  private:
     SeededRandom random_;
 };
 
 // The first legal card in hand order: the lowest plain card, then the lowest trump.
 // Beats whenever it can and never stops while a card fits.
 class LowestPlayer : public SeatPlayer {
-public:
+  public:
     int choose(const GameState& g, int seat, int kind) override;
 };
 
 // Lets a seat player sit in seat 1 through the computer opponent's port.
 class SeatPlayerOpponent : public Opponent {
-public:
+  public:
     explicit SeatPlayerOpponent(SeatPlayer& player) : player_(player) {}
     OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) override;
 
-private:
+  private:
     SeatPlayer& player_;
 };
 

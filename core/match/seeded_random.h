@@ -11,24 +11,24 @@
 namespace tavik {
 
 class SeededRandom : public RandomPort {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed);
     void reseed() override {}
     int random(int n) override;
     std::uint64_t next();
 
-private:
+  private:
     std::uint64_t s_[4];
 };
 
 // Re-seeds itself from the clock at every shuffle, as the game does in play.
 class ClockSeededRandom : public RandomPort {
-public:
+  public:
     explicit ClockSeededRandom(ClockPort& clock) : clock_(clock), inner_(0) {}
     void reseed() override;
     int random(int n) override { return inner_.random(n); }
 
-private:
+  private:
     ClockPort& clock_;
     SeededRandom inner_;
     std::uint64_t reseeds_ = 0;

@@ -20,7 +20,8 @@ void Take(GameState& g, World& w, int seat) {
     for (int i = 1; i <= g.KolCardsStol; ++i) {
         hand[next] = g.InGameI[i];
         if (g.display.flyCardsOn) {
-            // Each flight ends in a redraw, which sorts the hand: the next card goes after the new count.
+            // Each flight ends in a redraw, which sorts the hand: the next card goes after the new
+            // count.
             w.ports.table.flyCard(Flight{Flight::Path::TableToHand, seat, g.InGameI[i], {}});
             redrawHand(g, w, seat);
             w.ports.pause.pause(200);
@@ -98,8 +99,8 @@ int SixesTest(const GameState& g) {
     };
     int result = 0;
     for (const Row& r : kRows) {
-        const bool sixes = (!r.p2 || six(2)) && (!r.p3 || six(3)) && (!r.p4 || six(4)) &&
-                           (!r.p5 || six(5));
+        const bool sixes =
+            (!r.p2 || six(2)) && (!r.p3 || six(3)) && (!r.p4 || six(4)) && (!r.p5 || six(5));
         if (sixes && g.OchGame == r.n && g.KolFree == r.f) result = r.result;
     }
     return result;

@@ -13,22 +13,26 @@ inline constexpr int kLead = 1, kAdd = 2, kDefend = 3, kAddToTaker = 4;
 
 // Check results of CheckMove.
 inline constexpr int kMoveOk = 0;
-inline constexpr int kNoSuchRank = 1;    // kinds 2, 4: no card on the table has this rank
-inline constexpr int kWrongSuit = 2;     // kind 3: neither the attack's suit nor a trump
-inline constexpr int kTooLow = 3;        // kind 3: same suit, lower rank
+inline constexpr int kNoSuchRank = 1;  // kinds 2, 4: no card on the table has this rank
+inline constexpr int kWrongSuit = 2;   // kind 3: neither the attack's suit nor a trump
+inline constexpr int kTooLow = 3;      // kind 3: same suit, lower rank
 
 // Whether the card in the given slot of the seat's hand may be played as a move of
 // the kind. The game checks the human (seat 2) with it; the seat players of the
 // command line use it for either seat.
 int CheckMove(const GameState& g, int seat, int slot, int kind);
-inline int CheckMove(const GameState& g, int slot, int kind) { return CheckMove(g, 2, slot, kind); }
+inline int CheckMove(const GameState& g, int slot, int kind) {
+    return CheckMove(g, 2, slot, kind);
+}
 
 // An attack card (kinds 1, 2, 4) may go on the table: fewer than six attack cards,
 // the defender holds a card, and not every card of the defender is already owed.
 bool MayAttack(const GameState& g);
 
 // The seat that defends the current bout.
-inline int Defender(const GameState& g) { return 3 - g.Attacker; }
+inline int Defender(const GameState& g) {
+    return 3 - g.Attacker;
+}
 
 // No card of seat 2 shares a rank value with a card on the table.
 bool NothingToAdd(const GameState& g);

@@ -6,19 +6,27 @@ namespace tavik {
 namespace {
 
 // Index 0 unused so that rank value and suit index can be used directly.
-constexpr std::array<char, 10> kRank1251 = {
-    0, '6', '7', '8', '9', '1', '\xC2', '\xC4', '\xCA', '\xD2'};
+constexpr std::array<char, 10> kRank1251 = {0,   '6',    '7',    '8',    '9',
+                                            '1', '\xC2', '\xC4', '\xCA', '\xD2'};
 constexpr std::array<char, 5> kSuit1251 = {0, '\xF7', '\xE1', '\xEA', '\xEF'};
-constexpr std::array<std::string_view, 10> kRankUtf8 = {
-    "", "6", "7", "8", "9", "1", "В", "Д", "К", "Т"};
+constexpr std::array<std::string_view, 10> kRankUtf8 = {"",  "6", "7", "8", "9",
+                                                        "1", "В", "Д", "К", "Т"};
 constexpr std::array<std::string_view, 5> kSuitUtf8 = {"", "ч", "б", "к", "п"};
 
 }  // namespace
 
-char rankChar1251(std::uint8_t v) { return v >= 1 && v <= 9 ? kRank1251[v] : '#'; }
-char suitChar1251(Suit s) { return s >= 1 && s <= 4 ? kSuit1251[s] : '#'; }
-std::string_view rankUtf8(std::uint8_t v) { return v >= 1 && v <= 9 ? kRankUtf8[v] : "#"; }
-std::string_view suitUtf8(Suit s) { return s >= 1 && s <= 4 ? kSuitUtf8[s] : "#"; }
+char rankChar1251(std::uint8_t v) {
+    return v >= 1 && v <= 9 ? kRank1251[v] : '#';
+}
+char suitChar1251(Suit s) {
+    return s >= 1 && s <= 4 ? kSuit1251[s] : '#';
+}
+std::string_view rankUtf8(std::uint8_t v) {
+    return v >= 1 && v <= 9 ? kRankUtf8[v] : "#";
+}
+std::string_view suitUtf8(Suit s) {
+    return s >= 1 && s <= 4 ? kSuitUtf8[s] : "#";
+}
 
 Suit suitFromUtf8(std::string_view text) {
     for (Suit s = 1; s <= 4; ++s)

@@ -22,15 +22,17 @@ inline constexpr Suit kHearts = 1, kDiamonds = 2, kClubs = 3, kSpades = 4;
 inline constexpr std::uint8_t kEmptyValue = 99;
 
 class Card {
-public:
+  public:
     constexpr Card() = default;  // the empty slot "##"
     constexpr Card(std::uint8_t rankValue, Suit suit) : value_(rankValue), suit_(suit) {}
 
-    // Card number 1..36 of the shuffle: 1 = six of hearts, 2 = six of diamonds, ..., 36 = ace of spades.
+    // Card number 1..36 of the shuffle: 1 = six of hearts, 2 = six of diamonds, ..., 36 = ace of
+    // spades.
     static constexpr Card fromNumber(int n) {
         return Card(static_cast<std::uint8_t>((n - 1) / 4 + 1), static_cast<Suit>((n - 1) % 4 + 1));
     }
-    // Parses a two-byte Windows-1251 code; "##" gives the empty card, anything else unknown nullopt.
+    // Parses a two-byte Windows-1251 code; "##" gives the empty card, anything else unknown
+    // nullopt.
     static std::optional<Card> fromCode1251(std::string_view code);
     // Parses the same code written in UTF-8.
     static std::optional<Card> fromUtf8(std::string_view code);
@@ -48,7 +50,7 @@ public:
 
     constexpr bool operator==(const Card&) const = default;
 
-private:
+  private:
     std::uint8_t value_ = kEmptyValue;
     Suit suit_ = 0;
 };

@@ -32,10 +32,10 @@ struct RuleOptions {
 
 // The display switches of the settings that change what the rules do on the table.
 struct DisplayOptions {
-    bool flyCardsOn = false;    // cards fly between hand, table, deck and discard
-    bool gifAnimation = true;   // result pictures animate; off shows a still frame
-    bool soundOn = true;        // every game sound is silent when off
-    bool forecastOn = false;    // the window title shows the computer's forecast
+    bool flyCardsOn = false;   // cards fly between hand, table, deck and discard
+    bool gifAnimation = true;  // result pictures animate; off shows a still frame
+    bool soundOn = true;       // every game sound is silent when off
+    bool forecastOn = false;   // the window title shows the computer's forecast
 };
 
 struct GameState {
@@ -93,7 +93,7 @@ struct GameState {
     int BaseScore = 0;
     int ScoreDelta = 0;
     int Score = 0;
-    int Rating = 0;  // the player's stored rating, as loaded at the start of the match
+    double Rating = 0;  // the player's stored rating, as loaded at the start of the match
 
     // --- mode ------------------------------------------------------------------
     RuleOptions rules;
@@ -131,7 +131,9 @@ int LowestTrump(const Hand& hand, Suit trump);
 Card LowestTrumpCode(const Hand& hand, Suit trump);
 // True when the defence has the attack's suit and a higher rank, or is a trump on a plain card.
 bool CardBeats(Card attack, Card defence, Suit trump);
-inline bool IsEmpty(Card c) { return c.empty(); }
+inline bool IsEmpty(Card c) {
+    return c.empty();
+}
 
 // A readable dump of the whole position, for invariant failures and debugging.
 std::string describePosition(const GameState& g);

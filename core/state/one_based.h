@@ -10,7 +10,7 @@ namespace tavik {
 
 template <typename T, int N>
 class OneBased {
-public:
+  public:
     constexpr T& operator[](int i) {
         assert(i >= 1 && i <= N);
         return items_[static_cast<std::size_t>(i - 1)];
@@ -27,7 +27,7 @@ public:
     constexpr auto end() const { return items_.end(); }
     constexpr bool operator==(const OneBased&) const = default;
 
-private:
+  private:
     std::array<T, N> items_{};
 };
 

@@ -39,8 +39,12 @@ const Entry& entry(Word w) {
 
 }  // namespace
 
-std::string_view englishWord(Word w) { return entry(w).english; }
-std::string_view wordKey(Word w) { return entry(w).key; }
+std::string_view englishWord(Word w) {
+    return entry(w).english;
+}
+std::string_view wordKey(Word w) {
+    return entry(w).key;
+}
 
 std::string englishText(const Text& t) {
     std::string s = t.word == Word::None ? t.literal : std::string(englishWord(t.word));

@@ -13,8 +13,8 @@ enum class Word {
     ToBegin,
     NewGame,
     ITake,
-    ThatsAll,       // the button caption "That`s all"
-    ThatsAllDots,   // the seat caption "That`s All..."
+    ThatsAll,      // the button caption "That`s all"
+    ThatsAllDots,  // the seat caption "That`s All..."
     Beaten,
     WePlayStill,
     SixForehead,

@@ -1,8 +1,9 @@
 // Shuffle, deal, first attacker and the re-deal test.
+#include "rules/deal.h"
+
 #include <set>
 
 #include "match/seeded_random.h"
-#include "rules/deal.h"
 #include "test_support.h"
 
 namespace tavik {
@@ -53,10 +54,10 @@ TEST(FirstAttacker, ByLowestTrumpOrByTheLastWinner) {
     } cases[] = {
         {{"7п", "9ч"}, {"Вп", "6ч"}, false, 0, 2, 1, "7п"},
         {{"Вп"}, {"6п", "Тп"}, false, 0, 2, 2, "##"},
-        {{"7ч"}, {"8ч"}, false, 0, 2, 2, "##"},   // no trump anywhere: the local player leads
-        {{"7ч"}, {"8ч"}, false, 0, 1, 1, "##"},   // at an online table's second seat, seat 1
-        {{"7п"}, {"6п"}, true, 3, 2, 2, "##"},    // after a draw the trumps decide again
-        {{"6п"}, {"7ч"}, true, 2, 2, 2, "##"},    // after a won kon the winner leads
+        {{"7ч"}, {"8ч"}, false, 0, 2, 2, "##"},  // no trump anywhere: the local player leads
+        {{"7ч"}, {"8ч"}, false, 0, 1, 1, "##"},  // at an online table's second seat, seat 1
+        {{"7п"}, {"6п"}, true, 3, 2, 2, "##"},   // after a draw the trumps decide again
+        {{"6п"}, {"7ч"}, true, 2, 2, 2, "##"},   // after a won kon the winner leads
         {{"6п"}, {"7ч"}, true, 1, 2, 1, "##"},
     };
     for (const Case& c : cases) {

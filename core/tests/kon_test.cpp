@@ -44,10 +44,12 @@ TEST_P(FixedDeckKon, ReachesItsEnding) {
         EXPECT_TRUE(t.recorder.eventsStartingWith("pause 2000").empty()) << "no sixes announced";
     }
     EXPECT_TRUE(contains(t.recorder.events(), e.finalEvents))
-        << "missing run starting with " << e.finalEvents.front() << "\n" << [&] {
+        << "missing run starting with " << e.finalEvents.front() << "\n"
+        << [&] {
                std::string all;
                const auto& ev = t.recorder.events();
-               for (std::size_t i = ev.size() > 40 ? ev.size() - 40 : 0; i < ev.size(); ++i) all += ev[i] + "\n";
+               for (std::size_t i = ev.size() > 40 ? ev.size() - 40 : 0; i < ev.size(); ++i)
+                   all += ev[i] + "\n";
                return all;
            }();
     // After the kon: seat 1 face up, the next kon offered, the match may end.
@@ -64,45 +66,59 @@ INSTANTIATE_TEST_SUITE_P(
                {"1б", "1ч", "Дб", "8к", "8п", "Кп", "Тч", "Кб", "8б", "7п", "6ч", "9п",
                 "1к", "Тп", "Дч", "7ч", "Тб", "Дк", "Вб", "Вч", "Тк", "6к", "Кк", "9к",
                 "9ч", "9б", "Дп", "Вп", "8ч", "6п", "7к", "1п", "Вк", "6б", "7б", "Кч"},
-               1, 0,
+               1,
+               0,
                {"result 1 GKonBads", "sound WKoBads", "hand 1 up", "button7 We play still! on",
                 "button8 shown on"}},
         Ending{"seat2wins",
                {"7ч", "7к", "1б", "6ч", "Тч", "Дп", "8б", "Тп", "Дк", "9п", "Кб", "Тк",
                 "Вк", "Дч", "6п", "8к", "6к", "1ч", "Кк", "Вч", "9к", "6б", "8п", "Кп",
                 "1п", "9б", "Дб", "Вб", "7п", "Вп", "Тб", "9ч", "Кч", "8ч", "7б", "1к"},
-               2, 0,
+               2,
+               0,
                {"frame 2 Prizes: 1", "result 2 GKonGood", "sound WKoGood", "hand 1 up"}},
         Ending{"draw",
                {"Кк", "Кч", "Вб", "1б", "8к", "Дп", "Вч", "Дб", "7ч", "1к", "7б", "8ч",
                 "6б", "Дк", "Тб", "Вп", "Кп", "9к", "9б", "Тч", "8п", "Кб", "9ч", "9п",
                 "7п", "Тп", "6п", "6к", "6ч", "Тк", "1п", "Вк", "8б", "1ч", "Дч", "7к"},
-               3, 0, {"result 3 GKonNich", "sound WNichya"}},
+               3,
+               0,
+               {"result 3 GKonNich", "sound WNichya"}},
         Ending{"seat2GoesOutBeatingASixWithoutBonus",
                {"Дп", "Кп", "8п", "Тп", "8к", "Тк", "Кк", "1ч", "Дч", "7к", "Дк", "7п",
                 "8б", "Вк", "9б", "1к", "Вч", "Кб", "1б", "6ч", "Вб", "8ч", "Тб", "9ч",
                 "7ч", "9п", "Вп", "6п", "7б", "9к", "Тч", "Дб", "1п", "6б", "Кч", "6к"},
-               2, 0, {"table attack 1 6п", "sound WHodsDo wait"}},
+               2,
+               0,
+               {"table attack 1 6п", "sound WHodsDo wait"}},
         Ending{"seat1SixOnTheForehead",
                {"Кк", "1к", "6ч", "Дч", "6к", "Дк", "Вч", "8ч", "7п", "6б", "8б", "9к",
                 "Вб", "8к", "Тч", "7б", "1б", "1п", "8п", "7ч", "Тб", "Вп", "9ч", "Кб",
                 "Дп", "Кч", "9п", "Вк", "9б", "1ч", "Тк", "6п", "Кп", "Дб", "Тп", "7к"},
-               1, 1, {"caption 1 b Six on the forehead!!!", "sound WPlMore wait", "pause 2000"}},
+               1,
+               1,
+               {"caption 1 b Six on the forehead!!!", "sound WPlMore wait", "pause 2000"}},
         Ending{"seat1SixsOnTheShoulders",
                {"Кк", "8к", "Вп", "9п", "Кп", "Кч", "9б", "8ч", "Тч", "1ч", "Дч", "6п",
                 "1п", "7п", "Дп", "Тп", "Вч", "8п", "1б", "Дк", "Вб", "9к", "7ч", "7к",
                 "Тк", "6б", "1к", "Кб", "6к", "Дб", "6ч", "Тб", "Вк", "7б", "8б", "9ч"},
-               1, 2, {"caption 1 b Sixs on the shoulders!", "sound WPlMore wait", "pause 2000"}},
+               1,
+               2,
+               {"caption 1 b Sixs on the shoulders!", "sound WPlMore wait", "pause 2000"}},
         Ending{"seat2SixOnTheForehead",
                {"7б", "1п", "8к", "9к", "Вк", "9ч", "1ч", "6к", "Кб", "Дч", "8б", "9б",
                 "Тч", "Тб", "Кч", "1б", "1к", "7ч", "6б", "6п", "Кк", "Вп", "Кп", "Дп",
                 "8ч", "7к", "Вб", "8п", "6ч", "Тк", "9п", "7п", "Вч", "Дб", "Тп", "Дк"},
-               2, 1, {"caption 2 b Six on the forehead!!!", "sound WPlMore wait", "pause 2000"}},
+               2,
+               1,
+               {"caption 2 b Six on the forehead!!!", "sound WPlMore wait", "pause 2000"}},
         Ending{"seat2SixsOnTheShoulders",
                {"7к", "9ч", "Вк", "9п", "8б", "8п", "7б", "6к", "Тч", "Дк", "1к", "Вп",
                 "Тп", "7ч", "Дб", "Кп", "1ч", "Вч", "Тк", "9б", "7п", "Кб", "Кк", "Кч",
                 "1б", "Тб", "9к", "Вб", "8ч", "1п", "Дч", "Дп", "6ч", "6б", "8к", "6п"},
-               2, 2, {"caption 2 b Sixs on the shoulders!", "sound WPlMore wait", "pause 2000"}}),
+               2,
+               2,
+               {"caption 2 b Sixs on the shoulders!", "sound WPlMore wait", "pause 2000"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Kon, DealShowsEverythingInOrder) {
@@ -118,14 +134,15 @@ TEST(Kon, DealShowsEverythingInOrder) {
     EXPECT_EQ(g.KonCount, 1);
     EXPECT_EQ(g.names[2], "Ivan") << "trailing blanks removed";
     EXPECT_EQ(t.recorder.events(),
-              (std::vector<std::string>{"clear boxes", "caption 1 n ", "caption 2 n ", "table clear",
-                                        "button7 To Begin on", "button8 shown off", "scores 0 0 0:0",
-                                        "hand 1 down", "hand 2 up", "shown trump 8б",
-                                        "caption 1 y PC", "caption 2 y Ivan", "deck 24 7б",
-                                        "sound WTasoKo", "timer stop", "kon 1 / 30"}));
+              (std::vector<std::string>{
+                  "clear boxes", "caption 1 n ", "caption 2 n ", "table clear",
+                  "button7 To Begin on", "button8 shown off", "scores 0 0 0:0", "hand 1 down",
+                  "hand 2 up", "shown trump 8б", "caption 1 y PC", "caption 2 y Ivan", "deck 24 7б",
+                  "sound WTasoKo", "timer stop", "kon 1 / 30"}));
     t.recorder.clear();
     t.controller.ActionButton();
-    EXPECT_EQ(t.recorder.events(), (std::vector<std::string>{"button7 I Take off", "timer start 200"}));
+    EXPECT_EQ(t.recorder.events(),
+              (std::vector<std::string>{"button7 I Take off", "timer start 200"}));
     EXPECT_EQ(g.Phase, 2);
     // The human cannot move out of turn; the computer leads on the next tick.
     EXPECT_EQ(t.controller.HandClick(1), ClickResult::Ignored);
@@ -137,10 +154,10 @@ TEST(Kon, DealShowsEverythingInOrder) {
 
 TEST(Kon, RedealIsAnnouncedAndNotCounted) {
     // Seat 2 holds five hearts; diamonds are trump.
-    const std::vector<std::string> first = {
-        "7п", "8ч", "Кп", "8б", "Тб", "1п", "6ч", "7ч", "9ч", "1ч", "Вч", "9п",
-        "6п", "1к", "Вк", "Тч", "Дч", "Вб", "8к", "Кч", "6к", "Дп", "Вп", "Дк",
-        "7к", "9к", "1б", "6б", "Кк", "Тп", "8п", "Дб", "Тк", "Кб", "9б", "7б"};
+    const std::vector<std::string> first = {"7п", "8ч", "Кп", "8б", "Тб", "1п", "6ч", "7ч", "9ч",
+                                            "1ч", "Вч", "9п", "6п", "1к", "Вк", "Тч", "Дч", "Вб",
+                                            "8к", "Кч", "6к", "Дп", "Вп", "Дк", "7к", "9к", "1б",
+                                            "6б", "Кк", "Тп", "8п", "Дб", "Тк", "Кб", "9б", "7б"};
     TableFixture t(first);
     t.g.rules.ReDealRule = true;
     t.controller.NewKon(false);

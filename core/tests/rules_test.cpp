@@ -79,7 +79,11 @@ TEST(ApplyMove, SetsStepButtonAndSounds) {
         {1, kAdd, false, 5, {"button7 Beaten on", "sound WHodOtb wait"}},
         {1, kAdd, true, 3, {"button7 That`s all on"}},
         {1, kDefend, true, 2, {"button7 That`s all on"}},
-        {1, kDefend, false, 4, {"caption 1 b I Take", "button7 That`s all on", "sound WHodBer wait"}},
+        {1,
+         kDefend,
+         false,
+         4,
+         {"caption 1 b I Take", "button7 That`s all on", "sound WHodBer wait"}},
         {1, kAddToTaker, true, 4, {}},
         {1, kAddToTaker, false, 4, {}},
         {2, kLead, true, 3, {}},
@@ -124,9 +128,9 @@ TEST(ApplyMove, LaysTheCardInOrderOfEffects) {
     g.ShownTrump = C("6п");
     setHand(g, 2, {"9ч", "7б", "Тп"});
     ApplyMove(g, t.world, 2, kLead, 1);
-    EXPECT_EQ(t.recorder.events(), (std::vector<std::string>{
-                                       "hand 2 up", "fly hand->table seat 2 7б attack 1",
-                                       "table attack 1 7б", "sound WHodsDo wait"}));
+    EXPECT_EQ(t.recorder.events(),
+              (std::vector<std::string>{"hand 2 up", "fly hand->table seat 2 7б attack 1",
+                                        "table attack 1 7б", "sound WHodsDo wait"}));
     EXPECT_TRUE(g.ShownTrump.empty());
     EXPECT_EQ(handCodes(g, 2), (std::vector<std::string>{"9ч", "Тп"}));
     EXPECT_EQ(g.KartaHod, C("7б"));
@@ -149,9 +153,9 @@ TEST(ApplyMove, HintsOfSeat2) {
         std::vector<std::string> hand2;
         const char* caption;
     } cases[] = {
-        {1, 3, {"7б"}, "caption 2 r (I Take)"},      // seat 1 led 9ч: nothing beats it
+        {1, 3, {"7б"}, "caption 2 r (I Take)"},  // seat 1 led 9ч: nothing beats it
         {1, 3, {"Тч"}, "caption 2 y Ivan"},
-        {2, 2, {"Тб"}, "caption 2 r (Beaten)"},      // seat 1 beat: nothing to add
+        {2, 2, {"Тб"}, "caption 2 r (Beaten)"},  // seat 1 beat: nothing to add
         {2, 4, {"Тб"}, "caption 2 r (That`s All...)"},
         {2, 4, {"9б"}, "caption 2 y Ivan"},
     };
@@ -252,16 +256,16 @@ TEST(SixesTest, TableOfRows) {
     } cases[] = {
         {{"6ч"}, 1, 1},
         {{"6ч", "Тч"}, 0, 1},
-        {{"6ч", "6б"}, 2, 2},                       // two sixes added to a taker
+        {{"6ч", "6б"}, 2, 2},  // two sixes added to a taker
         {{"6ч", "Тч", "6б"}, 1, 2},
         {{"6ч", "Тч", "6б", "Тб"}, 0, 2},
         {{"6ч", "6б", "6к"}, 3, 3},
         {{"6ч", "Тч", "6б", "6к"}, 2, 3},
         {{"6ч", "Тч", "6б", "Тб", "6к"}, 1, 3},
         {{"6ч", "Тч", "6б", "Тб", "6к", "Тк"}, 0, 3},
-        {{"6п"}, 1, 0},                             // a trump six never counts
-        {{"7ч", "6б"}, 2, 0},                       // the first card must be a six
-        {{"6ч", "Тч", "7б"}, 1, 0},                 // each row names every table position it needs
+        {{"6п"}, 1, 0},              // a trump six never counts
+        {{"7ч", "6б"}, 2, 0},        // the first card must be a six
+        {{"6ч", "Тч", "7б"}, 1, 0},  // each row names every table position it needs
     };
     for (const Case& c : cases) {
         GameState g;

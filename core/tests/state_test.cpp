@@ -19,7 +19,7 @@ TEST(Card, EveryCardNumberHasItsCodeInBothEncodings) {
         const char* utf8;
         const char* cp1251;
     } cases[] = {
-        {1, "6ч", "6\xF7"}, {2, "6б", "6\xE1"},  {17, "1ч", "1\xF7"},
+        {1, "6ч", "6\xF7"},     {2, "6б", "6\xE1"},     {17, "1ч", "1\xF7"},
         {21, "Вч", "\xC2\xF7"}, {36, "Тп", "\xD2\xEF"},
     };
     for (const Case& c : cases) {
@@ -28,7 +28,8 @@ TEST(Card, EveryCardNumberHasItsCodeInBothEncodings) {
     }
     EXPECT_TRUE(Card::fromUtf8("##")->empty());
     EXPECT_EQ(Card::fromUtf8("##")->value(), 99);
-    for (const char* bad : {"10ч", "6", "Xч", "6x", "", "ччч"}) EXPECT_FALSE(Card::fromUtf8(bad)) << bad;
+    for (const char* bad : {"10ч", "6", "Xч", "6x", "", "ччч"})
+        EXPECT_FALSE(Card::fromUtf8(bad)) << bad;
 }
 
 TEST(NormaliseHand, SortsPlainByRankThenTrumpsAndCounts) {
@@ -48,7 +49,8 @@ TEST(NormaliseHand, SortsPlainByRankThenTrumpsAndCounts) {
         g.Koz = c.trump;
         // Cards with a gap before them, as a take leaves them, are gathered too.
         g.CardsI2[3] = C(c.hand[0]);
-        for (std::size_t i = 1; i < c.hand.size(); ++i) g.CardsI2[static_cast<int>(i) + 5] = C(c.hand[i]);
+        for (std::size_t i = 1; i < c.hand.size(); ++i)
+            g.CardsI2[static_cast<int>(i) + 5] = C(c.hand[i]);
         NormaliseHand(g, 2);
         EXPECT_EQ(handCodes(g, 2), c.sorted);
         EXPECT_EQ(g.KolCards2, static_cast<int>(c.sorted.size()));
@@ -72,10 +74,11 @@ TEST(HandQueries, LowestTrumpCountOfSuitAndCardBeats) {
         const char *attack, *defence;
         bool beats;
     } cases[] = {
-        {"7ч", "9ч", true},  {"9ч", "7ч", false}, {"7ч", "Тб", false},
-        {"Тч", "6к", true},  {"7к", "6к", false}, {"7к", "Вк", true},
+        {"7ч", "9ч", true}, {"9ч", "7ч", false}, {"7ч", "Тб", false},
+        {"Тч", "6к", true}, {"7к", "6к", false}, {"7к", "Вк", true},
     };
-    for (const auto& c : cases) EXPECT_EQ(CardBeats(C(c.attack), C(c.defence), kClubs), c.beats) << c.attack << c.defence;
+    for (const auto& c : cases)
+        EXPECT_EQ(CardBeats(C(c.attack), C(c.defence), kClubs), c.beats) << c.attack << c.defence;
 }
 
 TEST(Consistency, FindsACardInTwoPlacesAndAMiscountedHand) {

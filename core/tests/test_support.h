@@ -25,7 +25,8 @@ inline Card C(std::string_view utf8) {
 // Puts the cards into the seat's hand from slot 1 on and normalises it.
 inline void setHand(GameState& g, int seat, const std::vector<std::string>& codes) {
     g.hand(seat).fill(kNoCard);
-    for (std::size_t i = 0; i < codes.size(); ++i) g.hand(seat)[static_cast<int>(i) + 1] = C(codes[i]);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        g.hand(seat)[static_cast<int>(i) + 1] = C(codes[i]);
     NormaliseHand(g, seat);
 }
 
@@ -46,7 +47,7 @@ inline std::vector<std::string> handCodes(const GameState& g, int seat) {
 
 // A generator whose shuffle produces exactly the given deck order (KolodaI[1..36]).
 class DeckRandom : public RandomPort {
-public:
+  public:
     explicit DeckRandom(std::vector<std::string> deck) { push(deck); }
     void push(const std::vector<std::string>& deck) {
         for (const auto& code : deck) numbers_.push_back(C(code).number() - 1);
@@ -59,14 +60,14 @@ public:
         return next;
     }
 
-private:
+  private:
     std::deque<int> numbers_;
     SeededRandom fallback_{1};
 };
 
 // A computer opponent that plays the lowest legal card, or the answers queued for it.
 class ScriptedOpponent : public Opponent {
-public:
+  public:
     std::deque<int> answers;  // slots to play; 0 passes
     OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort&) override {
         OpponentAnswer a;
@@ -82,7 +83,7 @@ public:
         return a;
     }
 
-private:
+  private:
     LowestPlayer lowest_;
 };
 
