@@ -8,5 +8,16 @@
 namespace tavik::cli {
 
 int playCommand(const std::vector<std::string>& args);
+// The persistent files: files check PATH, files show PATH, files history DIR.
+int filesCommand(const std::vector<std::string>& args);
+// The computer opponent: the fast endgame search against the literal one.
+int diffSearchCommand(const std::vector<std::string>& args);
+// Benchmarks: bench search.
+int benchCommand(const std::vector<std::string>& args);
+// The language tables: words --coverage, words KEY.
+int wordsCommand(const std::vector<std::string>& args);
+
+// The table on screen, rendered offscreen into a PNG (built with the GUI only).
+int renderCommand(const std::vector<std::string>& args);
 
 }  // namespace tavik::cli

@@ -16,7 +16,19 @@ struct Command {
 const Command kCommands[] = {
     {"play", tavik::cli::playCommand,
      "play [--seed N] [--kons N] [--p1 random|lowest] [--p2 random|lowest]\n"
-     "            [--rules redeal,sixes,hints] [--log FILE]"},
+     "            [--rules redeal,sixes,hints] [--log FILE]\n"
+     "            [--data-dir DIR --player 1..6 [--name NAME] [--password PW]]"},
+    {"files", tavik::cli::filesCommand, "files check PATH | files show PATH | files history DIR"},
+    {"diff-search", tavik::cli::diffSearchCommand,
+     "diff-search [--seed N] [--count N] [--min-cards N] [--max-cards N] [--budget NODES]"},
+    {"bench", tavik::cli::benchCommand,
+     "bench search [--seed N] [--count N] [--pool N] [--hard N] [--literal-budget NODES]"},
+    {"words", tavik::cli::wordsCommand, "words --coverage | words KEY"},
+#ifdef TAVIK_RENDER_COMMAND
+    {"render", tavik::cli::renderCommand,
+     "render --window-size 1..5 [--face-style S] [--seed N] --out FILE.png\n"
+     "            [--data-dir DIR] [--plugins DIR]"},
+#endif
 };
 
 void usage() {

@@ -7,6 +7,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/play_files.h"
 #include "match/headless_play.h"
 #include "match/recorder.h"
 
@@ -81,7 +82,10 @@ int fail(const std::string& message) {
 
 int playCommand(const std::vector<std::string>& args) {
     std::string error;
-    auto parsed = Arguments::parse(args, {"seed", "kons", "p1", "p2", "rules", "log"}, {}, error);
+    auto parsed = Arguments::parse(
+        args,
+        {"seed", "kons", "p1", "p2", "rules", "log", "data-dir", "player", "name", "password"}, {},
+        error);
     if (!parsed) return fail(error);
     const Arguments& a = *parsed;
     const auto seed = static_cast<std::uint64_t>(a.number("seed", 1, 0, INT64_MAX, error));
@@ -109,25 +113,38 @@ int playCommand(const std::vector<std::string>& args) {
     HeadlessWorld headless(seed, /*recording=*/false, &stats);
     g.UserName = "Player";
     SeatPlayerOpponent opponent(*p1);
-    MatchHooks hooks;
-    MatchController controller(g, headless.world, opponent, hooks);
+    MatchHooks plainHooks;
+    MatchHooks* hooks = &plainHooks;
+    // With a data folder every match ends through the player list and the history.
+    std::unique_ptr<PlayFiles> files;
+    if (PlayFiles::wanted(a)) {
+        int status = 0;
+        files = PlayFiles::open(a, g, headless.world, error, status);
+        if (!files) {
+            std::fprintf(stderr, "tavik-cli play: %s\n", error.c_str());
+            return status;
+        }
+        hooks = &files->hooks();
+    }
+    MatchController controller(g, headless.world, opponent, *hooks);
 
     const PlayOutcome outcome = PlayKons(g, controller, *p2, stats, kons);
+    if (outcome.ok && files && g.KonOver && g.GameActive) controller.EndMatchButton();
     if (logFile) logFile.flush();
     if (!outcome.ok) {
         std::fprintf(stderr, "invariant broken: %s", outcome.failure.c_str());
         return 1;
     }
-    std::printf("%s\n", JsonObject()
-                            .add("kons", stats.kons)
-                            .add("wins1", stats.wins1)
-                            .add("wins2", stats.wins2)
-                            .add("draws", stats.draws)
-                            .add("sixes", stats.sixes)
-                            .add("redeals", stats.redeals)
-                            .add("moves", stats.moves)
-                            .str()
-                            .c_str());
+    JsonObject summary;
+    summary.add("kons", stats.kons)
+        .add("wins1", stats.wins1)
+        .add("wins2", stats.wins2)
+        .add("draws", stats.draws)
+        .add("sixes", stats.sixes)
+        .add("redeals", stats.redeals)
+        .add("moves", stats.moves);
+    if (files) summary.add("matches", files->matches()).add("slot", g.UserSlot);
+    std::printf("%s\n", summary.str().c_str());
     return 0;
 }
 

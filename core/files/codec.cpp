@@ -34,6 +34,34 @@ std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
     return convert("CP1251", "UTF-8", utf8);
 }
 
+std::string cp1251Line(std::string_view utf8) {
+    std::string out;
+    if (auto whole = utf8ToCp1251(utf8)) {
+        out = std::move(*whole);
+    } else {
+        // Convert one UTF-8 sequence at a time so that only the faulty ones are replaced.
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto lead = static_cast<unsigned char>(utf8[i]);
+            std::size_t len = 1;
+            if (lead >= 0xF0)
+                len = 4;
+            else if (lead >= 0xE0)
+                len = 3;
+            else if (lead >= 0xC0)
+                len = 2;
+            if (i + len > utf8.size()) len = 1;
+            for (std::size_t k = 1; k < len; ++k)
+                if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) len = 1;
+            const auto one = utf8ToCp1251(utf8.substr(i, len));
+            out += one ? *one : "?";
+            i += len;
+        }
+    }
+    for (char& c : out)
+        if (c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
 std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::string current;

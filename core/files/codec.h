@@ -16,6 +16,11 @@ std::optional<std::string> cp1251ToUtf8(std::string_view bytes);
 // page lacks.
 std::optional<std::string> utf8ToCp1251(std::string_view utf8);
 
+// UTF-8 text as one line of a file in Windows-1251: a character the code page lacks
+// (or a byte that is not UTF-8) becomes '?', and a CR or LF becomes a blank, so the
+// value can never break the line structure of the file it goes into.
+std::string cp1251Line(std::string_view utf8);
+
 // Splits file bytes into lines the way the game's text files were always read: a
 // line ends at CR LF, at a lone CR or at a lone LF; a final line without an end
 // counts; an empty file has no lines.

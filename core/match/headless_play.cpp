@@ -27,10 +27,7 @@ void PlayStats::onKonEnd(int result, int bonus) {
     if (next_) next_->onKonEnd(result, bonus);
 }
 
-namespace {
-
-// One action of seat 2, or of the timer for seat 1. False when nothing can act.
-bool step(GameState& g, MatchController& c, SeatPlayer& seat2) {
+bool PlayStep(GameState& g, MatchController& c, SeatPlayer& seat2) {
     if (g.Phase == 1 || g.Phase == 3) {
         c.ActionButton();
         return true;
@@ -62,15 +59,13 @@ bool step(GameState& g, MatchController& c, SeatPlayer& seat2) {
     return false;
 }
 
-}  // namespace
-
 PlayOutcome PlayKons(GameState& g, MatchController& controller, SeatPlayer& seat2,
                      const PlayStats& stats, int kons) {
     controller.NewKon(false);
     int lastOch = g.Och;
     int lastKon = g.KonCount;
     while (!(stats.kons >= kons && g.Step == 11)) {
-        if (!step(g, controller, seat2)) {
+        if (!PlayStep(g, controller, seat2)) {
             return {false, "no one can act\n" + describePosition(g)};
         }
         if (auto broken = g.isConsistent()) return {false, *broken + "\n" + describePosition(g)};

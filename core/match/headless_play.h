@@ -33,6 +33,10 @@ struct PlayOutcome {
     std::string failure;  // the broken invariant and the position, when not ok
 };
 
+// One action of seat 2 as a person would take it (a card click or a button press),
+// or of the timer for seat 1. False when nothing can act.
+bool PlayStep(GameState& g, MatchController& controller, SeatPlayer& seat2);
+
 // Plays until `kons` kons have been decided (re-deals do not count). The world's log
 // must be `stats` (or forward to it). A cycle that completes ends the match through
 // the end-of-match button and a new match begins.

@@ -1,0 +1,345 @@
+#include "ai/endgame_search.h"
+
+#include <array>
+#include <bit>
+#include <chrono>
+
+#include "state/game_state.h"
+
+namespace tavik::ai {
+
+// A position inside the tree. Cards are bits 0..35, bit (rank value - 1) * 4 + (suit - 1),
+// so the four cards of a rank are adjacent.
+struct EndgameSearch::Node {
+    std::uint64_t mover = 0, other = 0, table = 0;
+    int last = -1;  // defence nodes: the card to beat
+    int hods = 0, free = 0;
+    bool taking = false;   // attack nodes: the defender takes
+    bool defence = false;  // the side to move defends
+    // Adding to a taker: cards below this index are not added any more. The ranks on
+    // the table cannot change while the defender takes, so which cards are added
+    // matters and their order does not: each set is tried once, in index order.
+    int from = 0;
+};
+
+namespace {
+
+constexpr int kOption = 36;  // end the attack, stop adding, or take
+constexpr std::uint64_t kRankLowBits = 0x111111111ULL;
+
+int cardIndex(Card c) { return (c.value() - 1) * 4 + (c.suit() - 1); }
+std::uint64_t bitOf(int index) { return std::uint64_t{1} << index; }
+
+// Every card whose rank lies on the table.
+std::uint64_t ranksCover(std::uint64_t table) {
+    std::uint64_t t = table | (table >> 1);
+    t |= t >> 2;
+    return (t & kRankLowBits) * 0xF;
+}
+
+// Packs the 4-card groups of the ranks in `cover` together, lowest rank first. A
+// position keeps its cards in this packed form: only the order of the ranks in play
+// and their equality matter to the rules, so once a rank has left play (discarded)
+// the ranks above it move down, and positions that differ only by such gaps are one
+// position for the transposition table.
+std::uint64_t packRanks(std::uint64_t x, std::uint64_t cover) {
+    std::uint64_t out = 0;
+    int shift = 0;
+    for (int g = 0; g < 36; g += 4)
+        if ((cover >> g) & 1) {
+            out |= ((x >> g) & 0xF) << shift;
+            shift += 4;
+        }
+    return out;
+}
+
+// beats[trump][attack card]: the cards that beat it.
+using BeatTable = std::array<std::array<std::uint64_t, 36>, 5>;
+BeatTable makeBeatTable() {
+    BeatTable t{};
+    for (int trump = 1; trump <= 4; ++trump)
+        for (int a = 0; a < 36; ++a)
+            for (int d = 0; d < 36; ++d) {
+                const Card attack = Card::fromNumber(a + 1), defence = Card::fromNumber(d + 1);
+                if (CardBeats(attack, defence, static_cast<Suit>(trump)))
+                    t[static_cast<std::size_t>(trump)][static_cast<std::size_t>(a)] |= bitOf(d);
+            }
+    return t;
+}
+const BeatTable kBeats = makeBeatTable();
+
+std::uint64_t beatersOf(int trump, int attack) {
+    return kBeats[static_cast<std::size_t>(trump) % 5][static_cast<std::size_t>(attack)];
+}
+
+TtKey keyOf(const EndgameSearch::Node& n, int trump) {
+    // Two bit planes describe where every card is: mover 01, other 10, table 11.
+    const std::uint64_t a = n.mover | n.table, b = n.other | n.table;
+    const std::uint32_t extra = static_cast<std::uint32_t>(
+        (n.defence ? 1 : 0) | (n.taking ? 2 : 0) | (n.hods << 2) | ((n.taking ? n.free : 0) << 5) |
+        ((n.defence ? n.last : 63) << 8) | ((trump & 7) << 14) | ((n.taking ? n.from : 0) << 17));
+    return {a | ((b & 0xFFFFFFFULL) << 36), static_cast<std::uint32_t>(b >> 28) | (extra << 8)};
+}
+
+std::int64_t steadyNowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+EndgameSearch::EndgameSearch(int log2TableEntries) : tt_(log2TableEntries), nowMs_(steadyNowMs) {}
+
+bool EndgameSearch::outOfTime() {
+    const std::int64_t elapsed = nowMs_() - startMs_;
+    if (elapsed > limitMs_) timedOut_ = true;
+    if (elapsed / 1000 != shownSeconds_) {
+        shownSeconds_ = elapsed / 1000;
+        showProgress(shownMove_);
+    }
+    return timedOut_;
+}
+
+void EndgameSearch::showProgress(int moveNumber) {
+    shownMove_ = moveNumber;
+    if (!progress_ || !progress_->image) return;
+    progress_->image->progress(progress_->think + std::to_string(moveNumber) + "/" +
+                               std::to_string(moveTotal_) + " (" + std::to_string(shownSeconds_) +
+                               " sec.)");
+}
+
+int EndgameSearch::child(const Node& n, int move, int alpha, int beta, bool atRoot) {
+    if (!n.defence) {
+        if (move == kOption && !n.taking) {  // end the attack: the table is discarded
+            if (n.other == 0) return n.mover ? kValueLoss : kValueDraw;
+            if (n.mover == 0) return kValueWin;
+            const std::uint64_t cover = ranksCover(n.mover | n.other);
+            return -search(Node{packRanks(n.other, cover), packRanks(n.mover, cover), 0, -1, 0, 0, false, false},
+                           -beta, -alpha);
+        }
+        if (move == kOption) {  // stop adding: the defender takes the table
+            if (n.mover == 0) return kValueWin;
+            return search(Node{n.mover, n.other | n.table, 0, -1, 0, 0, false, false}, alpha, beta);
+        }
+        const std::uint64_t bit = bitOf(move);
+        if (n.taking)  // the same side adds again
+            return search(Node{n.mover ^ bit, n.other, n.table | bit, -1, n.hods + 1, n.free + 1, true, false,
+                               atRoot ? 0 : move + 1},
+                          alpha, beta);
+        return -search(Node{n.other, n.mover ^ bit, n.table | bit, move, n.hods + 1, 0, false, true}, -beta,
+                       -alpha);
+    }
+    if (move == kOption) {  // take: the attacker may add to the taker
+        if (n.other == 0) return kValueLoss;
+        return -search(Node{n.other, n.mover, n.table, -1, n.hods, 1, true, false}, -beta, -alpha);
+    }
+    const std::uint64_t bit = bitOf(move);
+    const std::uint64_t rest = n.mover ^ bit;
+    if (rest == 0) return n.other == 0 ? kValueDraw : kValueWin;
+    if (n.other == 0) return kValueLoss;
+    return -search(Node{n.other, rest, n.table | bit, -1, n.hods, 0, false, false}, -beta, -alpha);
+}
+
+namespace {
+
+// Cards to try at a node, best first. The order changes only how much of the tree is
+// searched, never a value: cutoffs come soonest from plain cards before trumps, low
+// before high; an attack card held without a second of its rank and one the defender
+// can beat with few cards; a defence whose rank the attacker cannot throw in.
+class MoveList {
+public:
+    void add(int move, int score) {
+        int i = size_++;
+        for (; i > 0 && score_[i - 1] > score; --i) {
+            move_[i] = move_[i - 1];
+            score_[i] = score_[i - 1];
+        }
+        move_[i] = move;
+        score_[i] = score;
+    }
+    int size() const { return size_; }
+    int operator[](int i) const { return move_[i]; }
+
+private:
+    int move_[36], score_[36], size_ = 0;
+};
+
+constexpr int kTrumpLater = 100, kPairLater = 20, kPerBeater = 10, kNoThrowInSooner = 50;
+
+std::uint64_t rankGroup(int index) { return std::uint64_t{0xF} << (index & ~3); }
+
+}  // namespace
+
+int EndgameSearch::attackMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove) {
+    std::uint64_t legal = n.table ? n.mover & ranksCover(n.table) : n.mover;
+    if (n.hods >= 6 || std::popcount(n.other) <= n.free) legal = 0;
+    if (n.taking) legal &= ~std::uint64_t{0} << n.from;
+    const bool hasOption = n.table != 0;
+    int best = kValueNoMove;
+    auto consider = [&](int move) {
+        const int v = child(n, move, alpha, beta);
+        if (v > best) {
+            best = v;
+            bestMove = move;
+        }
+        if (best > alpha) alpha = best;
+        return best >= beta || best == kValueWin;
+    };
+    if (ttMove == kOption ? hasOption : (ttMove >= 0 && (legal >> ttMove) & 1)) {
+        if (consider(ttMove)) return best;
+        if (ttMove != kOption) legal &= ~bitOf(ttMove);
+    }
+    MoveList list;
+    for (std::uint64_t m = legal; m; m &= m - 1) {
+        const int i = std::countr_zero(m);
+        int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
+        if (std::popcount(n.mover & rankGroup(i)) > 1) score += kPairLater;
+        if (!n.taking) score += kPerBeater * std::popcount(n.other & beatersOf(trump_, i));
+        list.add(i, score);
+    }
+    for (int k = 0; k < list.size(); ++k)
+        if (consider(list[k])) return best;
+    if (hasOption && ttMove != kOption) consider(kOption);
+    return best;
+}
+
+int EndgameSearch::defenceMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove) {
+    std::uint64_t legal = n.mover & beatersOf(trump_, n.last);
+    int best = kValueNoMove;
+    auto consider = [&](int move) {
+        const int v = child(n, move, alpha, beta);
+        if (v > best) {
+            best = v;
+            bestMove = move;
+        }
+        if (best > alpha) alpha = best;
+        return best >= beta || best == kValueWin;
+    };
+    if (ttMove == kOption || (ttMove >= 0 && (legal >> ttMove) & 1)) {
+        if (consider(ttMove)) return best;
+        if (ttMove != kOption) legal &= ~bitOf(ttMove);
+    }
+    MoveList list;
+    for (std::uint64_t m = legal; m; m &= m - 1) {
+        const int i = std::countr_zero(m);
+        int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
+        if ((n.other & rankGroup(i)) == 0) score -= kNoThrowInSooner;
+        list.add(i, score);
+    }
+    for (int k = 0; k < list.size(); ++k)
+        if (consider(list[k])) return best;
+    if (ttMove != kOption) consider(kOption);
+    return best;
+}
+
+int EndgameSearch::search(const Node& n, int alpha, int beta) {
+    ++nodes_;
+    if (timedOut_ || ((nodes_ & 1023) == 0 && outOfTime())) return kValueDraw;
+
+    // Positions with two cards or fewer in the hands are quicker searched than looked up.
+    const bool useTable = std::popcount(n.mover | n.other) > 2;
+    const TtKey key = keyOf(n, trump_);
+    int lo = kValueLoss, hi = kValueWin, ttMove = -1;
+    if (useTable && tt_.probe(key, lo, hi, ttMove)) {
+        if (lo == hi || lo >= beta) return lo;
+        if (hi <= alpha) return hi;
+        if (lo > alpha) alpha = lo;
+        if (hi < beta) beta = hi;
+    }
+    const std::uint64_t before = nodes_;
+    int bestMove = -1;
+    const int v = n.defence ? defenceMoves(n, alpha, beta, ttMove, bestMove)
+                            : attackMoves(n, alpha, beta, ttMove, bestMove);
+    // Values below a time-out are not facts; keep them out of the table.
+    if (timedOut_ || !useTable) return v;
+    if (v <= alpha)
+        hi = v < hi ? v : hi;
+    else if (v >= beta)
+        lo = v > lo ? v : lo;
+    else
+        lo = hi = v;
+    tt_.store(key, lo, hi, bestMove, nodes_ - before);
+    return v;
+}
+
+int EndgameSearch::rootValueAbove(const Node& n, int move, int best) {
+    // Null-window tests: "at least a draw?" and "a win?". A value at or below best is
+    // returned as it is found, since it cannot replace the best.
+    if (best < kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss) return kValueLoss;
+    if (best == kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss) return kValueLoss;
+    return child(n, move, kValueDraw, kValueDraw + 1, true) > kValueDraw ? kValueWin : kValueDraw;
+}
+
+SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& progress) {
+    nodes_ = 1;
+    timedOut_ = false;
+    startMs_ = nowMs_();
+    shownSeconds_ = 0;
+    progress_ = &progress;
+    trump_ = root.trump >= 1 && root.trump <= 4 ? root.trump : 0;  // 0: no suit is trump
+    trumpMask_ = trump_ != 0 ? kRankLowBits << (trump_ - 1) : 0;
+
+    // The root's cards, packed (see packRanks); a root move keeps its slot number.
+    std::uint64_t inPlay = 0;
+    for (const auto* list : {&root.mover, &root.other, &root.table})
+        for (Card c : *list) inPlay |= bitOf(cardIndex(c));
+    const std::uint64_t cover = ranksCover(inPlay);
+    auto packed = [&](Card c) { return std::countr_zero(packRanks(bitOf(cardIndex(c)), cover)); };
+    Node n;
+    for (Card c : root.mover) n.mover |= bitOf(packed(c));
+    for (Card c : root.other) n.other |= bitOf(packed(c));
+    for (Card c : root.table) n.table |= bitOf(packed(c));
+    n.hods = root.hods;
+    n.free = root.free;
+    n.taking = root.taking;
+    n.defence = root.defence;
+    n.last = root.table.empty() ? -1 : packed(root.table.back());
+
+    const int count = static_cast<int>(root.mover.size());
+    std::uint64_t legal = 0;
+    if (n.defence) {
+        legal = n.last < 0 ? 0 : n.mover & beatersOf(trump_, n.last);
+    } else {
+        legal = n.table ? n.mover & ranksCover(n.table) : n.mover;
+        if (n.hods >= 6 || std::popcount(n.other) <= n.free) legal = 0;
+    }
+    moveTotal_ = count + (n.defence || n.table != 0 ? 1 : 0);
+
+    // Step 1: the cards in slot order; a later card replaces the best only when strictly better.
+    int best = kValueNoMove, chosen = -1;
+    bool examined = false, earlyStop = false;
+    for (int w = 0; w < count; ++w) {
+        const int index = packed(root.mover[static_cast<std::size_t>(w)]);
+        if (!((legal >> index) & 1)) continue;
+        showProgress(w + 1);
+        const int v = rootValueAbove(n, index, best);
+        if (n.defence) showProgress(w + 2);
+        if (v > best) {
+            best = v;
+            chosen = w;
+        }
+        examined = true;
+        if (best == kValueWin) {
+            earlyStop = true;
+            break;
+        }
+    }
+    // Step 2: nothing may be played at all.
+    if (!examined) return SearchAnswer{kNoCard, kValueNoMove, nodes_, timedOut_};
+
+    // Step 3: end the attack, stop adding or take, only when strictly better than every card.
+    if (!earlyStop) {
+        if (!n.defence) showProgress(moveTotal_);
+        if (n.defence || n.table != 0) {
+            const int v = rootValueAbove(n, kOption, best);
+            if (v > best) {
+                best = v;
+                chosen = count;
+            }
+        }
+    }
+    const Card card = chosen < count ? root.mover[static_cast<std::size_t>(chosen)] : kNoCard;
+    return SearchAnswer{card, best, nodes_, timedOut_};
+}
+
+}  // namespace tavik::ai

@@ -1,0 +1,71 @@
+#pragma once
+// The exact endgame search used in play. It answers exactly what the plain
+// exhaustive search (SearchAttack / SearchDefence) answers — the same card or stop
+// and the same root value — but examines a tiny part of the tree:
+//  - at the root the moves are examined in slot order and the best is replaced only
+//    by a strictly better value, each later move searched with a window above the
+//    best so far (a lower slot keeps a tie);
+//  - inside the tree alpha-beta with a transposition table of bounds; values are
+//    only -2, 0 and +2, and no position's value depends on the path to it.
+// The time limit stays as a safety net: once it is hit every remaining branch counts
+// as a draw and the search still answers.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ai/search_position.h"
+#include "ai/transposition_table.h"
+#include "ports.h"
+
+namespace tavik::ai {
+
+// Where a search shows its progress: the caption "I think... 3/7 (0 sec.)".
+struct SearchProgress {
+    TablePort* image = nullptr;  // none when null
+    std::string think;           // the thinking word, e.g. "I think... "
+};
+
+class EndgameSearch {
+public:
+    // log2TableEntries sizes the transposition table (16 bytes an entry).
+    explicit EndgameSearch(int log2TableEntries = 21);
+
+    // Replaces the clock (milliseconds, any origin) that the time limit reads.
+    void setClock(std::function<std::int64_t()> nowMs) { nowMs_ = std::move(nowMs); }
+    void setTimeLimitMs(std::int64_t ms) { limitMs_ = ms; }
+
+    SearchAnswer run(const SearchRoot& root, const SearchProgress& progress = {});
+
+    // Forgets what earlier searches learned (the answers stay the same, only slower).
+    void forget() { tt_.clear(); }
+    std::size_t tableBytes() const { return tt_.bytes(); }
+
+    struct Node;
+
+private:
+    int search(const Node& n, int alpha, int beta);
+    int attackMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove);
+    int defenceMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove);
+    // The value of one move at a node (a card index 0..35, or kOption).
+    int child(const Node& n, int move, int alpha, int beta, bool atRoot = false);
+    // The exact value of a root move when it exceeds best, else a value <= best.
+    int rootValueAbove(const Node& n, int move, int best);
+    bool outOfTime();
+    void showProgress(int moveNumber);
+
+    TranspositionTable tt_;
+    std::function<std::int64_t()> nowMs_;
+    std::int64_t limitMs_ = 10000;
+    std::int64_t startMs_ = 0;
+    std::int64_t shownSeconds_ = 0;
+    std::uint64_t nodes_ = 0;
+    bool timedOut_ = false;
+    int trump_ = 0;
+    std::uint64_t trumpMask_ = 0;  // the trump cards
+    const SearchProgress* progress_ = nullptr;
+    int moveTotal_ = 0;
+    int shownMove_ = 0;
+};
+
+}  // namespace tavik::ai

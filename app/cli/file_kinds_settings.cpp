@@ -1,0 +1,230 @@
+// `tavik-cli files` for the settings file and the small state files: the user file,
+// the chat and news files, the radio state and the station list.
+#include <functional>
+
+#include "account/string_cipher.h"
+#include "account/user_file.h"
+#include "chat/chat_files.h"
+#include "cli/file_kinds.h"
+#include "cli/json_writer.h"
+#include "files/atomic_file.h"
+#include "radio_state.h"
+#include "settings_file.h"
+#include "station_list.h"
+
+namespace tavik::cli {
+namespace {
+
+std::string arrayOf(const std::vector<std::string>& objects) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < objects.size(); ++i) out += (i ? "," : "") + objects[i];
+    return out + "]";
+}
+
+std::string joined(const std::vector<std::string>& problems) {
+    std::string out;
+    for (const std::string& p : problems) out += (out.empty() ? "" : "; ") + p;
+    return out;
+}
+
+// Reads the file and judges it by its list of problems.
+FileCheck checkBy(const std::string& path,
+                  const std::function<std::vector<std::string>(const std::string&)>& problems) {
+    FileCheck c;
+    const auto bytes = files::readFile(path);
+    if (!bytes) {
+        c.why = "the file cannot be read";
+        return c;
+    }
+    c.why = joined(problems(*bytes));
+    c.valid = c.why.empty();
+    return c;
+}
+
+// Reads the file and turns its bytes into JSON.
+std::optional<std::string> showBy(
+    const std::string& path, std::string& error,
+    const std::function<std::optional<std::string>(const std::string&)>& json) {
+    const auto bytes = files::readFile(path);
+    if (!bytes) {
+        error = "cannot read " + path;
+        return std::nullopt;
+    }
+    auto out = json(*bytes);
+    if (!out) error = "not a file of this kind";
+    return out;
+}
+
+const char* outcomeName(config::SettingsRead r) {
+    switch (r) {
+        case config::SettingsRead::NoFile:
+            return "no file";
+        case config::SettingsRead::Short:
+            return "short";
+        case config::SettingsRead::Stopped:
+            return "stopped";
+        case config::SettingsRead::Complete:
+            return "complete";
+    }
+    return "";
+}
+
+std::string settingsJson(const config::SettingsLoad& load) {
+    const config::Settings& s = load.settings;
+    std::vector<std::string> fonts;
+    for (const config::FontSetting& f : s.fonts)
+        fonts.push_back(JsonObject().add("name", f.name).add("scale", f.scale).str());
+    JsonObject o;
+    o.add("kind", "settings").add("read", outcomeName(load.outcome));
+    if (load.outcome == config::SettingsRead::Stopped) o.add("stopLine", load.stopLine);
+    return o.addRaw("notes", jsonStringArray(load.notes))
+        .add("language", s.language)
+        .add("soundOn", s.soundOn)
+        .add("musicOn", s.musicOn)
+        .add("gifAnimation", s.gifAnimation)
+        .add("flyCardsOn", s.flyCardsOn)
+        .add("scoreFormat", s.scoreFormat)
+        .add("NetGame", s.NetGame)
+        .add("ownCursor", s.ownCursor)
+        .add("flySpeed", s.flySpeed)
+        .add("windowSize", s.windowSize)
+        .add("installRegistered", s.installRegistered)
+        .add("statsRegistered", s.statsRegistered)
+        .add("radioFromServer", s.radioFromServer)
+        .add("captionColour", s.captionColour)
+        .add("newButtons", s.newButtons)
+        .add("auxDesignPurple", s.auxDesignPurple)
+        .add("auxDesign", s.auxDesign)
+        .add("menuDesign", s.menuDesign)
+        .add("tableDesign", s.tableDesign)
+        .add("fireworksButtons", s.fireworksButtons)
+        .add("fireworksCards", s.fireworksCards)
+        .add("deckStyle", s.deckStyle)
+        .add("backStyle", s.backStyle)
+        .add("oneBack", s.oneBack)
+        .add("ReDealRule", s.ReDealRule)
+        .add("SixesRule", s.SixesRule)
+        .add("HintsRule", s.HintsRule)
+        .addRaw("fonts", arrayOf(fonts))
+        .add("ipAddress", s.ipAddress)
+        .add("port", s.port)
+        .add("backgroundPattern", s.backgroundPattern)
+        .add("backgroundTint", s.backgroundTint)
+        .add("playerName", s.playerName)
+        .add("TopTenAddressStored", s.TopTenAddressStored)
+        .add("passportName", s.passportName)
+        .add("passportCountry", s.passportCountry)
+        .add("passportCity", s.passportCity)
+        .add("passportSex", std::string(1, s.passportSex))
+        .add("StatAddressStored", s.StatAddressStored)
+        .add("saveGif", s.saveGif)
+        .add("gifCapture", s.gifCapture)
+        .add("gifDelay", s.gifDelay)
+        .str();
+}
+
+std::string stationJson(const radio::StationLine& l) {
+    return JsonObject()
+        .add("code", l.code)
+        .add("id", l.id)
+        .add("name", l.name)
+        .add("country", l.country)
+        .add("address", l.address)
+        .add("logo", l.logo)
+        .str();
+}
+
+}  // namespace
+
+FileCheck checkSettingsFile(const std::string& path) {
+    return checkBy(path, [](const std::string& b) { return config::settingsProblems(b); });
+}
+
+std::optional<std::string> showSettingsFile(const std::string& path, std::string& error) {
+    return showBy(path, error,
+                  [](const std::string& b) { return settingsJson(config::parseSettings(b)); });
+}
+
+FileCheck checkUserFile(const std::string& path) {
+    return checkBy(path, [](const std::string& b) { return online::userFileProblems(b); });
+}
+
+std::optional<std::string> showUserFile(const std::string& path, std::string& error) {
+    return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
+        const auto record = online::parseUserFile(b);
+        if (!record) return std::nullopt;
+        const bool deciphers =
+            online::StringCipher(online::CipherKey::Account).decipher(record->PwC).has_value();
+        return JsonObject()
+            .add("kind", "user file")
+            .add("Nick", record->Nick)
+            .add("PwC", record->PwC)
+            .add("passwordDeciphers", deciphers)
+            .str();
+    });
+}
+
+FileCheck checkChatFile(const std::string& path) {
+    return checkBy(path, [](const std::string& b) { return online::chatFileProblems(b); });
+}
+
+std::optional<std::string> showChatFile(const std::string& path, std::string& error) {
+    return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
+        const online::ChatFileState s = online::parseChatFile(b);
+        return JsonObject()
+            .add("kind", "chat state")
+            .add("ChatSeen", s.ChatSeen)
+            .add("ChatBottom", s.ChatBottom)
+            .add("ChatAutoOpen", s.ChatAutoOpen)
+            .str();
+    });
+}
+
+FileCheck checkNewsFile(const std::string& path) {
+    return checkBy(path, [](const std::string& b) { return online::newsFileProblems(b); });
+}
+
+std::optional<std::string> showNewsFile(const std::string& path, std::string& error) {
+    return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
+        return JsonObject().add("kind", "news state").add("seen", online::parseNewsFile(b)).str();
+    });
+}
+
+FileCheck checkRadioStateFile(const std::string& path) {
+    return checkBy(path, [](const std::string& b) { return radio::radioStateProblems(b); });
+}
+
+std::optional<std::string> showRadioStateFile(const std::string& path, std::string& error) {
+    return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
+        const radio::RadioState s = radio::parseRadioState(b);
+        return JsonObject()
+            .add("kind", "radio state")
+            .add("name", s.station.name)
+            .add("address", s.station.address)
+            .add("country", s.station.country)
+            .add("logo", s.station.logo)
+            .add("radioOn", s.radioOn)
+            .add("radioVolume", s.radioVolume)
+            .add("radioFilter", s.radioFilter)
+            .str();
+    });
+}
+
+FileCheck checkStationListFile(const std::string& path) {
+    return checkBy(path, [](const std::string& b) { return radio::parseStationList(b).problems; });
+}
+
+std::optional<std::string> showStationListFile(const std::string& path, std::string& error) {
+    return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
+        const radio::StationList list = radio::parseStationList(b);
+        std::vector<std::string> stations;
+        for (const radio::StationLine& line : list.stations) stations.push_back(stationJson(line));
+        return JsonObject()
+            .add("kind", "station list")
+            .addRaw("stations", arrayOf(stations))
+            .addRaw("problems", jsonStringArray(list.problems))
+            .str();
+    });
+}
+
+}  // namespace tavik::cli

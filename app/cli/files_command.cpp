@@ -1,0 +1,129 @@
+// tavik-cli files: check and show the persistent files, and list the history files
+// as the history viewer does.
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/file_kinds.h"
+#include "cli/json_writer.h"
+#include "files/atomic_file.h"
+#include "files/history_folder.h"
+
+namespace tavik::cli {
+namespace {
+
+// The kinds of file, one row each. A row matches when the file's name ends with
+// `nameEnd`: an extension (".clb") or a whole name ("Tavik2.ini").
+struct FileKind {
+    const char* nameEnd;
+    const char* kind;
+    CheckFile check;
+    ShowFile show;
+};
+const FileKind kFileKinds[] = {
+    {".clb", "player list", checkPlayerListFile, showPlayerListFile},
+    {".net", "player list", checkPlayerListFile, showPlayerListFile},
+    {".hst", "history", checkHistoryFile, showHistoryFile},
+    {"Tavik2.ini", "settings file", checkSettingsFile, showSettingsFile},
+    {"QorUser.qor", "user file", checkUserFile, showUserFile},
+    {"QorChatQor.ini", "chat state file", checkChatFile, showChatFile},
+    {"QorNewsQor.ini", "news state file", checkNewsFile, showNewsFile},
+    {"QorRadio.ini", "radio state file", checkRadioStateFile, showRadioStateFile},
+    {"QorRadio.rad", "station list", checkStationListFile, showStationListFile},
+    {"QorRadio.ser", "station list", checkStationListFile, showStationListFile},
+};
+
+const FileKind* kindOf(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    for (const FileKind& k : kFileKinds) {
+        const std::string end = k.nameEnd;
+        if (name.size() >= end.size() &&
+            name.compare(name.size() - end.size(), end.size(), end) == 0)
+            return &k;
+    }
+    return nullptr;
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "tavik-cli files: %s\n", message.c_str());
+    return 2;
+}
+
+std::string knownKinds() {
+    std::string list;
+    for (const FileKind& k : kFileKinds)
+        list += (list.empty() ? "" : ", ") + std::string(k.nameEnd);
+    return list;
+}
+
+int check(const std::string& path) {
+    const FileKind* kind = kindOf(path);
+    if (!kind) return fail("unknown kind of file " + path + " (known: " + knownKinds() + ")");
+    const FileCheck c = kind->check(path);
+    if (!c.valid) {
+        std::printf("%s: invalid %s: %s\n", path.c_str(), kind->kind, c.why.c_str());
+        return 1;
+    }
+    std::printf("%s: valid %s%s%s\n", path.c_str(), kind->kind, c.note.empty() ? "" : "; ",
+                c.note.c_str());
+    return 0;
+}
+
+int show(const std::string& path) {
+    const FileKind* kind = kindOf(path);
+    if (!kind) return fail("unknown kind of file " + path + " (known: " + knownKinds() + ")");
+    std::string error;
+    const auto json = kind->show(path, error);
+    if (!json) {
+        std::fprintf(stderr, "%s: invalid %s: %s\n", path.c_str(), kind->kind, error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", json->c_str());
+    return 0;
+}
+
+// The History folder of a data folder, of a program folder, or the folder itself.
+std::string historyFolder(const std::string& dir) {
+    for (const char* inside : {"Tavik2/History", "History"}) {
+        const std::filesystem::path p = std::filesystem::path(dir) / inside;
+        std::error_code ec;
+        if (std::filesystem::is_directory(p, ec)) return p.string();
+    }
+    return dir;
+}
+
+int history(const std::string& dir) {
+    const std::string folder = historyFolder(dir);
+    const auto list = files::ListHistoryFiles(folder, "Tavik2");
+    if (list.empty())
+        std::printf("%s\n", JsonObject().add("caption", "No History Files").str().c_str());
+    for (const files::HistoryListing& h : list) {
+        std::printf("%s\n", JsonObject()
+                                .add("file", h.number)
+                                .add("caption", h.caption)
+                                .add("modified", h.modified)
+                                .add("rows", h.records)
+                                .add("path", h.path)
+                                .str()
+                                .c_str());
+    }
+    return 0;
+}
+
+}  // namespace
+
+int filesCommand(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed = Arguments::parse(args, {}, {}, error);
+    if (!parsed) return fail(error);
+    const auto& words = parsed->positional();
+    if (words.size() != 2)
+        return fail("expected: files check PATH | files show PATH | files history DIR");
+    if (words[0] == "check") return check(words[1]);
+    if (words[0] == "show") return show(words[1]);
+    if (words[0] == "history") return history(words[1]);
+    return fail("unknown files action '" + words[0] + "' (check, show, history)");
+}
+
+}  // namespace tavik::cli

@@ -1,0 +1,189 @@
+#include "files/player_list.h"
+
+#include "files/codec.h"
+#include "files/columns.h"
+#include "files/password.h"
+
+namespace tavik::files {
+namespace {
+
+constexpr std::size_t kNameWidth = 20;
+
+std::size_t widthOfLine(int n) {
+    if (n <= 5) return kSlotWidth;
+    if (n <= 15) return kTopTenWidth;
+    return kGameLineWidth;
+}
+
+// Columns first..last (1-based, inclusive) of a line.
+std::string_view columns(std::string_view line, std::size_t first, std::size_t last) {
+    if (line.size() < first) return {};
+    return line.substr(first - 1, last - first + 1);
+}
+
+// What is wrong with an occupied slot line, or an empty text.
+std::string slotProblem(std::string_view line) {
+    if (!cp1251ToUtf8(columns(line, 1, 20))) return "the name is not Windows-1251 text";
+    if (!parseReal(columns(line, 21, 30))) return "the rating is not a number";
+    const auto kons = parseNumber(columns(line, 31, 37));
+    if (!kons || *kons < 0) return "the kon count is not a number";
+    if (!parseNumber(columns(line, 39, 44))) return "the score is not a number";
+    if (!UnscramblePassword(columns(line, 45, 59))) return "the password field is not 15 digits";
+    return {};
+}
+
+}  // namespace
+
+std::string PlayerRecordLine(const PlayerRecord& r) {
+    // A rating stays within -99.99 .. 99.99, which also keeps it inside its column.
+    double rating = r.rating;
+    if (!(rating >= -99.99)) rating = -99.99;
+    if (!(rating <= 99.99)) rating = 99.99;
+    return padRight(r.name, kNameWidth) + alignRight(sixDecimals(rating), 10) +
+           numberField(r.KonCount, 7) + " " + numberField(r.score, 6) +
+           padRight(r.passwordField, kPasswordFieldWidth);
+}
+
+std::string ListChecksum(const std::array<std::string, kListLines>& lines) {
+    std::string joined;
+    for (int i = 0; i < kListLines - 1; ++i) joined += lines[static_cast<std::size_t>(i)];
+    const ByteSums s = byteSums(std::string_view(joined).substr(0, kListChecksumSpan));
+    return zeroPadded(s.all, 6) + zeroPadded(s.even, 6) + zeroPadded(s.third, 6);
+}
+
+PlayerList PlayerList::empty() {
+    PlayerList list;
+    for (int n = 1; n <= 5; ++n)
+        list.lines_[static_cast<std::size_t>(n - 1)] = std::string(kEmptySlot);
+    for (int n = 6; n <= 15; ++n)
+        list.lines_[static_cast<std::size_t>(n - 1)] =
+            std::string(kNameWidth, ' ') + numberField(0, 6);
+    list.lines_[15] = std::string(1, kGameChar) + "}" + std::string(kGameLineWidth - 2, '#');
+    list.lines_[16] = std::string(10, '#') + std::string(18, '0');
+    list.updateChecksum();
+    return list;
+}
+
+std::optional<PlayerList> PlayerList::parse(std::string_view bytes, std::string& error) {
+    const std::vector<std::string> all = splitLines(bytes);
+    if (all.size() < kListLines) {
+        error = "the file has " + std::to_string(all.size()) + " lines, 17 expected";
+        return std::nullopt;
+    }
+    PlayerList list;
+    for (int n = 1; n <= kListLines; ++n) {
+        const std::string& line = all[static_cast<std::size_t>(n - 1)];
+        if (line.size() != widthOfLine(n)) {
+            error = "line " + std::to_string(n) + " has " + std::to_string(line.size()) +
+                    " characters, " + std::to_string(widthOfLine(n)) + " expected";
+            return std::nullopt;
+        }
+        list.lines_[static_cast<std::size_t>(n - 1)] = line;
+    }
+    const std::string& sums = list.lines_[16];
+    for (std::size_t first : {11u, 17u, 23u}) {
+        if (!parseNumber(columns(sums, first, first + 5))) {
+            error = "line 17: characters " + std::to_string(first) + "-" +
+                    std::to_string(first + 5) + " are not a number";
+            return std::nullopt;
+        }
+    }
+    if (list.lines_[15].compare(0, 2, std::string(1, kGameChar) + "}") != 0) {
+        error = "line 16 is not the game line of Tavik-Vel (\"n}\")";
+        return std::nullopt;
+    }
+    const std::string expected = ListChecksum(list.lines_);
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (*parseNumber(columns(sums, 11 + 6 * k, 16 + 6 * k)) !=
+            *parseNumber(std::string_view(expected).substr(6 * k, 6))) {
+            error =
+                "the checksum of lines 1-16 is " + expected + ", line 17 says " + sums.substr(10);
+            return std::nullopt;
+        }
+    }
+    for (int n = 1; n <= 5; ++n) {
+        if (list.slotEmpty(n)) continue;
+        if (std::string why = slotProblem(list.line(n)); !why.empty()) {
+            error = "slot " + std::to_string(n) + ": " + why;
+            return std::nullopt;
+        }
+    }
+    for (int n = 6; n <= 15; ++n) {
+        if (!parseNumber(columns(list.line(n), 21, 26))) {
+            error = "line " + std::to_string(n) + ": the top-ten score is not a number";
+            return std::nullopt;
+        }
+    }
+    return list;
+}
+
+std::string PlayerList::bytes() const {
+    return joinCrLf(std::vector<std::string>(lines_.begin(), lines_.end()));
+}
+
+bool PlayerList::slotEmpty(int slot) const {
+    return line(slot)[36] == '#';
+}
+
+std::optional<PlayerRecord> PlayerList::slot(int slot) const {
+    if (slot < 1 || slot > 5 || slotEmpty(slot)) return std::nullopt;
+    const std::string& l = line(slot);
+    PlayerRecord r;
+    r.name = l.substr(0, kNameWidth);
+    r.rating = parseReal(columns(l, 21, 30)).value_or(0);
+    r.KonCount = parseNumber(columns(l, 31, 37)).value_or(0);
+    r.score = parseNumber(columns(l, 39, 44)).value_or(0);
+    r.passwordField = l.substr(44, kPasswordFieldWidth);
+    return r;
+}
+
+std::pair<std::string, long long> PlayerList::topTen(int place) const {
+    const std::string& l = line(place + 5);
+    return {l.substr(0, kNameWidth), parseNumber(columns(l, 21, 26)).value_or(0)};
+}
+
+void PlayerList::removePlayer(int slot) {
+    if (slot < 1 || slot > 5) return;
+    for (int n = slot; n < 5; ++n)
+        lines_[static_cast<std::size_t>(n - 1)] = lines_[static_cast<std::size_t>(n)];
+    lines_[4] = std::string(kEmptySlot);
+    updateChecksum();
+}
+
+PlayerList::Inserted PlayerList::insertPlayer(std::string_view recordLine, bool cycleComplete) {
+    Inserted result;
+    std::string record = padRight(recordLine, kSlotWidth);
+    if (cycleComplete) {
+        const long long score = parseNumber(columns(record, 39, 44)).value_or(0);
+        for (int n = 6; n <= 15; ++n) {
+            if (parseNumber(columns(line(n), 21, 26)).value_or(0) > score) continue;
+            for (int m = 15; m > n; --m)
+                lines_[static_cast<std::size_t>(m - 1)] = lines_[static_cast<std::size_t>(m - 2)];
+            lines_[static_cast<std::size_t>(n - 1)] =
+                record.substr(0, kNameWidth) + numberField(score, 6);
+            result.place = n - 5;
+            break;
+        }
+        record.replace(38, 6, numberField(0, 6));
+    }
+    const double rating = parseReal(columns(record, 21, 30)).value_or(0);
+    for (int n = 1; n <= 5; ++n) {
+        if (!slotEmpty(n)) {
+            const auto stored = parseReal(columns(line(n), 21, 30));
+            if (stored && *stored > rating) continue;
+        }
+        for (int m = 5; m > n; --m)
+            lines_[static_cast<std::size_t>(m - 1)] = lines_[static_cast<std::size_t>(m - 2)];
+        lines_[static_cast<std::size_t>(n - 1)] = record;
+        result.slot = n;
+        break;
+    }
+    updateChecksum();
+    return result;
+}
+
+void PlayerList::updateChecksum() {
+    lines_[16].replace(10, 18, ListChecksum(lines_));
+}
+
+}  // namespace tavik::files

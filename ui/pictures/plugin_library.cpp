@@ -1,0 +1,79 @@
+#include "pictures/plugin_library.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QResource>
+
+#include "builtin_art.h"
+
+namespace tavik::ui {
+namespace {
+
+// Each mounted library gets a root of its own, so that names never collide with the
+// program's pictures or another library's.
+QString mountRoot(ArtLibrary lib) {
+    return QStringLiteral("/plugin/") + QString::fromStdString(LibraryName(lib));
+}
+
+}  // namespace
+
+PluginFolders DefaultPluginFolders(const QString& programFolder) {
+    PluginFolders f;
+    if (!programFolder.isEmpty()) {
+        const QDir dir(programFolder);
+        f.folders << dir.absolutePath();
+        QDir parent = dir;
+        if (parent.cdUp()) f.folders << parent.absolutePath();
+    }
+#ifdef TAVIK_INSTALLED_PLUGIN_DIR
+    f.folders << QStringLiteral(TAVIK_INSTALLED_PLUGIN_DIR);
+#endif
+    return f;
+}
+
+QString LibraryFileName(ArtLibrary lib) {
+    return QString::fromStdString(LibraryName(lib)) + QStringLiteral(".rcc");
+}
+
+QString FindLibraryFile(const PluginFolders& folders, ArtLibrary lib) {
+    if (lib == ArtLibrary::None) return {};
+    const QString name = LibraryFileName(lib);
+    for (const QString& folder : folders.folders) {
+        const QFileInfo file(QDir(folder), name);
+        if (file.isFile()) return file.absoluteFilePath();
+    }
+    return {};
+}
+
+PictureSource::~PictureSource() {
+    if (!root_.isEmpty()) QResource::unregisterResource(file_, root_);
+}
+
+bool PictureSource::open(const PluginFolders& folders, ArtLibrary lib) {
+    const QString file = FindLibraryFile(folders, lib);
+    if (file.isEmpty()) return false;
+    const QString root = mountRoot(lib);
+    if (!QResource::registerResource(file, root)) return false;
+    file_ = file;
+    root_ = root;
+    return true;
+}
+
+QString PictureSource::path(const std::string& name) const {
+    if (root_.isEmpty()) return BuiltinPicturePath(name);
+    // A library lists its pictures by file name: the resource name and the kind of picture.
+    const QString base =
+        QStringLiteral(":") + root_ + QStringLiteral("/") + QString::fromStdString(name);
+    for (const char* suffix : {".png", ".jpg", ".gif", ""}) {
+        const QString candidate = base + QLatin1String(suffix);
+        if (QFileInfo::exists(candidate)) return candidate;
+    }
+    return base;
+}
+
+QString BuiltinPicturePath(const std::string& name) {
+    art::initBuiltinArt();
+    return art::builtinArtPath(QString::fromStdString(name));
+}
+
+}  // namespace tavik::ui

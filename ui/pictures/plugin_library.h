@@ -1,0 +1,54 @@
+#pragma once
+// Plug-in resource libraries: Qt binary resource files (QorCards06A.rcc ...) found in
+// the program's folder, then its parent folder, then the installed plug-in folder,
+// and mounted under a root of their own while pictures are read from them.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "pictures/art_names.h"
+
+namespace tavik::ui {
+
+// The folders searched for a library, in order.
+struct PluginFolders {
+    QStringList folders;
+};
+
+// The program's folder, its parent folder and the installed share/tavik-vel/plugins.
+PluginFolders DefaultPluginFolders(const QString& programFolder);
+
+// The file name of a library on this platform ("QorCards06A.rcc").
+QString LibraryFileName(ArtLibrary lib);
+
+// The first existing file of the library in the folders; empty when none.
+QString FindLibraryFile(const PluginFolders& folders, ArtLibrary lib);
+
+// Where pictures are read from: the program's own resources or one mounted library.
+// A mounted library is released when the source goes away, so a library file is
+// never held open between loads.
+class PictureSource {
+  public:
+    // The program's own pictures.
+    PictureSource() = default;
+    ~PictureSource();
+    PictureSource(const PictureSource&) = delete;
+    PictureSource& operator=(const PictureSource&) = delete;
+
+    // Mounts the library from the folders; false when it cannot be found or opened.
+    bool open(const PluginFolders& folders, ArtLibrary lib);
+    bool isLibrary() const { return !root_.isEmpty(); }
+
+    // The resource path of a picture by its name.
+    QString path(const std::string& name) const;
+
+  private:
+    QString file_;
+    QString root_;
+};
+
+// The resource path of one of the program's own pictures.
+QString BuiltinPicturePath(const std::string& name);
+
+}  // namespace tavik::ui

@@ -1,0 +1,77 @@
+#pragma once
+// A game dealt from a seed and played some moves in, drawn by a TableView: what
+// `tavik-cli render` shows and what the table tests look at. Seat 1 is played by the
+// lowest-card player, seat 2 by a random one, both through the real match controller.
+
+#include <QApplication>
+#include <QImage>
+#include <cstdint>
+#include <memory>
+
+#include "match/controller.h"
+#include "match/recorder.h"
+#include "match/seat_players.h"
+#include "pictures/card_art.h"
+#include "table/table_view.h"
+
+namespace tavik::ui {
+
+// The application a table needs; created once, on the offscreen platform unless
+// another one (never "minimal", which has no fonts) is asked for.
+QApplication& EnsureApplication();
+
+struct TableSceneOptions {
+    int windowSize = 1;
+    int faceStyle = 0;
+    std::uint64_t seed = 1;
+    int fullScreenWidth = 1920;  // the client area of window size 2
+    int fullScreenHeight = 1080;
+    int weekday = 1;  // picks the back: 1 Monday .. 7 Sunday
+    PluginFolders folders;
+    MissingFileNotice notice;
+};
+
+class TableScene {
+  public:
+    explicit TableScene(const TableSceneOptions& options);
+    ~TableScene();
+
+    // False when the face style's library was missing (the built-in faces are shown).
+    bool artLoaded() const { return artLoaded_; }
+    // Deals a new match and plays until a later bout shows attack and defence cards
+    // (after at least one finished bout, while the deck still holds cards); false when
+    // no such moment came.
+    bool PlayIntoMidGame(int maxSteps = 400);
+    // The whole table as the window shows it.
+    QImage Render();
+
+    GameState& game() { return game_; }
+    TableView& view() { return *view_; }
+    const Display& display() const { return display_; }
+    const CardArt& art() const { return art_; }
+
+  private:
+    class BoutCounter : public GameLog {
+      public:
+        void onBoutEnd(bool, int) override { ++bouts; }
+        int bouts = 0;
+    };
+
+    Display display_;
+    config::Settings settings_;
+    CardArt art_;
+    GameState game_;
+    std::unique_ptr<TableView> view_;
+    HeadlessRecorder quiet_{false};  // sounds, pauses, peer and clock go nowhere
+    SeededRandom random_;
+    BoutCounter bouts_;
+    World world_;
+    LowestPlayer seat1Player_;
+    RandomPlayer seat2Player_;
+    SeatPlayerOpponent opponent_;
+    MatchHooks hooks_;
+    MatchController controller_;
+    bool artLoaded_ = true;
+};
+
+}  // namespace tavik::ui

@@ -1,0 +1,195 @@
+#include "table/table_view.h"
+
+#include <QPainter>
+
+#include "fonts/fonts.h"
+
+namespace tavik::ui {
+
+TableView::TableView(const GameState& game, const Display& display, const CardArt& art,
+                     const config::Settings& settings, WordLookup words, QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      display_(display),
+      art_(art),
+      settings_(settings),
+      words_(words ? std::move(words) : WordsOf(settings)),
+      renderer_(display, art, settings, words_),
+      button7_(new TQorCardsButton(this)),
+      button8_(new TQorCardsButton(this)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    button8_->hide();
+    setTableDesign(0);
+    connect(button7_, &QPushButton::clicked, this, &TableView::actionPressed);
+    connect(button8_, &QPushButton::clicked, this, &TableView::endMatchPressed);
+    StartTable();
+}
+
+void TableView::StartTable() {
+    setFixedSize(display_.clientWidth, display_.clientHeight);
+    renderer_.PlaceBoxes();
+    const TableControls& c = renderer_.controls();
+    // The decor font, a tenth smaller outside the small window; the second button is bold.
+    const Ratio f = display_.smallWindow() ? Ratio(1) : Ratio(9, 10);
+    const config::FontSetting& decor = settings_.font(config::FontKind::Decor);
+    const int height = nearest(Ratio(FontSize(20, decor)) * display_.scale * f);
+    for (auto [button, b] : {std::pair{button7_, c.button7}, std::pair{button8_, c.button8}}) {
+        button->setGeometry(b.left, b.top, b.width, b.height);
+        button->setFont(FontOfHeight(decor.name, height, button == button8_));
+    }
+    update();
+}
+
+void TableView::setTableDesign(int design) {
+    const bool purple = design == 1;
+    for (TQorCardsButton* button : {button7_, button8_}) {
+        button->setColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+        button->setFontColor(purple ? QColor(200, 175, 50) : QColor(Qt::white));
+    }
+}
+
+bool TableView::chatShown() const {
+    return game_.NetGame || game_.OnlineGame;
+}
+
+bool TableView::boxShown(BoxId id) const {
+    switch (id) {
+        case BoxId::Memo:
+            return chatShown();
+        case BoxId::Timer1:
+        case BoxId::Timer2:
+            return game_.OnlineGame;
+        default:
+            return true;
+    }
+}
+
+void TableView::showBox(BoxId id) {
+    const Box& b = renderer_.box(id);
+    update(b.left, b.top, b.width, b.height);
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (art_.background.isNull())
+        p.fillRect(rect(), art_.windowColour);
+    else
+        p.drawImage(0, 0, art_.background);
+    for (int i = 0; i < kBoxCount; ++i) {
+        const auto id = static_cast<BoxId>(i);
+        if (!boxShown(id)) continue;
+        const Box& b = renderer_.box(id);
+        if (b.width > 0 && b.height > 0) p.drawImage(b.left, b.top, renderer_.picture(id));
+    }
+}
+
+QString TableView::textOf(const Text& text) const {
+    const QString s =
+        text.word == Word::None ? QString::fromStdString(text.literal) : words_(text.word);
+    return text.inParens ? "(" + s + ")" : s;
+}
+
+void TableView::clearTableBoxes() {
+    for (BoxId id :
+         {BoxId::Stol, BoxId::Hand1, BoxId::Hand2, BoxId::Koloda, BoxId::Say1, BoxId::Say2}) {
+        renderer_.ClearBox(id);
+        showBox(id);
+    }
+    if (chatShown()) {
+        renderer_.ResetChat();
+        showBox(BoxId::Memo);
+    }
+}
+
+void TableView::drawHand(int seat, bool faceUp) {
+    renderer_.DrawHand(seat, game_.hand(seat), game_.kolCards(seat), faceUp);
+    showBox(seat == 1 ? BoxId::Hand1 : BoxId::Hand2);
+}
+
+void TableView::drawShownTrump(Card trump) {
+    renderer_.DrawShownTrump(trump);
+    showBox(BoxId::Hand1);
+}
+
+void TableView::drawTableCard(TablePlace place, Card card) {
+    renderer_.DrawTableCard(place.row, place.column, card);
+    showBox(BoxId::Stol);
+}
+
+void TableView::clearTable() {
+    renderer_.ClearTableBox();
+    showBox(BoxId::Stol);
+}
+
+void TableView::flyCard(const Flight& flight) {
+    if (onFlight) onFlight(flight);
+}
+
+void TableView::drawDeck(int cardsLeft, Card bottom, Suit trump) {
+    renderer_.DrawDeck(bottom, trump, 37 - std::clamp(cardsLeft, 0, 36));
+    showBox(BoxId::Koloda);
+}
+
+void TableView::caption(int seat, const Text& text, CaptionColour colour) {
+    renderer_.DrawSpeechCaption(seat, colour == 'n' ? QString() : textOf(text), colour);
+    showBox(seat == 1 ? BoxId::Say1 : BoxId::Say2);
+}
+
+void TableView::actionButton(Word caption, bool enabled) {
+    button7_->setText(words_(caption));
+    button7_->setEnabled(enabled);
+}
+
+void TableView::endMatchButton(bool visible, bool enabled) {
+    button8_->setVisible(visible);
+    button8_->setEnabled(enabled);
+}
+
+void TableView::drawScores(int, int, int wins1, int wins2) {
+    renderer_.DrawGamePanel(game_.KonCount - game_.KonCountStart);
+    renderer_.DrawSeatPanel(1, wins1);
+    renderer_.DrawSeatPanel(2, wins2);
+    for (BoxId id : {BoxId::Kon, BoxId::Tab1, BoxId::Tab2}) showBox(id);
+}
+
+void TableView::drawSeatFrame(int seat, int wins) {
+    renderer_.DrawSeatPanel(seat, wins);
+    showBox(seat == 1 ? BoxId::Tab1 : BoxId::Tab2);
+}
+
+void TableView::showResult(int konResult, bool animated) {
+    if (onResult) onResult(konResult, animated);
+}
+
+void TableView::tableText(Word text) {
+    renderer_.DrawWaitingText(words_(text));
+    showBox(BoxId::Stol);
+}
+
+void TableView::forecastTitle(const std::string& forecast) {
+    if (onForecast) onForecast(forecast);
+}
+
+void TableView::progress(const std::string& text) {
+    renderer_.DrawProgressCaption(QString::fromStdString(text));
+    showBox(BoxId::Say1);
+}
+
+void TableView::konIndicator(int konCount, int cycle) {
+    renderer_.DrawGamePanel(game_.KonCount - game_.KonCountStart);
+    konHint_ =
+        words_(Word::Game) + ": " + QString::number(konCount) + " / " + QString::number(cycle);
+    showBox(BoxId::Kon);
+}
+
+void TableView::addChatLine(int colourNumber, const QString& text) {
+    renderer_.AddChatLine(colourNumber, text);
+    showBox(BoxId::Memo);
+}
+
+void TableView::drawMoveTimer(int seat, int seconds) {
+    renderer_.DrawMoveTimer(seat, seconds);
+    showBox(seat == 1 ? BoxId::Timer1 : BoxId::Timer2);
+}
+
+}  // namespace tavik::ui

@@ -1,0 +1,87 @@
+#pragma once
+// The game table widget: shows the boxes of the table over the background and
+// implements the core's table port with the drawing routines of TableRenderer.
+
+#include <QWidget>
+#include <functional>
+
+#include "button/qor_cards_button.h"
+#include "ports.h"
+#include "table/table_renderer.h"
+
+namespace tavik::ui {
+
+class TableView : public QWidget, public TablePort {
+    Q_OBJECT
+  public:
+    // The view reads the hands and counters from the game state it is given.
+    TableView(const GameState& game, const Display& display, const CardArt& art,
+              const config::Settings& settings, WordLookup words = {}, QWidget* parent = nullptr);
+
+    TableRenderer& renderer() { return renderer_; }
+    // Places the boxes and controls for the display and clears the table; called when
+    // a game starts and when the window size changes.
+    void StartTable();
+    // The colours of the two table buttons: red with white text, or in the purple
+    // design (1) the card colour with gold text.
+    void setTableDesign(int design);
+    // The chat box, its input line and send button belong to LAN and online games.
+    bool chatShown() const;
+    TQorCardsButton& button7() { return *button7_; }
+    TQorCardsButton& button8() { return *button8_; }
+    // The kon indicator's hint: "Game: " + the total kons + " / " + the cycle.
+    const QString& konHint() const { return konHint_; }
+
+    // What the table shows that belongs to other parts of the window: card flights,
+    // the kon result picture and the title with the forecast.
+    std::function<void(const Flight&)> onFlight;
+    std::function<void(int konResult, bool animated)> onResult;
+    std::function<void(const std::string& forecast)> onForecast;
+
+    // TablePort
+    void clearTableBoxes() override;
+    void drawHand(int seat, bool faceUp) override;
+    void drawShownTrump(Card trump) override;
+    void drawTableCard(TablePlace place, Card card) override;
+    void clearTable() override;
+    void flyCard(const Flight& flight) override;
+    void drawDeck(int cardsLeft, Card bottom, Suit trump) override;
+    void caption(int seat, const Text& text, CaptionColour colour) override;
+    void actionButton(Word caption, bool enabled) override;
+    void endMatchButton(bool visible, bool enabled) override;
+    void drawScores(int score, int scoreDelta, int wins1, int wins2) override;
+    void drawSeatFrame(int seat, int wins) override;
+    void showResult(int konResult, bool animated) override;
+    void tableText(Word text) override;
+    void forecastTitle(const std::string& forecast) override;
+    void progress(const std::string& text) override;
+    void konIndicator(int konCount, int cycle) override;
+
+    // The chat line of a network game; the first character is the message kind.
+    void addChatLine(int colourNumber, const QString& text);
+    void drawMoveTimer(int seat, int seconds);
+
+  signals:
+    void actionPressed();
+    void endMatchPressed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString textOf(const Text& text) const;
+    void showBox(BoxId id);
+    bool boxShown(BoxId id) const;
+
+    const GameState& game_;
+    const Display& display_;
+    const CardArt& art_;
+    const config::Settings& settings_;
+    WordLookup words_;
+    TableRenderer renderer_;
+    TQorCardsButton* button7_;
+    TQorCardsButton* button8_;
+    QString konHint_;
+};
+
+}  // namespace tavik::ui
