@@ -37,7 +37,9 @@ bool isSinglePlan(Counts c, std::uint8_t vskr) {
            c == Counts{7, 6, 34} || c == Counts{6, 7, 34};
 }
 
-int rankOf(const StatTavik2& s, int slot) { return slot == 0 ? 0 : s.CardsI1[slot].value(); }
+int rankOf(const StatTavik2& s, int slot) {
+    return slot == 0 ? 0 : s.CardsI1[slot].value();
+}
 
 }  // namespace
 

@@ -15,9 +15,12 @@ int withDeck(int mode, StatTavik2& s, bool& stop) {
             stop = false;
             s.Zarp = 0;
             return LeadWithDeck(s);
-        case 2: return ThrowInWithDeck(s, stop);
-        case 3: return DefendWithDeck(s, stop);
-        default: return AddToTakerWithDeck(s, stop);
+        case 2:
+            return ThrowInWithDeck(s, stop);
+        case 3:
+            return DefendWithDeck(s, stop);
+        default:
+            return AddToTakerWithDeck(s, stop);
     }
 }
 
@@ -52,9 +55,11 @@ int ChooseMove(int mode, StatTavik2& s, bool& stop, EndgameSearch& search, Choic
     switch (mode) {
         case 1:
             if (s.KolCards1 == 2 && s.KolCards2 == 2)
-                return solved(s, SolveTwoVsTwo(s.CardsI1[1], s.CardsI1[2], s.CardsI2[1], s.CardsI2[2], s.Koz));
+                return solved(s, SolveTwoVsTwo(s.CardsI1[1], s.CardsI1[2], s.CardsI2[1],
+                                               s.CardsI2[2], s.Koz));
             if (s.KolCards1 == 3 && s.KolCards2 == 1)
-                return solved(s, SolveThreeVsOne(s.CardsI1[1], s.CardsI1[2], s.CardsI1[3], s.CardsI2[1], s.Koz));
+                return solved(s, SolveThreeVsOne(s.CardsI1[1], s.CardsI1[2], s.CardsI1[3],
+                                                 s.CardsI2[1], s.Koz));
             if (heuristics) return LeadEndgame(s);
             break;
         case 2:

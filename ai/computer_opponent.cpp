@@ -7,7 +7,9 @@
 
 namespace tavik::ai {
 
-std::string englishThink() { return std::string(englishWord(Word::IThink)) + " "; }
+std::string englishThink() {
+    return std::string(englishWord(Word::IThink)) + " ";
+}
 
 OpponentAnswer ComputerOpponent::ChooseMove(const GameState& g, int mode, TablePort& table) {
     StatTavik2 s = MakeSnapshot(g, 1, g.Zarp, g.WasTakes != 0, think_, &table);

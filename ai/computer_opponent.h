@@ -18,12 +18,12 @@ std::string englishThink();
 // asks ChooseMove and hands back the move, the plan memory, WasTakes and the forecast
 // text. A search draws its progress caption through the table port.
 class ComputerOpponent : public Opponent {
-public:
+  public:
     explicit ComputerOpponent(std::string think = englishThink()) : think_(std::move(think)) {}
     OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) override;
     EndgameSearch& search() { return search_; }
 
-private:
+  private:
     EndgameSearch search_;
     std::string think_;
 };
@@ -35,13 +35,13 @@ private:
 // the match's log events (onDeal, onBoutEnd). Like the controller it never adds a card
 // that the attack limit forbids.
 class AiSeatPlayer : public SeatPlayer, public GameLog {
-public:
+  public:
     explicit AiSeatPlayer(int seat) : seat_(seat) {}
     int choose(const GameState& g, int seat, int kind) override;
     void onDeal(const GameState&) override { wasTakes_ = false; }
     void onBoutEnd(bool discard, int attacker) override;
 
-private:
+  private:
     int seat_;
     EndgameSearch search_;
     std::uint8_t zarp_ = 0;

@@ -42,7 +42,8 @@ int ChooseBeatingCard(const StatTavik2& s) {
     const int lowest = LowestTrump(hand, s.Koz);
     if (lowest == 0) return 0;
     const int r0 = hand[lowest].value();
-    if (const int slot = runCardOnTable(hand, s.Koz, runFrom(hand, s.Koz, r0), onTable)) return slot;
+    if (const int slot = runCardOnTable(hand, s.Koz, runFrom(hand, s.Koz, r0), onTable))
+        return slot;
 
     // 6. A six or seven of trumps gives way to an eight or nine whose rank is on the table.
     auto trumpOf = [&](int v) { return Card(static_cast<std::uint8_t>(v), s.Koz); };

@@ -27,8 +27,25 @@ namespace {
 constexpr int kOption = 36;  // end the attack, stop adding, or take
 constexpr std::uint64_t kRankLowBits = 0x111111111ULL;
 
-int cardIndex(Card c) { return (c.value() - 1) * 4 + (c.suit() - 1); }
-std::uint64_t bitOf(int index) { return std::uint64_t{1} << index; }
+// The number of cards in a set, without a library call on processors that lack a
+// population-count instruction.
+int countCards(std::uint64_t x) {
+#if defined(__POPCNT__)
+    return __builtin_popcountll(x);
+#else
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
+int cardIndex(Card c) {
+    return (c.value() - 1) * 4 + (c.suit() - 1);
+}
+std::uint64_t bitOf(int index) {
+    return std::uint64_t{1} << index;
+}
 
 // Every card whose rank lies on the table.
 std::uint64_t ranksCover(std::uint64_t table) {
@@ -114,7 +131,8 @@ int EndgameSearch::child(const Node& n, int move, int alpha, int beta, bool atRo
             if (n.other == 0) return n.mover ? kValueLoss : kValueDraw;
             if (n.mover == 0) return kValueWin;
             const std::uint64_t cover = ranksCover(n.mover | n.other);
-            return -search(Node{packRanks(n.other, cover), packRanks(n.mover, cover), 0, -1, 0, 0, false, false},
+            return -search(Node{packRanks(n.other, cover), packRanks(n.mover, cover), 0, -1, 0, 0,
+                                false, false},
                            -beta, -alpha);
         }
         if (move == kOption) {  // stop adding: the defender takes the table
@@ -123,11 +141,12 @@ int EndgameSearch::child(const Node& n, int move, int alpha, int beta, bool atRo
         }
         const std::uint64_t bit = bitOf(move);
         if (n.taking)  // the same side adds again
-            return search(Node{n.mover ^ bit, n.other, n.table | bit, -1, n.hods + 1, n.free + 1, true, false,
-                               atRoot ? 0 : move + 1},
+            return search(Node{n.mover ^ bit, n.other, n.table | bit, -1, n.hods + 1, n.free + 1,
+                               true, false, atRoot ? 0 : move + 1},
                           alpha, beta);
-        return -search(Node{n.other, n.mover ^ bit, n.table | bit, move, n.hods + 1, 0, false, true}, -beta,
-                       -alpha);
+        return -search(
+            Node{n.other, n.mover ^ bit, n.table | bit, move, n.hods + 1, 0, false, true}, -beta,
+            -alpha);
     }
     if (move == kOption) {  // take: the attacker may add to the taker
         if (n.other == 0) return kValueLoss;
@@ -145,9 +164,10 @@ namespace {
 // Cards to try at a node, best first. The order changes only how much of the tree is
 // searched, never a value: cutoffs come soonest from plain cards before trumps, low
 // before high; an attack card held without a second of its rank and one the defender
-// can beat with few cards; a defence whose rank the attacker cannot throw in.
+// can beat with few cards; a defence whose rank the attacker cannot throw in, and
+// that the defender holds without a second of its rank.
 class MoveList {
-public:
+  public:
     void add(int move, int score) {
         int i = size_++;
         for (; i > 0 && score_[i - 1] > score; --i) {
@@ -160,20 +180,30 @@ public:
     int size() const { return size_; }
     int operator[](int i) const { return move_[i]; }
 
-private:
+  private:
     int move_[36], score_[36], size_ = 0;
 };
 
 constexpr int kTrumpLater = 100, kPairLater = 20, kPerBeater = 10, kNoThrowInSooner = 50;
 
-std::uint64_t rankGroup(int index) { return std::uint64_t{0xF} << (index & ~3); }
+std::uint64_t rankGroup(int index) {
+    return std::uint64_t{0xF} << (index & ~3);
+}
 
 }  // namespace
 
-int EndgameSearch::attackMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove) {
+std::uint64_t EndgameSearch::legalCards(const Node& n) const {
+    if (n.defence) return n.last < 0 ? 0 : n.mover & beatersOf(trump_, n.last);
+    // An attack card needs a rank on the table (any card leads), fewer than six attack
+    // cards, and a defender with more cards than it owes answers.
+    if (n.hods >= 6 || countCards(n.other) <= n.free) return 0;
     std::uint64_t legal = n.table ? n.mover & ranksCover(n.table) : n.mover;
-    if (n.hods >= 6 || std::popcount(n.other) <= n.free) legal = 0;
     if (n.taking) legal &= ~std::uint64_t{0} << n.from;
+    return legal;
+}
+
+int EndgameSearch::attackMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove,
+                               int& bestMove) {
     const bool hasOption = n.table != 0;
     int best = kValueNoMove;
     auto consider = [&](int move) {
@@ -193,8 +223,8 @@ int EndgameSearch::attackMoves(const Node& n, int alpha, int beta, int ttMove, i
     for (std::uint64_t m = legal; m; m &= m - 1) {
         const int i = std::countr_zero(m);
         int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
-        if (std::popcount(n.mover & rankGroup(i)) > 1) score += kPairLater;
-        if (!n.taking) score += kPerBeater * std::popcount(n.other & beatersOf(trump_, i));
+        if (countCards(n.mover & rankGroup(i)) > 1) score += kPairLater;
+        if (!n.taking) score += kPerBeater * countCards(n.other & beatersOf(trump_, i));
         list.add(i, score);
     }
     for (int k = 0; k < list.size(); ++k)
@@ -203,8 +233,8 @@ int EndgameSearch::attackMoves(const Node& n, int alpha, int beta, int ttMove, i
     return best;
 }
 
-int EndgameSearch::defenceMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove) {
-    std::uint64_t legal = n.mover & beatersOf(trump_, n.last);
+int EndgameSearch::defenceMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove,
+                                int& bestMove) {
     int best = kValueNoMove;
     auto consider = [&](int move) {
         const int v = child(n, move, alpha, beta);
@@ -224,6 +254,7 @@ int EndgameSearch::defenceMoves(const Node& n, int alpha, int beta, int ttMove, 
         const int i = std::countr_zero(m);
         int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
         if ((n.other & rankGroup(i)) == 0) score -= kNoThrowInSooner;
+        if (countCards(n.mover & rankGroup(i)) > 1) score += kPairLater;
         list.add(i, score);
     }
     for (int k = 0; k < list.size(); ++k)
@@ -236,8 +267,21 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
     ++nodes_;
     if (timedOut_ || ((nodes_ & 1023) == 0 && outOfTime())) return kValueDraw;
 
-    // Positions with two cards or fewer in the hands are quicker searched than looked up.
-    const bool useTable = std::popcount(n.mover | n.other) > 2;
+    // A lead of the attacker's last card: it wins, unless the defender beats it with its
+    // own last card (a draw).
+    if (!n.defence && n.table == 0 && countCards(n.mover) == 1) {
+        const bool lastBeatsLast =
+            countCards(n.other) == 1 && (n.other & beatersOf(trump_, std::countr_zero(n.mover)));
+        return lastBeatsLast ? kValueDraw : kValueWin;
+    }
+    // A position with a single move (a card, or only ending, stopping or taking) is
+    // passed through; positions with two cards or fewer in the hands are quicker
+    // searched than looked up.
+    const std::uint64_t legal = legalCards(n);
+    const bool hasOption = n.defence || n.table != 0;
+    if (countCards(legal) + (hasOption ? 1 : 0) == 1)
+        return child(n, legal ? std::countr_zero(legal) : kOption, alpha, beta);
+    const bool useTable = countCards(n.mover | n.other) > 2;
     const TtKey key = keyOf(n, trump_);
     int lo = kValueLoss, hi = kValueWin, ttMove = -1;
     if (useTable && tt_.probe(key, lo, hi, ttMove)) {
@@ -248,8 +292,8 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
     }
     const std::uint64_t before = nodes_;
     int bestMove = -1;
-    const int v = n.defence ? defenceMoves(n, alpha, beta, ttMove, bestMove)
-                            : attackMoves(n, alpha, beta, ttMove, bestMove);
+    const int v = n.defence ? defenceMoves(n, legal, alpha, beta, ttMove, bestMove)
+                            : attackMoves(n, legal, alpha, beta, ttMove, bestMove);
     // Values below a time-out are not facts; keep them out of the table.
     if (timedOut_ || !useTable) return v;
     if (v <= alpha)
@@ -265,8 +309,10 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
 int EndgameSearch::rootValueAbove(const Node& n, int move, int best) {
     // Null-window tests: "at least a draw?" and "a win?". A value at or below best is
     // returned as it is found, since it cannot replace the best.
-    if (best < kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss) return kValueLoss;
-    if (best == kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss) return kValueLoss;
+    if (best < kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss)
+        return kValueLoss;
+    if (best == kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss)
+        return kValueLoss;
     return child(n, move, kValueDraw, kValueDraw + 1, true) > kValueDraw ? kValueWin : kValueDraw;
 }
 
@@ -296,13 +342,7 @@ SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& pr
     n.last = root.table.empty() ? -1 : packed(root.table.back());
 
     const int count = static_cast<int>(root.mover.size());
-    std::uint64_t legal = 0;
-    if (n.defence) {
-        legal = n.last < 0 ? 0 : n.mover & beatersOf(trump_, n.last);
-    } else {
-        legal = n.table ? n.mover & ranksCover(n.table) : n.mover;
-        if (n.hods >= 6 || std::popcount(n.other) <= n.free) legal = 0;
-    }
+    const std::uint64_t legal = legalCards(n);
     moveTotal_ = count + (n.defence || n.table != 0 ? 1 : 0);
 
     // Step 1: the cards in slot order; a later card replaces the best only when strictly better.

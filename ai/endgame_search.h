@@ -27,9 +27,9 @@ struct SearchProgress {
 };
 
 class EndgameSearch {
-public:
+  public:
     // log2TableEntries sizes the transposition table (16 bytes an entry).
-    explicit EndgameSearch(int log2TableEntries = 21);
+    explicit EndgameSearch(int log2TableEntries = 16);
 
     // Replaces the clock (milliseconds, any origin) that the time limit reads.
     void setClock(std::function<std::int64_t()> nowMs) { nowMs_ = std::move(nowMs); }
@@ -43,10 +43,12 @@ public:
 
     struct Node;
 
-private:
+  private:
     int search(const Node& n, int alpha, int beta);
-    int attackMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove);
-    int defenceMoves(const Node& n, int alpha, int beta, int ttMove, int& bestMove);
+    // The cards the side to move may play (bits of the packed card indices).
+    std::uint64_t legalCards(const Node& n) const;
+    int attackMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove, int& bestMove);
+    int defenceMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove, int& bestMove);
     // The value of one move at a node (a card index 0..35, or kOption).
     int child(const Node& n, int move, int alpha, int beta, bool atRoot = false);
     // The exact value of a root move when it exceeds best, else a value <= best.

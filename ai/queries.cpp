@@ -5,8 +5,12 @@
 namespace tavik::ai {
 namespace {
 
-bool isTrump(Card c, Suit trump) { return !c.empty() && c.suit() == trump; }
-bool isPlain(Card c, Suit trump) { return !c.empty() && c.suit() != trump; }
+bool isTrump(Card c, Suit trump) {
+    return !c.empty() && c.suit() == trump;
+}
+bool isPlain(Card c, Suit trump) {
+    return !c.empty() && c.suit() != trump;
+}
 
 // First slot in rank-then-slot order whose card passes the test, else 0.
 template <typename Test>
@@ -31,7 +35,9 @@ int highestRank(RankSet s) {
     return 0;
 }
 
-int rankCount(RankSet s) { return std::popcount(static_cast<unsigned>(s & 0x3FE)); }
+int rankCount(RankSet s) {
+    return std::popcount(static_cast<unsigned>(s & 0x3FE));
+}
 
 int FindCard(const Hand& hand, Card card) {
     if (card.empty()) return 0;
@@ -40,7 +46,9 @@ int FindCard(const Hand& hand, Card card) {
     return 0;
 }
 
-bool HasCard(const Hand& cards, Card card) { return FindCard(cards, card) != 0; }
+bool HasCard(const Hand& cards, Card card) {
+    return FindCard(cards, card) != 0;
+}
 
 int LowestNonTrump(const Hand& hand, Suit trump) {
     return firstInScan(hand, [&](Card c) { return isPlain(c, trump); });

@@ -16,13 +16,17 @@ namespace tavik::ai {
 
 // A set of rank values 1..9, bit v standing for rank value v.
 using RankSet = std::uint16_t;
-constexpr RankSet rankBit(int v) { return static_cast<RankSet>(1u << v); }
+constexpr RankSet rankBit(int v) {
+    return static_cast<RankSet>(1u << v);
+}
 constexpr RankSet ranks(std::initializer_list<int> values) {
     RankSet s = 0;
     for (int v : values) s |= rankBit(v);
     return s;
 }
-constexpr bool inSet(RankSet s, int v) { return v >= 1 && v <= 9 && (s & rankBit(v)) != 0; }
+constexpr bool inSet(RankSet s, int v) {
+    return v >= 1 && v <= 9 && (s & rankBit(v)) != 0;
+}
 // The lowest and highest rank value of a set; 0 for an empty set.
 int lowestRank(RankSet s);
 int highestRank(RankSet s);

@@ -19,15 +19,15 @@ struct SearchRoot {
     std::vector<Card> other;  // the other side
     std::vector<Card> table;  // the table in the order laid; a defender beats the last card
     Suit trump = 0;
-    int hods = 0;         // attack cards played in this bout
-    int free = 0;         // attack cards not beaten (matters while the defender takes)
-    bool taking = false;  // the attacker adds to a defender who takes
+    int hods = 0;          // attack cards played in this bout
+    int free = 0;          // attack cards not beaten (matters while the defender takes)
+    bool taking = false;   // the attacker adds to a defender who takes
     bool defence = false;  // the side to move defends the last table card
 };
 
 struct SearchAnswer {
-    Card card;       // the card to play; empty for "end the attack", "stop adding" or "take"
-    int value = 0;   // the root value, or kValueNoMove
+    Card card;      // the card to play; empty for "end the attack", "stop adding" or "take"
+    int value = 0;  // the root value, or kValueNoMove
     std::uint64_t nodes = 0;
     bool timedOut = false;  // the time limit ended the search; unexamined branches counted 0
 };

@@ -25,9 +25,9 @@ struct StatTavik2 {
     int KolCards1 = 0;
     Hand CardsI2;  // the other seat's hand (the human's)
     int KolCards2 = 0;
-    int Och = 37;               // next card of the deck; 37 = the deck is empty
-    Suit Koz = 0;               // trump suit
-    std::uint8_t Vskr = 0;      // rank value of the face-up bottom card
+    int Och = 37;                // next card of the deck; 37 = the deck is empty
+    Suit Koz = 0;                // trump suit
+    std::uint8_t Vskr = 0;       // rank value of the face-up bottom card
     OneBased<Card, 12> InGameI;  // the table in the order laid
     int KolFree = 0;             // unbeaten attack cards on the table
     TablePort* Image = nullptr;  // where a search draws its progress caption; none when null

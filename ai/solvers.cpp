@@ -74,7 +74,9 @@ SolverAnswer SolveThreeVsOne(Card a1, Card a2, Card a3, Card h, Suit trump) {
         const SolverAnswer r = SolveTwoVsTwo(x, y, h, a[i], trump);
         rating[i] = {r.guaranteed, r.secondary};
     }
-    auto answer = [&](int i) { return SolverAnswer{a[i], rating[i].guaranteed, rating[i].secondary}; };
+    auto answer = [&](int i) {
+        return SolverAnswer{a[i], rating[i].guaranteed, rating[i].secondary};
+    };
 
     // 3-4. One or two eligible leads.
     if (count == 1)

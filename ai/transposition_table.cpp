@@ -5,7 +5,7 @@
 namespace tavik::ai {
 
 TranspositionTable::TranspositionTable(int log2Entries)
-    : entries_(std::size_t{1} << (log2Entries < 2 ? 2 : log2Entries)) {}
+    : entries_(std::size_t{1} << (log2Entries < 2 ? 2 : log2Entries)), buckets_(entries_ / 4) {}
 
 std::size_t TranspositionTable::bucketOf(const TtKey& key) const {
     std::uint64_t h = key.k0 ^ (std::uint64_t{key.k1} * 0x9E3779B97F4A7C15ULL);
@@ -15,7 +15,6 @@ std::size_t TranspositionTable::bucketOf(const TtKey& key) const {
 }
 
 bool TranspositionTable::probe(const TtKey& key, int& lo, int& hi, int& move) const {
-    if (buckets_.empty()) return false;
     const Bucket& b = buckets_[bucketOf(key)];
     for (const Entry& e : b.e) {
         if (e.generation != generation_ || e.k0 != key.k0 || e.k1 != key.k1) continue;
@@ -28,7 +27,6 @@ bool TranspositionTable::probe(const TtKey& key, int& lo, int& hi, int& move) co
 }
 
 void TranspositionTable::store(const TtKey& key, int lo, int hi, int move, std::uint64_t work) {
-    if (buckets_.empty()) buckets_.resize(entries_ / 4);
     Bucket& b = buckets_[bucketOf(key)];
     const auto w = static_cast<std::uint8_t>(std::bit_width(work));
     // The same position, else an empty or stale entry, else the one with the least work.

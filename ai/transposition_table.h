@@ -18,9 +18,9 @@ struct TtKey {
 };
 
 class TranspositionTable {
-public:
-    // 2^log2Entries entries of 16 bytes; the memory is taken at the first store.
-    explicit TranspositionTable(int log2Entries = 21);
+  public:
+    // 2^log2Entries entries of 16 bytes.
+    explicit TranspositionTable(int log2Entries = 16);
 
     // The stored bounds and best move of the position, when it is stored.
     bool probe(const TtKey& key, int& lo, int& hi, int& move) const;
@@ -30,7 +30,7 @@ public:
     void clear();
     std::size_t bytes() const { return entries_ << 4; }
 
-private:
+  private:
     struct Entry {
         std::uint64_t k0;
         std::uint32_t k1;

@@ -15,10 +15,20 @@ void initBuiltinArt() {
     (void)done;
 }
 
+bool isBuiltinAnimation(const QString& name) {
+    static const char* const kAnimations[] = {"GifMenu1", "GifMenu2", "GKonGood", "GKonBads",
+                                              "GKonNich", "GEndBest", "GEndGood", "GEndBads"};
+    for (const char* animation : kAnimations)
+        if (name == QLatin1String(animation)) return true;
+    return false;
+}
+
 QString builtinArtPath(const QString& name) {
     const bool jpeg = name == QLatin1String("FonG") || name == QLatin1String("FonGB");
-    return QStringLiteral(":/art/") + name +
-           (jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
+    const QString suffix = jpeg                       ? QStringLiteral(".jpg")
+                           : isBuiltinAnimation(name) ? QStringLiteral(".gif")
+                                                      : QStringLiteral(".png");
+    return QStringLiteral(":/art/") + name + suffix;
 }
 
 }  // namespace tavik::art

@@ -19,7 +19,7 @@ struct Position {
 };
 
 class Literal {
-public:
+  public:
     Literal(Suit trump, std::uint64_t budget) : trump_(trump), budget_(budget) {}
 
     int SearchAttack(Position p);
@@ -29,7 +29,7 @@ public:
     std::uint64_t nodes = 0;
     bool timedOut = false;
 
-private:
+  private:
     bool legalAttack(const Position& p, int w) const;
     void readClock(int depth);
 
@@ -42,12 +42,15 @@ void removeCard(std::array<Card, 37>& hand, int& count, int slot) {
     hand[static_cast<std::size_t>(slot)] = kNoCard;
     int first = 1;
     while (first <= 36 && !hand[static_cast<std::size_t>(first)].empty()) ++first;
-    for (int i = first; i < 36; ++i) hand[static_cast<std::size_t>(i)] = hand[static_cast<std::size_t>(i + 1)];
+    for (int i = first; i < 36; ++i)
+        hand[static_cast<std::size_t>(i)] = hand[static_cast<std::size_t>(i + 1)];
     hand[36] = kNoCard;
     --count;
 }
 
-void appendToTable(Position& p, Card c) { p.table[static_cast<std::size_t>(++p.tableCount)] = c; }
+void appendToTable(Position& p, Card c) {
+    p.table[static_cast<std::size_t>(++p.tableCount)] = c;
+}
 
 // Swaps the sides: the other side moves next.
 Position turned(const Position& p) {
@@ -63,16 +66,26 @@ bool Literal::legalAttack(const Position& p, int w) const {
     if (p.hods >= 6 || p.otherCount <= p.free) return false;
     if (p.tableCount == 0) return true;
     for (int i = 1; i <= p.tableCount; ++i)
-        if (p.table[static_cast<std::size_t>(i)].value() == p.hand[static_cast<std::size_t>(w)].value()) return true;
+        if (p.table[static_cast<std::size_t>(i)].value() ==
+            p.hand[static_cast<std::size_t>(w)].value())
+            return true;
     return false;
 }
 
 void Literal::readClock(int depth) {
     switch (depth) {
-        case 6: case 7: case 10: case 11: case 14: case 15: case 18: case 19:
+        case 6:
+        case 7:
+        case 10:
+        case 11:
+        case 14:
+        case 15:
+        case 18:
+        case 19:
             if (budget_ != 0 && nodes > budget_) timedOut = true;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -139,7 +152,8 @@ int Literal::SearchAttack(Position p) {
             } else {
                 Position q = p;
                 for (int i = 1; i <= p.tableCount; ++i)
-                    q.other[static_cast<std::size_t>(++q.otherCount)] = p.table[static_cast<std::size_t>(i)];
+                    q.other[static_cast<std::size_t>(++q.otherCount)] =
+                        p.table[static_cast<std::size_t>(i)];
                 q.table = {};
                 q.tableCount = 0;
                 q.hods = 0;
@@ -154,7 +168,8 @@ int Literal::SearchAttack(Position p) {
     }
     int chosen = 0;
     const int best = chooseBest(value, count + 1, chosen);
-    if (p.depth == 1) rootCard = chosen <= count ? p.hand[static_cast<std::size_t>(chosen)] : kNoCard;
+    if (p.depth == 1)
+        rootCard = chosen <= count ? p.hand[static_cast<std::size_t>(chosen)] : kNoCard;
     return best;
 }
 
@@ -208,7 +223,8 @@ int Literal::SearchDefence(Position p) {
     }
     int chosen = 0;
     const int best = chooseBest(value, count + 1, chosen);
-    if (p.depth == 1) rootCard = chosen <= count ? p.hand[static_cast<std::size_t>(chosen)] : kNoCard;
+    if (p.depth == 1)
+        rootCard = chosen <= count ? p.hand[static_cast<std::size_t>(chosen)] : kNoCard;
     return best;
 }
 

@@ -12,7 +12,8 @@ using Cards = std::vector<Card>;
 
 void shuffle(Cards& cards, SeededRandom& random) {
     for (int i = static_cast<int>(cards.size()) - 1; i > 0; --i)
-        std::swap(cards[static_cast<std::size_t>(i)], cards[static_cast<std::size_t>(random.random(i + 1))]);
+        std::swap(cards[static_cast<std::size_t>(i)],
+                  cards[static_cast<std::size_t>(random.random(i + 1))]);
 }
 
 // The display order of a hand: plain cards by rank, then trumps by rank.
@@ -43,19 +44,22 @@ StatTavik2 snapshotOf(const Bout& b, SeededRandom& random, bool shuffleHand) {
     Cards mine = b.hand[1];
     if (shuffleHand) shuffle(mine, random);
     for (std::size_t i = 0; i < mine.size(); ++i) s.CardsI1[static_cast<int>(i + 1)] = mine[i];
-    for (std::size_t i = 0; i < b.hand[2].size(); ++i) s.CardsI2[static_cast<int>(i + 1)] = b.hand[2][i];
+    for (std::size_t i = 0; i < b.hand[2].size(); ++i)
+        s.CardsI2[static_cast<int>(i + 1)] = b.hand[2][i];
     s.KolCards1 = static_cast<int>(mine.size());
     s.KolCards2 = static_cast<int>(b.hand[2].size());
     s.Och = 37;
     s.Koz = b.trump;
     s.Vskr = static_cast<std::uint8_t>(1 + random.random(9));
-    for (std::size_t i = 0; i < b.table.size(); ++i) s.InGameI[static_cast<int>(i + 1)] = b.table[i];
+    for (std::size_t i = 0; i < b.table.size(); ++i)
+        s.InGameI[static_cast<int>(i + 1)] = b.table[i];
     s.KolCardsStol = static_cast<int>(b.table.size());
     s.OchGame = s.KolCardsStol + 1;
     s.KolHods = b.hods;
     s.KolFree = b.free;
     s.KartaHod = b.karta;
-    for (std::size_t i = 0; i < b.outOfPlay.size(); ++i) s.Bito[static_cast<int>(i + 1)] = b.outOfPlay[i];
+    for (std::size_t i = 0; i < b.outOfPlay.size(); ++i)
+        s.Bito[static_cast<int>(i + 1)] = b.outOfPlay[i];
     s.Zarp = static_cast<std::uint8_t>(random.random(4));
     s.WasTakes = random.random(2) == 1;
     return s;
@@ -68,7 +72,8 @@ std::vector<std::size_t> addable(const Bout& b, int attacker) {
     if (b.hods >= 6 || static_cast<int>(defender.size()) <= b.free) return out;
     const Cards& hand = b.hand[attacker];
     for (std::size_t i = 0; i < hand.size(); ++i)
-        if (std::any_of(b.table.begin(), b.table.end(), [&](Card t) { return t.value() == hand[i].value(); }))
+        if (std::any_of(b.table.begin(), b.table.end(),
+                        [&](Card t) { return t.value() == hand[i].value(); }))
             out.push_back(i);
     return out;
 }
@@ -86,12 +91,14 @@ bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffl
               std::vector<StatTavik2>& found) {
     const int defender = 3 - attacker;
     auto note = [&](int m) {
-        if (m == mode && (m == 3 ? defender : attacker) == 1) found.push_back(snapshotOf(b, random, shuffleHand));
+        if (m == mode && (m == 3 ? defender : attacker) == 1)
+            found.push_back(snapshotOf(b, random, shuffleHand));
     };
     note(1);
     if (mode == 1) return !found.empty();
     const Cards& lead = b.hand[attacker];
-    attackWith(b, attacker, static_cast<std::size_t>(random.random(static_cast<int>(lead.size()))), false);
+    attackWith(b, attacker, static_cast<std::size_t>(random.random(static_cast<int>(lead.size()))),
+               false);
     bool taking = false;
     while (true) {
         if (!taking) {
@@ -100,13 +107,17 @@ bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffl
             for (std::size_t i = 0; i < b.hand[defender].size(); ++i)
                 if (CardBeats(b.karta, b.hand[defender][i], b.trump)) beaters.push_back(i);
             if (!beaters.empty() && random.random(4) != 0) {
-                const std::size_t i = beaters[static_cast<std::size_t>(random.random(static_cast<int>(beaters.size())))];
+                const std::size_t i = beaters[static_cast<std::size_t>(
+                    random.random(static_cast<int>(beaters.size())))];
                 b.table.push_back(takeAt(b.hand[defender], i));
                 b.free = 0;
                 note(2);
                 const auto adds = addable(b, attacker);
                 if (adds.empty() || random.random(3) == 0) break;
-                attackWith(b, attacker, adds[static_cast<std::size_t>(random.random(static_cast<int>(adds.size())))], false);
+                attackWith(
+                    b, attacker,
+                    adds[static_cast<std::size_t>(random.random(static_cast<int>(adds.size())))],
+                    false);
                 continue;
             }
             taking = true;
@@ -114,7 +125,9 @@ bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffl
         note(4);
         const auto adds = addable(b, attacker);
         if (adds.empty() || random.random(2) == 0) break;
-        attackWith(b, attacker, adds[static_cast<std::size_t>(random.random(static_cast<int>(adds.size())))], true);
+        attackWith(b, attacker,
+                   adds[static_cast<std::size_t>(random.random(static_cast<int>(adds.size())))],
+                   true);
     }
     return !found.empty();
 }
@@ -142,7 +155,8 @@ RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int max
         const bool shuffleHand = random.random(5) == 0;
         std::vector<StatTavik2> found;
         if (!playBout(b, attacker, mode, random, shuffleHand, found)) continue;
-        return RandomDecision{found[static_cast<std::size_t>(random.random(static_cast<int>(found.size())))], mode};
+        return RandomDecision{
+            found[static_cast<std::size_t>(random.random(static_cast<int>(found.size())))], mode};
     }
 }
 

@@ -16,6 +16,7 @@ struct RandomDecision {
 };
 
 // A decision with minCards..maxCards cards in play (2..36); mode 0 picks the mode at random.
-RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int maxCards, int mode = 0);
+RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int maxCards,
+                                     int mode = 0);
 
 }  // namespace tavik::ai

@@ -65,14 +65,16 @@ int benchSearch(const Arguments& a) {
     const auto count = static_cast<std::size_t>(a.number("count", 10000, 1, 10000000, error));
     const auto pool = static_cast<std::size_t>(a.number("pool", 50000, 1, 100000000, error));
     const auto hard = static_cast<std::size_t>(a.number("hard", 20, 1, 10000, error));
-    const auto budget = static_cast<std::uint64_t>(a.number("literal-budget", 200000000, 1000, INT64_MAX, error));
+    const auto budget =
+        static_cast<std::uint64_t>(a.number("literal-budget", 200000000, 1000, INT64_MAX, error));
     if (!error.empty()) return fail(error);
 
     ai::EndgameSearch search;
     SeededRandom random(seed);
     // The timed set: random 12-card decisions of every mode.
     std::vector<ai::RandomDecision> timedSet;
-    for (std::size_t i = 0; i < count; ++i) timedSet.push_back(ai::RandomEndgameDecision(random, 12, 12));
+    for (std::size_t i = 0; i < count; ++i)
+        timedSet.push_back(ai::RandomEndgameDecision(random, 12, 12));
     // The hard set: the decisions that take the most nodes among a larger pool.
     std::vector<std::pair<std::uint64_t, ai::RandomDecision>> candidates;
     for (std::size_t i = 0; i < pool; ++i) {
@@ -107,28 +109,34 @@ int benchSearch(const Arguments& a) {
         hardMicros.push_back(t.micros);
         nodes += t.nodes;
         totalUs += t.micros;
-        const ai::SearchRoot root = d.mode == 3 ? ai::DefenceRoot(d.snapshot) : ai::AttackRoot(d.snapshot, d.mode);
+        const ai::SearchRoot root =
+            d.mode == 3 ? ai::DefenceRoot(d.snapshot) : ai::AttackRoot(d.snapshot, d.mode);
         const double start = nowUs();
         const ai::SearchAnswer literal = ai::LiteralSearch(root, budget);
         const double literalUs = nowUs() - start;
         if (literal.timedOut) continue;
         ++finished;
-        nodeRatios.push_back(static_cast<double>(literal.nodes) / static_cast<double>(std::max<std::uint64_t>(t.nodes, 1)));
+        nodeRatios.push_back(static_cast<double>(literal.nodes) /
+                             static_cast<double>(std::max<std::uint64_t>(t.nodes, 1)));
         timeRatios.push_back(literalUs / std::max(t.micros, 0.001));
     }
 
     const double nodesPerS = totalUs > 0 ? static_cast<double>(nodes) / totalUs * 1e6 : 0;
     const double tableMiB = static_cast<double>(search.tableBytes()) / (1024.0 * 1024.0);
-    std::printf("decisions: %zu random 12-card + %zu hard (the most nodes among %zu)\n", count, hardSet.size(), pool);
-    std::printf("per decision: median %.1f us, 99th percentile %.1f us, max %.1f us\n", median(micros),
-                percentile(micros, 0.99), *std::max_element(micros.begin(), micros.end()));
+    std::printf("decisions: %zu random 12-card + %zu hard (the most nodes among %zu)\n", count,
+                hardSet.size(), pool);
+    std::printf("per decision: median %.1f us, 99th percentile %.1f us, max %.1f us\n",
+                median(micros), percentile(micros, 0.99),
+                *std::max_element(micros.begin(), micros.end()));
     std::printf("hard set: median %.1f us, max %.1f us\n", median(hardMicros),
                 *std::max_element(hardMicros.begin(), hardMicros.end()));
     std::printf("nodes per second: %.0f\n", nodesPerS);
-    std::printf("literal search finished %zu of %zu hard decisions (budget %llu nodes): median node ratio %.0f, "
-                "median time ratio %.0f\n",
-                finished, hardSet.size(), static_cast<unsigned long long>(budget), median(nodeRatios),
-                median(timeRatios));
+    std::printf(
+        "literal search finished %zu of %zu hard decisions (budget %llu nodes): median node ratio "
+        "%.0f, "
+        "median time ratio %.0f\n",
+        finished, hardSet.size(), static_cast<unsigned long long>(budget), median(nodeRatios),
+        median(timeRatios));
     std::printf("transposition table: %.1f MiB\n", tableMiB);
     std::printf("%s\n", JsonObject()
                             .add("positions", static_cast<long long>(micros.size()))
@@ -148,7 +156,8 @@ int benchSearch(const Arguments& a) {
 
 int benchCommand(const std::vector<std::string>& args) {
     std::string error;
-    auto parsed = Arguments::parse(args, {"seed", "count", "pool", "hard", "literal-budget"}, {}, error);
+    auto parsed =
+        Arguments::parse(args, {"seed", "count", "pool", "hard", "literal-budget"}, {}, error);
     if (!parsed) return fail(error);
     if (parsed->positional().size() != 1 || parsed->positional()[0] != "search")
         return fail("what to measure: bench search");

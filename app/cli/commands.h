@@ -10,6 +10,8 @@ namespace tavik::cli {
 int playCommand(const std::vector<std::string>& args);
 // The persistent files: files check PATH, files show PATH, files history DIR.
 int filesCommand(const std::vector<std::string>& args);
+// The computer opponent: one decision given as JSON on standard input.
+int analyzeCommand(const std::vector<std::string>& args);
 // The computer opponent: the fast endgame search against the literal one.
 int diffSearchCommand(const std::vector<std::string>& args);
 // Benchmarks: bench search.

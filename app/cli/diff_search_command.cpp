@@ -27,25 +27,30 @@ std::string cards(const std::vector<Card>& list) {
 }
 
 std::string describe(const ai::SearchRoot& r) {
-    return "mover [" + cards(r.mover) + "] other [" + cards(r.other) + "] table [" + cards(r.table) +
-           "] trump " + std::string(suitUtf8(r.trump)) + " hods " + std::to_string(r.hods) + " free " +
-           std::to_string(r.free) + (r.taking ? " taking" : "") + (r.defence ? " defence" : " attack");
+    return "mover [" + cards(r.mover) + "] other [" + cards(r.other) + "] table [" +
+           cards(r.table) + "] trump " + std::string(suitUtf8(r.trump)) + " hods " +
+           std::to_string(r.hods) + " free " + std::to_string(r.free) +
+           (r.taking ? " taking" : "") + (r.defence ? " defence" : " attack");
 }
 
-std::string answer(const ai::SearchAnswer& a) { return a.card.utf8() + " " + std::to_string(a.value); }
+std::string answer(const ai::SearchAnswer& a) {
+    return a.card.utf8() + " " + std::to_string(a.value);
+}
 
 }  // namespace
 
 int diffSearchCommand(const std::vector<std::string>& args) {
     std::string error;
-    auto parsed = Arguments::parse(args, {"seed", "count", "min-cards", "max-cards", "budget"}, {}, error);
+    auto parsed =
+        Arguments::parse(args, {"seed", "count", "min-cards", "max-cards", "budget"}, {}, error);
     if (!parsed) return fail(error);
     const Arguments& a = *parsed;
     const auto seed = static_cast<std::uint64_t>(a.number("seed", 1, 0, INT64_MAX, error));
     const long long count = a.number("count", 20000, 1, 100000000, error);
     const int minCards = static_cast<int>(a.number("min-cards", 2, 2, 12, error));
     const int maxCards = static_cast<int>(a.number("max-cards", 12, 2, 12, error));
-    const auto budget = static_cast<std::uint64_t>(a.number("budget", 2000000, 1000, INT64_MAX, error));
+    const auto budget =
+        static_cast<std::uint64_t>(a.number("budget", 2000000, 1000, INT64_MAX, error));
     if (!error.empty()) return fail(error);
     if (maxCards < minCards) return fail("--max-cards is below --min-cards");
 
@@ -58,7 +63,8 @@ int diffSearchCommand(const std::vector<std::string>& args) {
     // tenfold surplus of them ends the run.
     while (finished < count && unfinished < 10 * count) {
         const ai::RandomDecision d = ai::RandomEndgameDecision(random, minCards, maxCards);
-        const ai::SearchRoot root = d.mode == 3 ? ai::DefenceRoot(d.snapshot) : ai::AttackRoot(d.snapshot, d.mode);
+        const ai::SearchRoot root =
+            d.mode == 3 ? ai::DefenceRoot(d.snapshot) : ai::AttackRoot(d.snapshot, d.mode);
         const ai::SearchAnswer literal = ai::LiteralSearch(root, budget);
         if (literal.timedOut) {
             ++unfinished;
@@ -75,10 +81,12 @@ int diffSearchCommand(const std::vector<std::string>& args) {
         if (!same) {
             ++differences;
             std::printf("difference: %s: literal %s, fast %s (warm %s)\n", describe(root).c_str(),
-                        answer(literal).c_str(), answer(fromCold).c_str(), answer(fromWarm).c_str());
+                        answer(literal).c_str(), answer(fromCold).c_str(),
+                        answer(fromWarm).c_str());
         }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s\n", JsonObject()
                             .add("positions", finished)
                             .add("unfinished", unfinished)

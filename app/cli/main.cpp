@@ -15,10 +15,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"play", tavik::cli::playCommand,
-     "play [--seed N] [--kons N] [--p1 random|lowest] [--p2 random|lowest]\n"
+     "play [--seed N] [--kons N] [--p1 random|lowest|ai] [--p2 random|lowest|ai]\n"
      "            [--rules redeal,sixes,hints] [--log FILE]\n"
      "            [--data-dir DIR --player 1..6 [--name NAME] [--password PW]]"},
     {"files", tavik::cli::filesCommand, "files check PATH | files show PATH | files history DIR"},
+    {"analyze", tavik::cli::analyzeCommand, "analyze < decision.json"},
     {"diff-search", tavik::cli::diffSearchCommand,
      "diff-search [--seed N] [--count N] [--min-cards N] [--max-cards N] [--budget NODES]"},
     {"bench", tavik::cli::benchCommand,

@@ -4,6 +4,7 @@
 #include <memory>
 #include <sstream>
 
+#include "cli/ai_seats.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -96,10 +97,12 @@ int playCommand(const std::vector<std::string>& args) {
     if (!parseRules(a.get("rules"), g.rules, error)) return fail(error);
     const std::string p1Name = a.get("p1", "lowest"), p2Name = a.get("p2", "random");
     // Each seat gets its own stream, apart from the one that shuffles.
-    auto p1 = makeSeatPlayer(p1Name, seed ^ 0x5EA71ULL);
-    auto p2 = makeSeatPlayer(p2Name, seed ^ 0x5EA72ULL);
-    if (!p1) return fail("unknown player '" + p1Name + "' for --p1 (random, lowest)");
-    if (!p2) return fail("unknown player '" + p2Name + "' for --p2 (random, lowest)");
+    auto p1 = p1Name == "ai" ? nullptr : makeSeatPlayer(p1Name, seed ^ 0x5EA71ULL);
+    auto p2 = p2Name == "ai" ? nullptr : makeSeatPlayer(p2Name, seed ^ 0x5EA72ULL);
+    if (!p1 && p1Name != "ai")
+        return fail("unknown player '" + p1Name + "' for --p1 (random, lowest, ai)");
+    if (!p2 && p2Name != "ai")
+        return fail("unknown player '" + p2Name + "' for --p2 (random, lowest, ai)");
 
     std::ofstream logFile;
     std::unique_ptr<JsonMoveLog> moveLog;
@@ -109,10 +112,13 @@ int playCommand(const std::vector<std::string>& args) {
         moveLog = std::make_unique<JsonMoveLog>(logFile);
     }
 
-    PlayStats stats(moveLog.get());
+    AiSeats aiSeats(p1Name == "ai", p2Name == "ai", moveLog.get());
+    PlayStats stats(&aiSeats);
     HeadlessWorld headless(seed, /*recording=*/false, &stats);
     g.UserName = "Player";
-    SeatPlayerOpponent opponent(*p1);
+    std::unique_ptr<SeatPlayerOpponent> plainOpponent;
+    if (p1) plainOpponent = std::make_unique<SeatPlayerOpponent>(*p1);
+    Opponent& opponent = p1 ? static_cast<Opponent&>(*plainOpponent) : *aiSeats.seat1();
     MatchHooks plainHooks;
     MatchHooks* hooks = &plainHooks;
     // With a data folder every match ends through the player list and the history.
@@ -128,7 +134,7 @@ int playCommand(const std::vector<std::string>& args) {
     }
     MatchController controller(g, headless.world, opponent, *hooks);
 
-    const PlayOutcome outcome = PlayKons(g, controller, *p2, stats, kons);
+    const PlayOutcome outcome = PlayKons(g, controller, p2 ? *p2 : *aiSeats.seat2(), stats, kons);
     if (outcome.ok && files && g.KonOver && g.GameActive) controller.EndMatchButton();
     if (logFile) logFile.flush();
     if (!outcome.ok) {
@@ -144,6 +150,11 @@ int playCommand(const std::vector<std::string>& args) {
         .add("redeals", stats.redeals)
         .add("moves", stats.moves);
     if (files) summary.add("matches", files->matches()).add("slot", g.UserSlot);
+    if (aiSeats.any()) {  // each seat's share of the decided kons
+        const int decided = stats.wins1 + stats.wins2;
+        summary.add("winRate1", decided ? static_cast<double>(stats.wins1) / decided : 0.0)
+            .add("winRate2", decided ? static_cast<double>(stats.wins2) / decided : 0.0);
+    }
     std::printf("%s\n", summary.str().c_str());
     return 0;
 }

@@ -175,7 +175,7 @@ void MatchController::konOver() {
     redrawHand(g_, w_, 1);
     g_.Button7Caption = Word::WePlayStill;
     enableAfterKon();
-    if (g_.display.forecastOn) w_.ports.table.forecastTitle("Прогноз...");
+    if (g_.display.forecastOn) w_.ports.table.forecastTitle(" Прогноз...");
     w_.log.onKonEnd(g_.KonResult, bonus);
 }
 
@@ -209,7 +209,7 @@ void MatchController::enableAfterKon() {
 
 void MatchController::EndMatchButton() {
     if (!g_.KonOver || !g_.Button8Enabled) return;
-    if (g_.display.forecastOn) w_.ports.table.forecastTitle("Прогноз...");
+    if (g_.display.forecastOn) w_.ports.table.forecastTitle(" Прогноз...");
     setMoveTimer(g_, w_, false);
     hooks_.EndMatch(g_, g_.ScoreDelta, g_.KonCount - g_.KonCountStart);
     if (g_.OnlineGame) g_.OnlineGame = false;

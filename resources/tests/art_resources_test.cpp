@@ -10,6 +10,7 @@
 #include "art/button_gradients.h"
 #include "art_test_support.h"
 #include "builtin_art.h"
+#include "screen_art_expected.h"
 
 namespace tavik::art::test {
 namespace {
@@ -78,6 +79,7 @@ std::vector<Expected> expectedPictures() {
         {"RamkaERBg", {260, 180}},     {"GTimerR", {50, 50}},        {"GTimerY", {50, 50}},
     };
     all.insert(all.end(), std::begin(fixed), std::end(fixed));
+    for (const ScreenPicture& screen : screenPictures()) all.push_back({screen.name, screen.size});
     return all;
 }
 

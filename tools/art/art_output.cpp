@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include "art/gif_writer.h"
+
 namespace tavik::art {
 
 ArtOutput::ArtOutput(QString folder) : folder_(std::move(folder)) {
@@ -18,6 +20,17 @@ void ArtOutput::addPng(const QString& name, const QImage& image) {
 void ArtOutput::addJpeg(const QString& name, const QImage& image, int quality) {
     save(name + QStringLiteral(".jpg"), image.convertToFormat(QImage::Format_RGB32), "JPEG",
          quality);
+}
+
+void ArtOutput::addGif(const QString& name, const QList<QImage>& frames, int delayMs) {
+    const QString file = name + QStringLiteral(".gif");
+    if (files_.contains(file)) {
+        errors_ << QStringLiteral("%1 generated twice").arg(file);
+        return;
+    }
+    files_ << file;
+    const QString failure = writeAnimatedGif(QDir(folder_).filePath(file), frames, delayMs);
+    if (!failure.isEmpty()) errors_ << QStringLiteral("cannot write %1: %2").arg(file, failure);
 }
 
 void ArtOutput::save(const QString& file, const QImage& image, const char* format, int quality) {

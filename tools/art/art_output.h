@@ -3,6 +3,7 @@
 // collection (.qrc) under their resource names.
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ class ArtOutput {
     void addPng(const QString& name, const QImage& image);
     // Writes name.jpg.
     void addJpeg(const QString& name, const QImage& image, int quality);
+    // Writes name.gif: the frames as an endlessly looping animation, delayMs each.
+    void addGif(const QString& name, const QList<QImage>& frames, int delayMs);
 
     // Writes the .qrc that exposes every picture as <prefix>/<file name>.
     void writeQrc(const QString& qrcPath, const QString& prefix);

@@ -1,7 +1,7 @@
 // tavik-artgen: draws the built-in pictures of the game and the small test
 // plug-in library, and writes the resource collections that compile them in.
 //
-//   tavik-artgen --art-dir DIR --plugin-dir DIR [--sheet FILE.png]
+//   tavik-artgen --art-dir DIR --plugin-dir DIR [--sheet FILE.png] [--screen-sheet FILE.png]
 //
 // DIR/art.qrc lists the built-in pictures under the prefix "/art";
 // plugin-dir/QorCards06A.qrc lists the plug-in's pictures at its root.
@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption artDir("art-dir", "Folder of the built-in pictures.", "DIR");
     const QCommandLineOption pluginDir("plugin-dir", "Folder of the test plug-in.", "DIR");
     const QCommandLineOption sheetFile("sheet", "Also write a contact sheet of the art.", "FILE");
-    parser.addOptions({artDir, pluginDir, sheetFile});
+    const QCommandLineOption screenSheetFile(
+        "screen-sheet", "Also write a contact sheet of the main screen's art.", "FILE");
+    parser.addOptions({artDir, pluginDir, sheetFile, screenSheetFile});
     parser.process(app);
     if (!parser.isSet(artDir) || !parser.isSet(pluginDir)) {
         std::fprintf(stderr, "tavik-artgen: --art-dir and --plugin-dir are required\n");
@@ -36,6 +38,15 @@ int main(int argc, char** argv) {
     tavik::art::addCardArt(art, sheet);
     tavik::art::addTableArt(art, sheet);
     tavik::art::addButtonArt(art, sheet);
+    tavik::art::ContactSheet screenSheet;  // the main screen, animations and pointers
+    tavik::art::addTitleArt(art, screenSheet);
+    tavik::art::addClockArt(art, screenSheet);
+    tavik::art::addCandleArt(art, screenSheet);
+    tavik::art::addIconArt(art, screenSheet);
+    tavik::art::addMenuArt(art, screenSheet);
+    tavik::art::addFigureArt(art, screenSheet);
+    tavik::art::addResultArt(art, screenSheet);
+    tavik::art::addPointerArt(art, screenSheet);
     art.writeQrc(QDir(parser.value(artDir)).filePath("art.qrc"), "/art");
 
     tavik::art::ArtOutput plugin(parser.value(pluginDir));
@@ -46,6 +57,12 @@ int main(int argc, char** argv) {
     if (parser.isSet(sheetFile) && !sheet.render().save(parser.value(sheetFile))) {
         std::fprintf(stderr, "tavik-artgen: cannot write %s\n",
                      qPrintable(parser.value(sheetFile)));
+        ok = false;
+    }
+    if (parser.isSet(screenSheetFile) &&
+        !screenSheet.render().save(parser.value(screenSheetFile))) {
+        std::fprintf(stderr, "tavik-artgen: cannot write %s\n",
+                     qPrintable(parser.value(screenSheetFile)));
         ok = false;
     }
     for (const QString& error : art.errors() + plugin.errors())

@@ -33,6 +33,7 @@ class TableRenderer {
 
     // Places the boxes for the display (when a game starts) and clears them all.
     void PlaceBoxes();
+    const Display& display() const { return display_; }
     const Box& box(BoxId id) const { return boxes_[index(id)]; }
     const QImage& picture(BoxId id) const { return pictures_[index(id)]; }
     QImage& picture(BoxId id) { return pictures_[index(id)]; }

@@ -116,6 +116,27 @@ TEST(CardDrawing, LargeCardsResizedWithCutCornersOrDrawnAsTheyAre) {
     EXPECT_EQ(drawn, expected);
 }
 
+TEST(CardDrawing, HandsFaceUpFaceDownAndEmpty) {
+    test::RendererFixture f(1);
+    TableRenderer& r = *f.renderer;
+    Hand hand;
+    hand.fill(kNoCard);
+    hand[1] = Card(1, kHearts);
+    hand[2] = Card(9, kSpades);
+    r.DrawHand(1, hand, 2, false);  // seat 1 face down
+    const QImage& top = r.picture(BoxId::Hand1);
+    const HandPositions& x = r.handPositions(1);
+    EXPECT_EQ(x[1], 161);  // nearest(235 - 74)
+    EXPECT_TRUE(test::SameRgb(top.pixel(x[1] + 30, 40), f.art.smallBack().pixel(29, 39)));
+    r.DrawHand(1, hand, 2, true);  // the open-cards view
+    EXPECT_TRUE(test::SameRgb(top.pixel(x[2] + 30, 40), f.art.smallFace(hand[2]).pixel(29, 39)));
+    r.DrawHand(1, hand, 0, false);
+    for (int y = 0; y < top.height(); y += 5)
+        for (int xx = 0; xx < top.width(); xx += 5)
+            ASSERT_TRUE(test::SameRgb(top.pixel(xx, y), f.behind(BoxId::Hand1, xx, y)))
+                << xx << "," << y;
+}
+
 TEST(CardDrawing, CornerCutFollowsAQuarterEllipse) {
     // Scaled(8) at window size 3 is 10: a 5-pixel radius.
     EXPECT_TRUE(OutsideRoundedRect(0, 0, 92, 125, 10));

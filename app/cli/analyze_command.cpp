@@ -1,0 +1,246 @@
+// tavik-cli analyze: the computer's answer to one decision given as JSON.
+#include "cli/analyze_command.h"
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <set>
+#include <vector>
+
+#include "ai/choose_move.h"
+#include "cli/commands.h"
+#include "cli/json_reader.h"
+#include "cli/json_writer.h"
+
+namespace tavik::cli {
+namespace {
+
+const std::set<std::string, std::less<>> kKeys = {"mode",    "trump", "vskr",    "och",
+                                                  "hand1",   "hand2", "table",   "kolHods",
+                                                  "kolFree", "zarp",  "wasTakes"};
+
+// Reads the fields of the decision one by one; the first problem ends the reading.
+class DecisionReader {
+  public:
+    explicit DecisionReader(const JsonValue& root) : root_(root) {}
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+
+    bool has(std::string_view key) const { return root_.find(key) != nullptr; }
+
+    long long integer(std::string_view key, long long fallback, long long lo, long long hi,
+                      bool required) {
+        const JsonValue* v = root_.find(key);
+        if (!v) {
+            if (required) fail("\"" + std::string(key) + "\" is missing");
+            return fallback;
+        }
+        if (v->kind != JsonValue::Kind::Number || !v->integral || v->integer < lo ||
+            v->integer > hi) {
+            fail("\"" + std::string(key) + "\" must be a whole number from " + std::to_string(lo) +
+                 " to " + std::to_string(hi));
+            return fallback;
+        }
+        return v->integer;
+    }
+
+    bool boolean(std::string_view key) {
+        const JsonValue* v = root_.find(key);
+        if (!v) return false;
+        if (v->kind == JsonValue::Kind::Bool) return v->boolean;
+        if (v->kind == JsonValue::Kind::Number && v->integral &&
+            (v->integer == 0 || v->integer == 1))
+            return v->integer == 1;
+        fail("\"" + std::string(key) + "\" must be true or false");
+        return false;
+    }
+
+    std::string text(std::string_view key, bool required) {
+        const JsonValue* v = root_.find(key);
+        if (!v) {
+            if (required) fail("\"" + std::string(key) + "\" is missing");
+            return {};
+        }
+        if (v->kind != JsonValue::Kind::String)
+            fail("\"" + std::string(key) + "\" must be a string");
+        return v->text;
+    }
+
+    std::vector<Card> cards(std::string_view key, bool required) {
+        std::vector<Card> out;
+        const JsonValue* v = root_.find(key);
+        if (!v) {
+            if (required) fail("\"" + std::string(key) + "\" is missing");
+            return out;
+        }
+        if (v->kind != JsonValue::Kind::Array) {
+            fail("\"" + std::string(key) + "\" must be an array of card codes");
+            return out;
+        }
+        for (const JsonValue& item : v->items) {
+            const auto card =
+                item.kind == JsonValue::Kind::String ? Card::fromUtf8(item.text) : std::nullopt;
+            if (!card || card->empty()) {
+                fail("\"" + std::string(key) + "\" holds a bad card code" +
+                     (item.kind == JsonValue::Kind::String ? " \"" + item.text + "\"" : ""));
+                return out;
+            }
+            out.push_back(*card);
+        }
+        return out;
+    }
+
+    void fail(std::string message) {
+        if (error_.empty()) error_ = std::move(message);
+    }
+
+  private:
+    const JsonValue& root_;
+    std::string error_;
+};
+
+struct Decision {
+    int mode = 1;
+    ai::StatTavik2 snapshot;
+};
+
+std::optional<Decision> readDecision(const JsonValue& root, std::string& error) {
+    if (root.kind != JsonValue::Kind::Object) {
+        error = "the input must be a JSON object";
+        return std::nullopt;
+    }
+    for (const auto& [key, value] : root.members)
+        if (!kKeys.count(key)) {
+            error = "unknown key \"" + key + "\"";
+            return std::nullopt;
+        }
+    DecisionReader in(root);
+    Decision d;
+    ai::StatTavik2& s = d.snapshot;
+    d.mode = static_cast<int>(in.integer("mode", 1, 1, 4, true));
+    const std::string trump = in.text("trump", true);
+    s.Koz = suitFromUtf8(trump);
+    if (in.ok() && s.Koz == 0) in.fail("\"trump\" must be one of ч, б, к, п");
+    s.Och = static_cast<int>(in.integer("och", 37, 1, 37, false));
+    const std::string vskr = in.text("vskr", s.Och <= 36);
+    s.Vskr = in.has("vskr") ? rankFromUtf8(vskr) : 0;
+    if (in.ok() && in.has("vskr") && s.Vskr == 0)
+        in.fail("\"vskr\" must be a rank character (6 7 8 9 1 В Д К Т)");
+    const std::vector<Card> hand1 = in.cards("hand1", true);
+    const std::vector<Card> hand2 = in.cards("hand2", true);
+    const std::vector<Card> table = in.cards("table", false);
+    const int onTable = static_cast<int>(table.size());
+    const int freeDefault = d.mode >= 3 ? 1 : 0;
+    s.KolFree = static_cast<int>(in.integer("kolFree", freeDefault, 0, 6, false));
+    s.KolHods = static_cast<int>(in.integer("kolHods", (onTable + s.KolFree) / 2, 0, 6, false));
+    s.Zarp = static_cast<std::uint8_t>(in.integer("zarp", 0, 0, 3, false));
+    s.WasTakes = in.boolean("wasTakes");
+    if (!in.ok()) {
+        error = in.error();
+        return std::nullopt;
+    }
+
+    // The cards: each at most once, no more than the deck leaves in play.
+    std::set<int> seen;
+    for (const auto* list : {&hand1, &hand2, &table})
+        for (Card c : *list)
+            if (!seen.insert(c.number()).second) {
+                error = "card " + c.utf8() + " appears twice";
+                return std::nullopt;
+            }
+    const int inDeck = s.Och <= 36 ? 37 - s.Och : 0;
+    if (static_cast<int>(seen.size()) + inDeck > 36) {
+        error = "more cards than the deck holds (hands, table and " + std::to_string(inDeck) +
+                " in the deck)";
+        return std::nullopt;
+    }
+    if (onTable > 12) {
+        error = "the table holds at most 12 cards";
+        return std::nullopt;
+    }
+    // The table must fit the mode: attack and defence cards with KolFree unbeaten.
+    if ((d.mode == 1) != (onTable == 0)) {
+        error = d.mode == 1 ? "a lead (mode 1) needs an empty table"
+                            : "modes 2 to 4 need cards on the table";
+        return std::nullopt;
+    }
+    if (s.KolFree > s.KolHods || onTable != 2 * s.KolHods - s.KolFree ||
+        (d.mode == 2 && s.KolFree != 0) || (d.mode >= 3 && s.KolFree == 0)) {
+        error = "kolHods " + std::to_string(s.KolHods) + " and kolFree " +
+                std::to_string(s.KolFree) + " do not fit " + std::to_string(onTable) +
+                " table cards in mode " + std::to_string(d.mode);
+        return std::nullopt;
+    }
+
+    for (std::size_t i = 0; i < hand1.size(); ++i) s.CardsI1[static_cast<int>(i + 1)] = hand1[i];
+    for (std::size_t i = 0; i < hand2.size(); ++i) s.CardsI2[static_cast<int>(i + 1)] = hand2[i];
+    for (std::size_t i = 0; i < table.size(); ++i) s.InGameI[static_cast<int>(i + 1)] = table[i];
+    s.KolCards1 = static_cast<int>(hand1.size());
+    s.KolCards2 = static_cast<int>(hand2.size());
+    s.KolCardsStol = onTable;
+    s.OchGame = onTable + 1;
+    // The attack card to beat: the last card laid (all beaten in mode 2: the last attack card).
+    if (onTable > 0)
+        s.KartaHod = table[static_cast<std::size_t>(d.mode == 2 ? onTable - 2 : onTable - 1)];
+    s.Prognoz = 0;
+    return d;
+}
+
+}  // namespace
+
+std::optional<std::string> analyzeJson(std::string_view input, std::string& error) {
+    const std::optional<JsonValue> root = parseJson(input, error);
+    if (!root) return std::nullopt;
+    std::optional<Decision> d = readDecision(*root, error);
+    if (!d) return std::nullopt;
+
+    ai::StatTavik2& s = d->snapshot;
+    ai::EndgameSearch search;
+    ai::ChoiceDetails details;
+    bool stop = false;
+    const auto start = std::chrono::steady_clock::now();
+    const int slot = ai::ChooseMove(d->mode, s, stop, search, &details);
+    const double micros =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+
+    const bool plays = slot >= 1 && slot <= 36 && !stop && !s.CardsI1[slot].empty();
+    JsonObject out;
+    out.add("slot", plays ? slot : 0);
+    if (plays)
+        out.add("card", s.CardsI1[slot].utf8());
+    else
+        out.addNull("card");
+    out.add("stop", stop).add("prognoz", static_cast<int>(s.Prognoz));
+    if (details.searched)
+        out.add("value", details.value);
+    else
+        out.addNull("value");
+    out.add("zarp", static_cast<int>(s.Zarp))
+        .add("wasTakes", s.WasTakes)
+        .add("nodes", static_cast<long long>(details.nodes))
+        .add("micros", micros);
+    return out.str();
+}
+
+int analyzeCommand(const std::vector<std::string>& args) {
+    if (!args.empty()) {
+        std::fprintf(
+            stderr,
+            "tavik-cli analyze: reads one JSON object on standard input and takes no options\n");
+        return 2;
+    }
+    const std::string input{std::istreambuf_iterator<char>(std::cin),
+                            std::istreambuf_iterator<char>()};
+    std::string error;
+    const std::optional<std::string> answer = analyzeJson(input, error);
+    if (!answer) {
+        std::fprintf(stderr, "tavik-cli analyze: %s\n", error.c_str());
+        return 2;
+    }
+    std::printf("%s\n", answer->c_str());
+    return 0;
+}
+
+}  // namespace tavik::cli

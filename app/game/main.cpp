@@ -1,0 +1,40 @@
+// tavik-vel: the game window.
+//
+//   tavik-vel [--data-dir DIR]
+//
+// DIR holds the game's files (the program's folder is DIR/Tavik2); by default
+// $XDG_DATA_HOME/Tavik-Vel. The first start creates it and copies in the empty
+// player lists.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include "files/data_folder.h"
+#include "fonts/fonts.h"
+#include "main_window/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavik-Vel"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tavik-Vel, the throw-in Durak card game."));
+    parser.addHelpOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Folder of the game's files."),
+                                     QStringLiteral("DIR"));
+    parser.addOption(dataDir);
+    parser.process(app);
+
+    tavik::ui::InstallFontSubstitutions();
+    const tavik::files::DataFolder folder = tavik::files::ResolveDataFolder(
+        parser.isSet(dataDir) ? std::optional(parser.value(dataDir).toStdString()) : std::nullopt);
+    if (const auto error = tavik::files::PrepareDataFolder(folder)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tavik-Vel"), QString::fromStdString(*error));
+        return 1;
+    }
+
+    tavik::ui::MainWindow window(folder);
+    window.show();
+    const int result = QApplication::exec();
+    return window.startupFailed() ? 1 : result;
+}

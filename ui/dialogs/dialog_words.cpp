@@ -1,0 +1,40 @@
+#include "dialogs/dialog_words.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "words/word_table.h"
+
+namespace tavik::ui {
+
+QString WordText(std::string_view key, int language) {
+    const std::string_view s = words::word(key, language);
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* parent) {
+    auto* button = new TQorCardsButton(WordText(key, language), parent);
+    button->setColorSB(TColorSB::DNavy);
+    button->setFontColor(Qt::white);
+    button->setHeightSB(THeightSB::D30);
+    button->setMinimumWidth(100);
+    return button;
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& question, int language) {
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(WordText("Yes", language), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(WordText("No", language), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, int language) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, parent);
+    box.addButton(WordText("OK", language), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+}  // namespace tavik::ui

@@ -1,0 +1,24 @@
+#pragma once
+// The texts of the windows in the language of the settings, and the button of every
+// window: texts come from the word tables by key, buttons are TQorCardsButtons.
+
+#include <QString>
+#include <string_view>
+
+#include "button/qor_cards_button.h"
+#include "settings.h"
+
+namespace tavik::ui {
+
+// The word table `key` in the language.
+QString WordText(std::string_view key, int language);
+
+// A dialog button in the game's look with the caption of word `key`.
+TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* parent);
+
+// Asks a yes/no question in a modal box; true for yes.
+bool AskYesNo(QWidget* parent, const QString& title, const QString& question, int language);
+// A modal message box with an OK button.
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, int language);
+
+}  // namespace tavik::ui

@@ -1,0 +1,107 @@
+#include "dialogs/history_viewer.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_words.h"
+#include "files/atomic_file.h"
+#include "files/columns.h"
+
+namespace tavik::ui {
+namespace {
+
+constexpr std::string_view kHistoryBaseName = "Tavik2";  // from the list Tavik2.clb
+
+// The type text of a history line and its colour (invalid: the window text colour).
+std::pair<std::string_view, QColor> TypeOf(char letter) {
+    switch (letter) {
+        case 'N':
+            return {"TypeNet", QColor(0, 128, 0)};
+        case 'A':
+            return {"TypeAccount", QColor(Qt::red)};
+        case 'T':
+            return {"TypeTourney", QColor(Qt::blue)};
+        case 'L':
+            return {"TypeLocal", QColor()};
+        default:
+            return {"", QColor()};
+    }
+}
+
+}  // namespace
+
+HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, int language,
+                             QWidget* parent)
+    : QDialog(parent),
+      listing_(files::ListHistoryFiles(historyFolder, kHistoryBaseName)),
+      selected_(selected),
+      language_(language),
+      files_(new QComboBox(this)),
+      grid_(new QTableWidget(0, 7, this)) {
+    const auto w = [language](std::string_view key) { return WordText(key, language); };
+    setWindowTitle(w("HistoryTitle"));
+    grid_->setHorizontalHeaderLabels({w("ColTime"), w("ColDate"), w("Player"), w("ColGames"),
+                                      w("ColResult"), w("ColRating"), w("ColType")});
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+
+    int current = static_cast<int>(listing_.size()) - 1;
+    for (int i = 0; i < static_cast<int>(listing_.size()); ++i) {
+        const files::HistoryListing& file = listing_[static_cast<std::size_t>(i)];
+        files_->addItem(w("HistoryFile") + QString::fromStdString(files::zeroPadded(file.number, 4)) +
+                        " " + QString::fromStdString(file.modified));
+        if (file.number == selected) current = i;
+    }
+    if (listing_.empty()) {
+        files_->addItem(w("NoHistoryFiles"));
+        files_->setEnabled(false);
+    } else {
+        files_->setCurrentIndex(current);
+        showFile(current);
+    }
+    connect(files_, &QComboBox::currentIndexChanged, this, &HistoryViewer::showFile);
+
+    auto* ok = DialogButton("OK", language, this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(files_);
+    layout->addWidget(grid_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    resize(760, 420);
+}
+
+void HistoryViewer::showFile(int index) {
+    if (index < 0 || index >= static_cast<int>(listing_.size())) return;
+    const files::HistoryListing& file = listing_[static_cast<std::size_t>(index)];
+    selected_ = file.number;
+    const auto bytes = files::readFile(file.path);
+    const std::vector<files::HistoryRow> rows =
+        bytes ? files::HistoryRows(*bytes) : std::vector<files::HistoryRow>{};
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const files::HistoryRow& row = rows[static_cast<std::size_t>(r)];
+        const auto [typeKey, colour] = TypeOf(row.type);
+        const std::string cells[] = {row.time,   row.date,   row.player,
+                                     row.games,  row.result, row.rating};
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
+            if (c >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid_->setItem(r, c, item);
+        }
+        auto* type = new QTableWidgetItem(typeKey.empty() ? QString() : WordText(typeKey, language_));
+        if (colour.isValid()) type->setForeground(colour);
+        grid_->setItem(r, 6, type);
+    }
+    grid_->resizeColumnsToContents();
+}
+
+}  // namespace tavik::ui

@@ -1,0 +1,55 @@
+#pragma once
+// What the match needs from the main window: its table view and the game state that
+// view shows, the settings and folders, the switch between the main screen and the
+// table, and the game's menu items. HostOf adapts any window that offers these calls
+// under the same names (the main window, or a small host in the tests).
+
+#include <QWidget>
+
+#include "files/data_folder.h"
+#include "settings.h"
+#include "state/game_state.h"
+#include "table/table_view.h"
+
+namespace tavik::ui {
+
+class GameHost {
+  public:
+    virtual ~GameHost() = default;
+    virtual TableView& tableView() = 0;
+    // The state the table view was built with.
+    virtual GameState& gameState() = 0;
+    virtual config::Settings& settings() = 0;
+    virtual const files::DataFolder& dataFolder() const = 0;
+    // Ends the game view and shows the main screen again (refilling the player list).
+    virtual void showMainScreen() = 0;
+    // Hides the main screen's controls and shows the table.
+    virtual void hideMainScreen() = 0;
+    virtual void setGameMenuEnabled(bool quit, bool genCount) = 0;
+    // The banner shown while the results of a match are written.
+    virtual void ShowWaitBanner(bool on) = 0;
+    // The window the dialogs belong to; its title shows the forecast.
+    virtual QWidget& window() = 0;
+};
+
+template <class Window>
+class HostOf : public GameHost {
+  public:
+    explicit HostOf(Window& w) : w_(w) {}
+    TableView& tableView() override { return w_.tableView(); }
+    GameState& gameState() override { return w_.gameState(); }
+    config::Settings& settings() override { return w_.settings(); }
+    const files::DataFolder& dataFolder() const override { return w_.dataFolder(); }
+    void showMainScreen() override { w_.showMainScreen(); }
+    void hideMainScreen() override { w_.hideMainScreen(); }
+    void setGameMenuEnabled(bool quit, bool genCount) override {
+        w_.setGameMenuEnabled(quit, genCount);
+    }
+    void ShowWaitBanner(bool on) override { w_.ShowWaitBanner(on); }
+    QWidget& window() override { return w_; }
+
+  private:
+    Window& w_;
+};
+
+}  // namespace tavik::ui

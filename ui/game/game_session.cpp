@@ -1,0 +1,277 @@
+#include "game/game_session.h"
+
+#include "dialogs/dialog_words.h"
+#include "dialogs/end_game_window.h"
+#include "dialogs/general_count_window.h"
+#include "dialogs/history_viewer.h"
+#include "dialogs/new_game_dialog.h"
+#include "game/action_keys.h"
+#include "game/hand_input.h"
+#include "game/result_display.h"
+#include "rules/controls.h"
+#include "words/word_table.h"
+
+namespace tavik::ui {
+namespace {
+
+std::string trimEnd(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
+    if (quiet) return;
+    const int lang = settings_.language;
+    const QString quoted = " \"" + QString::fromStdString(path) + "\"";
+    QString text;
+    switch (notice) {
+        case files::FileNotice::CantFindFile:
+            text = WordText("CantFindFile", lang) + quoted + "!";
+            break;
+        case files::FileNotice::IncorrectFile:
+            text = WordText("IncorrectFile", lang) + quoted + "!";
+            break;
+        case files::FileNotice::IncorrectAttributes:
+            text = WordText("TheFile", lang) + quoted + " " + WordText("IncorrectAttributes", lang) +
+                   "\n" + WordText("WorkWillBeIncorrect", lang);
+            break;
+        case files::FileNotice::DiskWriteError:
+            text = WordText("DiskWriteError", lang);
+            break;
+        case files::FileNotice::CantSaveHistory:
+            text = WordText("CantSaveHistory", lang);
+            break;
+    }
+    ShowMessage(&parent_, WordText("Title", lang), text, lang);
+}
+
+GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* parent)
+    : QObject(parent),
+      host_(std::move(host)),
+      g_(host_->gameState()),
+      settings_(host_->settings()),
+      view_(&host_->tableView()),
+      clock_([this] { tick(); }),
+      clockRandom_(clock_),
+      world_{{*view_, sound_, pause_, peer_, clock_, parts.random ? *parts.random : clockRandom_},
+             log_},
+      notices_(host_->window(), settings_),
+      lists_(host_->dataFolder().program, notices_),
+      hooks_(lists_, host_->dataFolder().history(), notices_, &world_,
+             parts.clock ? parts.clock : files::LocalTime::now),
+      scripted_(parts.opponent),
+      controller_(g_, world_, opponent_, hooks_) {
+    TableView& view = *view_;
+    hand_ = new HandInput(
+        view, g_, controller_, [this](int slot) { playCard(slot); },
+        [this](Card card) {
+            if (speak) speak(card);
+        });
+    result_ = new ResultDisplay(view);
+    keys_ = new ActionKeys(
+        view.button7(), [this] { toggleForecast(); }, [this] { toggleOpenCards(); });
+    view.onResult = [this](int konResult, bool animated) {
+        result_->ShowResult(konResult, animated, settings_);
+    };
+    view.onForecast = [this](const std::string& forecast) { setTitle(forecast); };
+    connect(&view, &TableView::actionPressed, this, &GameSession::actionPressed);
+    connect(&view, &TableView::endMatchPressed, this, &GameSession::endMatchPressed);
+}
+
+GameSession::~GameSession() {
+    clock_.moveTimer(false, 200);
+    // The table view may outlive the session: nothing of it calls back here any more.
+    delete hand_.data();
+    delete result_.data();
+    delete keys_.data();
+    if (view_) {
+        view_->onResult = nullptr;
+        view_->onForecast = nullptr;
+        view_->disconnect(this);
+    }
+}
+
+QString GameSession::word(std::string_view key) const {
+    return WordText(key, settings_.language);
+}
+
+template <class Step>
+void GameSession::run(Step&& step) {
+    if (busy_) return;
+    busy_ = true;
+    step();
+    busy_ = false;
+    if (leaveAsked_) {
+        leaveAsked_ = false;
+        leaveNow();
+    }
+}
+
+void GameSession::prepareLists() {
+    if (listsChecked_) return;
+    // The window showed the messages of the start-up check; this copy of the lists
+    // only learns whether it may write them.
+    notices_.quiet = true;
+    listsChecked_ = lists_.ValidateAtStartup();
+    notices_.quiet = false;
+}
+
+void GameSession::start(int userSlot) {
+    if (matchOn_ || busy_ || !view_) return;
+    prepareLists();
+    std::optional<files::PlayerRecord> stored;
+    if (userSlot >= 1 && userSlot <= 5) {
+        stored = lists_.ReadSlot(files::ListKind::Local, userSlot);
+        if (!stored) return;  // an empty slot opens nothing
+    }
+    NewGameDialog dialog(userSlot, stored, settings_, &host_->window());
+    if (dialog.exec() != QDialog::Accepted) return;
+    const PlayerChoice& choice = dialog.choice();
+
+    g_.UserSlot = choice.slot;
+    g_.UserName = choice.name;
+    hooks_.setPasswordField(choice.passwordField);
+    g_.NetGame = false;
+    g_.OnlineGame = false;
+    g_.rules = {settings_.ReDealRule, settings_.SixesRule, settings_.HintsRule};
+    g_.display.gifAnimation = settings_.gifAnimation;
+    g_.display.soundOn = settings_.soundOn;
+    g_.display.flyCardsOn = false;  // the card flights come with their animation
+
+    if (!scripted_) {
+        const std::string_view think = words::word(Word::IThink, settings_.language);
+        computer_ = std::make_unique<ai::ComputerOpponent>(std::string(think));
+    }
+    opponent_.setInner(scripted_ ? *scripted_ : *computer_);
+
+    matchOn_ = true;
+    result_->HideResult();
+    host_->hideMainScreen();
+    view_->StartTable();
+    view_->button8().setText(word("FinishMatch"));
+    host_->setGameMenuEnabled(true, true);
+    run([this] { controller_.NewKon(false); });
+}
+
+void GameSession::actionPressed() {
+    if (!matchOn_) return;
+    run([this] {
+        if (g_.Step == 11 && g_.Button7Enabled) result_->HideResult();
+        controller_.ActionButton();
+    });
+}
+
+void GameSession::endMatchPressed() {
+    if (!matchOn_) return;
+    run([this] {
+        if (!g_.KonOver || !g_.Button8Enabled) return;
+        result_->HideResult();
+        view_->hide();
+        host_->ShowWaitBanner(true);
+        controller_.EndMatchButton();
+        finishMatch();
+    });
+}
+
+void GameSession::finishMatch() {
+    matchOn_ = false;
+    clock_.moveTimer(false, 200);
+    const files::EndMatchResult& end = hooks_.lastEnd();
+    if (end.cycleComplete) {
+        EndGameWindow window(EndGameTexts(end.place, g_.Score, end.kind, settings_.language),
+                             settings_.language, &host_->window());
+        window.exec();
+    }
+    host_->ShowWaitBanner(false);
+    host_->setGameMenuEnabled(false, false);
+    host_->showMainScreen();
+}
+
+void GameSession::tick() {
+    if (!matchOn_) return;
+    run([this] { controller_.TimerTick(); });
+}
+
+void GameSession::playCard(int slot) {
+    if (!matchOn_) return;
+    run([this, slot] { controller_.HandClick(slot); });
+}
+
+void GameSession::leaveMatch() {
+    if (!matchOn_) return;
+    if (busy_) {
+        leaveAsked_ = true;  // after the running step
+        return;
+    }
+    leaveNow();
+}
+
+void GameSession::leaveNow() {
+    if (!matchOn_) return;
+    matchOn_ = false;
+    setMoveTimer(g_, world_, false);
+    result_->HideResult();
+    hooks_.LeaveMatch(g_);
+    host_->setGameMenuEnabled(false, false);
+    host_->showMainScreen();
+}
+
+void GameSession::quit() {
+    if (!matchOn_ || busy_) return;
+    if (AskYesNo(&host_->window(), word("Title"), word("LeaveToMenu") + "\n" + word("DataWillBeLost"),
+                 settings_.language))
+        leaveMatch();
+}
+
+void GameSession::showGeneralCount() {
+    if (!matchOn_) return;
+    const files::TCount count = files::GeneralCount(g_, files::ServiceStanding{});
+    GeneralCountWindow window(QString::fromStdString(trimEnd(g_.UserName)), count,
+                              settings_.language, &host_->window());
+    window.exec();
+}
+
+void GameSession::changeName() {
+    if (!matchOn_ || busy_) return;
+    NewGameDialog dialog(6, std::nullopt, settings_, &host_->window());
+    if (dialog.exec() != QDialog::Accepted) return;
+    const PlayerChoice& choice = dialog.choice();
+    hooks_.RenamePlayer(g_, choice.name, choice.passwordField);
+    ShowMessage(&host_->window(), word("Title"),
+                word("NameChanged") + "\n" + word("NewName") + QString::fromStdString(choice.name),
+                settings_.language);
+    run([this] { showName(g_, world_, 2); });
+}
+
+void GameSession::showHistory() {
+    HistoryViewer viewer(host_->dataFolder().history(), historyShown_, settings_.language,
+                         &host_->window());
+    viewer.exec();
+}
+
+void GameSession::toggleForecast() {
+    if (g_.NetGame || g_.OnlineGame) return;
+    g_.display.forecastOn = !g_.display.forecastOn;
+    setTitle(g_.display.forecastOn ? " Прогноз..." : "");
+}
+
+void GameSession::toggleOpenCards() {
+    if (!matchOn_) return;
+    run([this] {
+        g_.OpenCards = !g_.OpenCards;
+        redrawHand(g_, world_, 1);
+    });
+}
+
+void GameSession::setTitle(const std::string& forecast) {
+    QString title = word("Title");
+    if (!forecast.empty()) {
+        const QString text = QString::fromStdString(forecast);
+        title += text.startsWith(' ') ? text : " " + text;
+    }
+    host_->window().setWindowTitle(title);
+}
+
+}  // namespace tavik::ui

@@ -1,0 +1,139 @@
+#pragma once
+// A match against the computer in the main window: the player's dialog, the deal,
+// the clicks on the hand, the table's two buttons, the computer's moves on the 200 ms
+// timer, the result of each kon, and the end of the match with its bookkeeping in
+// the player list and the history, then the main screen again. Also the game menu's
+// items: leaving the match, the general count, the name change and the history.
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "ai/computer_opponent.h"
+#include "files/file_match_hooks.h"
+#include "game/background_opponent.h"
+#include "game/game_host.h"
+#include "game/game_session_api.h"
+#include "game/qt_ports.h"
+#include "match/controller.h"
+
+namespace tavik::ui {
+
+class ActionKeys;
+class HandInput;
+class ResultDisplay;
+class TableView;
+
+// The message boxes of the file operations, in the language of the settings.
+class NoticeBoxes : public files::NoticePort {
+  public:
+    NoticeBoxes(QWidget& parent, const config::Settings& settings)
+        : parent_(parent), settings_(settings) {}
+    void notice(files::FileNotice notice, const std::string& path) override;
+    bool quiet = false;  // while the lists' attributes are checked a second time
+
+  private:
+    QWidget& parent_;
+    const config::Settings& settings_;
+};
+
+class GameSession : public QObject, public GameSessionApi {
+    Q_OBJECT
+  public:
+    // What a test may put in place of the real thing; the defaults are the clock-seeded
+    // shuffle, the computer opponent and the local time.
+    struct Parts {
+        RandomPort* random = nullptr;
+        Opponent* opponent = nullptr;
+        std::function<files::LocalTime()> clock;
+    };
+
+    // Serves a window that offers the GameHost calls and the signals startRequested,
+    // quitRequested, genCountRequested, changeNameRequested and historyRequested.
+    template <class Window>
+    explicit GameSession(Window& window, Parts parts = {})
+        : GameSession(std::make_unique<HostOf<Window>>(window), std::move(parts), &window) {
+        connect(&window, &Window::startRequested, this, &GameSession::start);
+        connect(&window, &Window::quitRequested, this, &GameSession::quit);
+        connect(&window, &Window::genCountRequested, this, &GameSession::showGeneralCount);
+        connect(&window, &Window::changeNameRequested, this, &GameSession::changeName);
+        connect(&window, &Window::historyRequested, this, &GameSession::showHistory);
+    }
+    GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* parent = nullptr);
+    ~GameSession() override;
+
+    // GameSessionApi
+    bool inMatch() const override { return matchOn_; }
+    void leaveMatch() override;
+
+    // The player's dialog for a list slot 1..5 or a new player (6), then the first kon.
+    void start(int userSlot);
+    // The menu's Quit: asks, then leaves the match.
+    void quit();
+    void showGeneralCount();
+    // Renames the player of the match (the dialog in its new-player mode).
+    void changeName();
+    void showHistory();
+
+    // The table's buttons, the computer-move timer and a click on a card of the hand.
+    void actionPressed();
+    void endMatchPressed();
+    void tick();
+    void playCard(int slot);
+    // F10 on the action button, and the open-cards code.
+    void toggleForecast();
+    void toggleOpenCards();
+
+    // The voice's hook for a right click on a card; nothing speaks yet.
+    std::function<void(Card)> speak;
+
+    GameState& game() { return g_; }
+    const MatchController& controller() const { return controller_; }
+    const QtClock& clock() const { return clock_; }
+    const files::EndMatchResult& lastEnd() const { return hooks_.lastEnd(); }
+    HandInput& handInput() { return *hand_; }
+    ResultDisplay& result() { return *result_; }
+
+  private:
+    // Runs one step of the game unless one is running already (a pause or the
+    // computer's thinking runs a local event loop); a leave asked for meanwhile
+    // follows when the step is done.
+    template <class Step>
+    void run(Step&& step);
+    void leaveNow();
+    void finishMatch();
+    void setTitle(const std::string& forecast);
+    void prepareLists();
+    QString word(std::string_view key) const;
+
+    std::unique_ptr<GameHost> host_;
+    GameState& g_;
+    config::Settings& settings_;
+    QPointer<TableView> view_;
+    QtPause pause_;
+    QtClock clock_;
+    SilentSound sound_;
+    NoPeer peer_;
+    ClockSeededRandom clockRandom_;
+    GameLog log_;
+    World world_;
+    NoticeBoxes notices_;
+    files::PlayerListFiles lists_;
+    files::FileMatchHooks hooks_;
+    Opponent* scripted_;
+    std::unique_ptr<ai::ComputerOpponent> computer_;
+    BackgroundOpponent opponent_;
+    MatchController controller_;
+    QPointer<HandInput> hand_;
+    QPointer<ResultDisplay> result_;
+    QPointer<ActionKeys> keys_;
+    bool matchOn_ = false;
+    bool busy_ = false;
+    bool leaveAsked_ = false;
+    bool listsChecked_ = false;
+    int historyShown_ = 0;  // the history file viewed last
+};
+
+}  // namespace tavik::ui

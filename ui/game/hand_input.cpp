@@ -1,0 +1,74 @@
+#include "game/hand_input.h"
+
+#include <QMouseEvent>
+
+#include "game/hit_test.h"
+#include "rules/moves.h"
+
+namespace tavik::ui {
+
+HandInput::HandInput(TableView& view, const GameState& g, const MatchController& controller,
+                     std::function<void(int slot)> play, std::function<void(Card)> speak)
+    : QObject(&view),
+      view_(view),
+      g_(g),
+      controller_(controller),
+      play_(std::move(play)),
+      speak_(std::move(speak)) {
+    view_.setMouseTracking(true);
+    view_.installEventFilter(this);
+}
+
+int HandInput::SlotAt(QPoint pos) const {
+    const TableRenderer& r = view_.renderer();
+    const Box& box = r.box(BoxId::Hand2);
+    if (pos.x() < box.left || pos.x() >= box.right() || pos.y() < box.top ||
+        pos.y() >= box.bottom())
+        return 0;
+    return HitTest(r.handPositions(2), g_.KolCards2, r.display().cardWidth, g_.CardsI2,
+                   pos.x() - box.left);
+}
+
+bool HandInput::PlayableAt(QPoint pos) const {
+    const int kind = controller_.HumanMoveKind();
+    if (kind == 0 || g_.Phase != 2 || !g_.GameActive) return false;
+    const int slot = SlotAt(pos);
+    return slot > 0 && CheckMove(g_, slot, kind) == kMoveOk;
+}
+
+void HandInput::UpdatePointer(QPoint pos) {
+    if (PlayableAt(pos))
+        view_.setCursor(playableCursor ? playableCursor() : QCursor(Qt::PointingHandCursor));
+    else if (view_.testAttribute(Qt::WA_SetCursor))
+        view_.unsetCursor();  // the window's normal pointer
+}
+
+bool HandInput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &view_) return false;
+    switch (event->type()) {
+        case QEvent::MouseMove:
+            UpdatePointer(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::Leave:
+            UpdatePointer(QPoint(-1, -1));
+            break;
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint pos = mouse->position().toPoint();
+            const int slot = SlotAt(pos);
+            if (slot == 0) break;
+            if (mouse->button() == Qt::RightButton) {
+                if (speak_) speak_(g_.CardsI2[slot]);
+            } else if (mouse->button() == Qt::LeftButton) {
+                play_(slot);
+                UpdatePointer(pos);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace tavik::ui

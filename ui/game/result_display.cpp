@@ -1,0 +1,79 @@
+#include "game/result_display.h"
+
+#include <QVBoxLayout>
+
+#include "dialogs/art_files.h"
+#include "fonts/fonts.h"
+#include "words/word_table.h"
+
+namespace tavik::ui {
+namespace {
+
+struct ResultLook {
+    Word text;
+    QColor colour;
+    const char* animation;
+    int stillFrame;
+};
+
+ResultLook LookOf(int konResult) {
+    switch (konResult) {
+        case 1:
+            return {Word::YouLose, QColor(Qt::cyan), "GKonBads", 20};
+        case 2:
+            return {Word::YouHaveWon, QColor(128, 255, 128), "GKonGood", 9};
+        default:
+            return {Word::DeadHeat, QColor(Qt::yellow), "GKonNich", 0};
+    }
+}
+
+}  // namespace
+
+ResultDisplay::ResultDisplay(TableView& view)
+    : QWidget(&view), view_(view), text_(new QLabel(this)), picture_(new QLabel(this)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text_, 0, Qt::AlignHCenter);
+    layout->addWidget(picture_, 1, Qt::AlignHCenter | Qt::AlignTop);
+    text_->setAlignment(Qt::AlignCenter);
+    hide();
+}
+
+void ResultDisplay::ShowResult(int konResult, bool animated, const config::Settings& settings) {
+    const ResultLook look = LookOf(konResult);
+    const Box& box = view_.renderer().box(BoxId::Stol);
+    setGeometry(box.left, box.top, box.width, box.height);
+
+    const std::string_view said = words::word(look.text, settings.language);
+    text_->setText(QString::fromUtf8(said.data(), static_cast<qsizetype>(said.size())));
+    QPalette palette = text_->palette();
+    palette.setColor(QPalette::WindowText, look.colour);
+    text_->setPalette(palette);
+    text_->setFont(
+        FontOfHeight(settings.font(config::FontKind::Decor).name, std::max(12, box.height / 6), true));
+
+    picture_->setMovie(nullptr);
+    movie_ = ProgramArtMovie(look.animation);
+    if (movie_) {
+        picture_->setMovie(movie_.get());
+        if (animated)
+            movie_->start();
+        else
+            ShowStillFrame(*movie_, look.stillFrame);
+        picture_->show();
+    } else {
+        picture_->hide();
+    }
+    show();
+    raise();
+}
+
+void ResultDisplay::HideResult() {
+    hide();
+    picture_->setMovie(nullptr);
+    movie_.reset();
+}
+
+}  // namespace tavik::ui

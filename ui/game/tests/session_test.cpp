@@ -1,0 +1,376 @@
+// A match in the window, played by clicks on the real table view and its buttons
+// against a scripted deck and a scripted computer, through the dialogs to the player
+// list and the history file.
+#include "game/game_session.h"
+
+#include <QApplication>
+#include <set>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "dialogs/end_game_window.h"
+#include "dialogs/general_count_window.h"
+#include "dialogs/history_viewer.h"
+#include "dialogs/new_game_dialog.h"
+#include "files/atomic_file.h"
+#include "files/history_folder.h"
+#include "files/password.h"
+#include "game/hand_input.h"
+#include "game/result_display.h"
+#include "rules/moves.h"
+#include "test_host.h"
+#include "test_support.h"
+#include "ui_test_support.h"
+#include "words/word_table.h"
+
+namespace tavik::ui {
+namespace {
+
+using tavik::test::C;
+
+QString Word_(Word w) {
+    return QString::fromUtf8(words::word(w, 0).data());
+}
+
+// Runs `act` on the next modal window of type T (a dialog or a message box) once it
+// is open.
+template <class T>
+void OnNextModal(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
+        auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
+
+// Fills the new-game dialog and presses OK.
+void AnswerPlayerDialog(QString name, QString password, QString repeat) {
+    OnNextModal<NewGameDialog>([=](NewGameDialog* dialog) {
+        if (dialog->nameEdit().isEnabled()) dialog->nameEdit().setText(name);
+        dialog->passwordEdit().setText(password);
+        if (dialog->repeatEdit().isEnabled()) dialog->repeatEdit().setText(repeat);
+        QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
+    });
+}
+
+// Presses the message box button with the given text.
+void AnswerMessageBox(QString button, QString* text = nullptr) {
+    OnNextModal<QMessageBox>([=](QMessageBox* box) {
+        if (text) *text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button) b->click();
+    });
+}
+
+// The deck: seat 1 holds 7б 8б 9к 10к Вп Дп, seat 2 6б 6к 7к 8п Тб 6ч, hearts are
+// trumps (9ч at the bottom), so seat 2 with the lowest trump leads.
+std::vector<std::string> ScriptedDeck() {
+    std::vector<std::string> deck = {"7б", "8б", "9к", "1к", "Вп", "Дп",
+                                     "6б", "6к", "7к", "8п", "Тб", "6ч"};
+    for (const char* rank : {"6", "7", "8", "9", "1", "В", "Д", "К", "Т"})
+        for (const char* suit : {"ч", "б", "к", "п"}) {
+            const std::string code = std::string(rank) + suit;
+            if (code != "9ч" && std::find(deck.begin(), deck.end(), code) == deck.end())
+                deck.push_back(code);
+        }
+    deck.push_back("9ч");
+    return deck;
+}
+
+// A stored player in slot 1 of the local list.
+void StorePlayer(const test::TestHost& host, int kons, int score) {
+    files::PlayerList list = files::PlayerList::empty();
+    list.insertPlayer(files::PlayerRecordLine({"Ivan", 3.0, kons, score,
+                                               *files::ScramblePassword("pw")}),
+                      false);
+    ASSERT_FALSE(
+        files::writeFileAtomic(host.dataFolder().inProgram("Tavik2.clb"), list.bytes()));
+}
+
+// The application exists before the fixture's widgets.
+struct WithApp {
+    WithApp() { test::App(); }
+};
+
+class SessionTest : public ::testing::Test, WithApp {
+  protected:
+    SessionTest() : random(ScriptedDeck()) {
+        parts.random = &random;
+        parts.opponent = &opponent;
+        session = std::make_unique<GameSession>(host, parts);
+        host.show();
+    }
+
+    GameState& g() { return host.gameState(); }
+    TableView& view() { return host.tableView(); }
+    // A point on the card in slot 1..KolCards2 of the player's hand.
+    QPoint CardPoint(int slot) {
+        const Box& b = view().renderer().box(BoxId::Hand2);
+        return {b.left + view().renderer().handPositions(2)[static_cast<std::size_t>(slot)] + 3,
+                b.top + 20};
+    }
+    void ClickCard(int slot) { QTest::mouseClick(&view(), Qt::LeftButton, {}, CardPoint(slot)); }
+    void ClickAction() { QTest::mouseClick(&view().button7(), Qt::LeftButton); }
+    int SlotOf(const char* code) {
+        for (int i = 1; i <= g().KolCards2; ++i)
+            if (g().CardsI2[i] == C(code)) return i;
+        return 0;
+    }
+    // The player's move now: the lowest card the rules take, or 0.
+    int LegalSlot() {
+        const int kind = session->controller().HumanMoveKind();
+        if (kind == 0 || g().Phase != 2 || (kind != kDefend && !MayAttack(g()))) return 0;
+        for (int i = 1; i <= g().KolCards2; ++i)
+            if (CheckMove(g(), i, kind) == kMoveOk) return i;
+        return 0;
+    }
+    // When the player is to act, the action button says what a press will do.
+    void ExpectCaptionOfStep() {
+        struct Expected {
+            int attacker, step;
+            Word caption;
+            bool enabled;
+        };
+        static const Expected table[] = {
+            {2, 1, Word::ThatsAll, false}, {2, 2, Word::ThatsAll, true},
+            {2, 4, Word::ThatsAll, true},  {1, 3, Word::ITake, true},
+            {1, 5, Word::Beaten, true},    {1, 6, Word::ITake, true},
+        };
+        for (const Expected& e : table)
+            if (g().Attacker == e.attacker && g().Step == e.step) {
+                EXPECT_EQ(view().button7().text(), Word_(e.caption))
+                    << "attacker " << e.attacker << " step " << e.step;
+                EXPECT_EQ(view().button7().isEnabled(), e.enabled)
+                    << "attacker " << e.attacker << " step " << e.step;
+                stepsSeen.insert(e.attacker * 10 + e.step);
+            }
+    }
+    // Plays the kon to its result with the mouse: the lowest legal card, else the
+    // action button when the player is to act, else the computer's turn on the timer.
+    void PlayToResult() {
+        for (int guard = 0; g().Step != 11 && guard < 3000; ++guard) {
+            ExpectCaptionOfStep();
+            if (const int slot = LegalSlot(); slot != 0) {
+                const Card card = g().CardsI2[slot];
+                const int before = g().KolCardsStol;
+                ClickCard(slot);
+                ASSERT_EQ(g().InGameI[before + 1], card) << "the clicked card is on the table";
+            } else if (view().button7().isEnabled() && !session->controller().ComputersTurn()) {
+                ClickAction();
+            } else {
+                QTest::qWait(20);
+            }
+        }
+        ASSERT_EQ(g().Step, 11);
+    }
+
+    test::TestHost host;
+    tavik::test::DeckRandom random;
+    tavik::test::ScriptedOpponent opponent;
+    GameSession::Parts parts;
+    std::unique_ptr<GameSession> session;
+    std::set<int> stepsSeen;
+};
+
+TEST_F(SessionTest, AWholeKonByClicksThenTheEndOfTheMatch) {
+    StorePlayer(host, 29, 100);  // this kon completes the player's 30-kon cycle
+    AnswerPlayerDialog({}, "pw", {});
+    emit host.startRequested(1);
+    ASSERT_TRUE(session->inMatch());
+    EXPECT_TRUE(view().isVisible());
+    EXPECT_TRUE(host.quitEnabled && host.genCountEnabled);
+    EXPECT_EQ(g().names[2], "Ivan");
+    EXPECT_EQ(g().KonCount, 30);
+    EXPECT_EQ(view().button7().text(), Word_(Word::ToBegin));
+    EXPECT_TRUE(view().button7().isEnabled());
+    EXPECT_TRUE(view().button8().isVisible());
+    EXPECT_FALSE(view().button8().isEnabled());
+    EXPECT_EQ(view().button8().text(), "End the match");
+
+    // Before play begins a click on the hand does nothing.
+    ClickCard(1);
+    EXPECT_EQ(g().KolCards2, 6);
+    ClickAction();
+    ASSERT_EQ(g().Phase, 2);
+    ExpectCaptionOfStep();
+
+    // The lead lands in the first attack slot.
+    const QImage emptyTable = view().renderer().picture(BoxId::Stol);
+    ClickCard(SlotOf("6б"));
+    EXPECT_EQ(g().InGameI[1], C("6б"));
+    EXPECT_EQ(g().KolCards2, 5);
+    const SlotPosition attack = AttackSlot(view().renderer().display(), 1);
+    const QImage laid = view().renderer().picture(BoxId::Stol);
+    EXPECT_NE(laid.copy(attack.x, attack.y, 71, 96), emptyTable.copy(attack.x, attack.y, 71, 96));
+    test::SaveRender(host.grab().toImage(), "session-lead");
+
+    // The computer beats on its timer; then 8п may not be added to 6б 7б.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g().Step == 2; }, 5000));
+    EXPECT_EQ(g().InGameI[2], C("7б"));
+    // The pointer shows which cards may be played.
+    QTest::mouseMove(&view(), CardPoint(SlotOf("7к")));
+    EXPECT_EQ(view().cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(&view(), CardPoint(SlotOf("8п")));
+    EXPECT_FALSE(view().testAttribute(Qt::WA_SetCursor));
+    const Hand handBefore = g().CardsI2;
+    const QImage tableBefore = view().renderer().picture(BoxId::Stol);
+    ClickCard(SlotOf("8п"));
+    EXPECT_EQ(g().Step, 2);
+    EXPECT_EQ(g().KolCards2, 5);
+    EXPECT_EQ(g().CardsI2, handBefore);
+    EXPECT_EQ(g().KolCardsStol, 2);
+    EXPECT_EQ(view().renderer().picture(BoxId::Stol), tableBefore);
+
+    PlayToResult();
+    for (int step : {21, 22})  // the player's lead and additions were seen
+        EXPECT_TRUE(stepsSeen.count(step)) << step;
+    test::SaveRender(host.grab().toImage(), "session-result");
+    EXPECT_TRUE(session->result().isVisible());
+    const Word said = g().KonResult == 1   ? Word::YouLose
+                      : g().KonResult == 2 ? Word::YouHaveWon
+                                           : Word::DeadHeat;
+    EXPECT_EQ(session->result().text().text(), Word_(said));
+    EXPECT_EQ(view().button7().text(), Word_(Word::WePlayStill));
+    EXPECT_FALSE(view().button7().isEnabled()) << "the cycle is complete";
+    ASSERT_TRUE(view().button8().isEnabled());
+    const int score = g().Score;
+
+    // The end of the match: the end-game window with the place, then the main screen.
+    QStringList endLines;
+    OnNextModal<EndGameWindow>([&](EndGameWindow* window) {
+        test::SaveRender(window->grab().toImage(), "session-end-game");
+        endLines = window->lines();
+        EXPECT_TRUE(host.waitBannerShown);
+        window->accept();
+    });
+    QTest::mouseClick(&view().button8(), Qt::LeftButton);
+    EXPECT_FALSE(session->inMatch());
+    EXPECT_EQ(host.mainScreenShown, 1);
+    EXPECT_FALSE(host.waitBannerShown);
+    EXPECT_FALSE(host.quitEnabled);
+    ASSERT_EQ(endLines.size(), 4);
+    EXPECT_EQ(endLines[1], "Your result - the best!");
+    EXPECT_EQ(endLines[2], "Result: " + QString::number(score));
+    EXPECT_EQ(session->lastEnd().place, 1);
+
+    // The list: 30 kons, the cycle's score in the top ten and the slot's score back to 0.
+    const auto bytes = files::readFile(host.dataFolder().inProgram("Tavik2.clb"));
+    ASSERT_TRUE(bytes);
+    std::string error;
+    const auto list = files::PlayerList::parse(*bytes, error);
+    ASSERT_TRUE(list) << error;
+    const auto record = list->slot(1);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->KonCount, 30);
+    EXPECT_EQ(record->score, 0);
+    EXPECT_EQ(list->topTen(1).second, score);
+    EXPECT_EQ(list->topTen(1).first.substr(0, 4), "Ivan");
+
+    // The history: one valid file with this match, shown by the viewer.
+    const auto files = files::ListHistoryFiles(host.dataFolder().history(), "Tavik2");
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].records, 1);
+    int rows = -1;
+    QString player;
+    OnNextModal<HistoryViewer>([&](HistoryViewer* viewer) {
+        rows = viewer->grid().rowCount();
+        player = viewer->grid().item(0, 2)->text();
+        viewer->accept();
+    });
+    emit host.historyRequested();
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(player, "Ivan");
+}
+
+TEST_F(SessionTest, NewPlayerMenuItemsAndLeavingTheMatch) {
+    const auto listBefore = files::readFile(host.dataFolder().inProgram("Tavik2.clb"));
+    AnswerPlayerDialog("Tester", "ab", "ab");
+    emit host.startRequested(6);
+    ASSERT_TRUE(session->inMatch());
+    EXPECT_EQ(g().names[2], "Tester");
+    EXPECT_EQ(host.settings().playerName, "Tester");
+    ClickAction();
+
+    // F10 on the action button: the forecast in the title, and off again.
+    view().button7().setFocus();
+    QTest::keyClick(&view().button7(), Qt::Key_F10);
+    EXPECT_TRUE(g().display.forecastOn);
+    EXPECT_TRUE(host.windowTitle().endsWith(" Прогноз...")) << host.windowTitle().toStdString();
+    QTest::keyClick(&view().button7(), Qt::Key_F10);
+    EXPECT_EQ(host.windowTitle(), "Tavik-Vel");
+
+    // The open-cards code shows the computer's hand face up.
+    const QImage backs = view().renderer().picture(BoxId::Hand1);
+    QTest::keyClicks(&view().button7(), "41958");
+    EXPECT_TRUE(g().OpenCards);
+    EXPECT_NE(view().renderer().picture(BoxId::Hand1), backs);
+    test::SaveRender(host.grab().toImage(), "session-open-cards");
+
+    // The general count.
+    QString kons;
+    OnNextModal<GeneralCountWindow>([&](GeneralCountWindow* window) {
+        kons = window->rows()[0].second;
+        EXPECT_EQ(window->windowTitle(), "Player:  Tester");
+        window->accept();
+    });
+    emit host.genCountRequested();
+    EXPECT_EQ(kons, "1");
+
+    // The name change: the dialog in its new-player mode, a message, the caption.
+    AnswerPlayerDialog("Renamed", "x", "x");
+    QString message;
+    AnswerMessageBox("OK", &message);
+    emit host.changeNameRequested();
+    EXPECT_EQ(g().names[2], "Renamed");
+    EXPECT_TRUE(message.endsWith("New name: Renamed")) << message.toStdString();
+    EXPECT_EQ(g().captions[2].literal, "Renamed");
+
+    // Quit asks first; "No" keeps the match, "Yes" leaves it. A new player leaves no
+    // trace in the list.
+    AnswerMessageBox("No");
+    emit host.quitRequested();
+    EXPECT_TRUE(session->inMatch());
+    AnswerMessageBox("Yes");
+    emit host.quitRequested();
+    EXPECT_FALSE(session->inMatch());
+    EXPECT_EQ(host.mainScreenShown, 1);
+    EXPECT_FALSE(session->clock().timerRunning());
+    EXPECT_EQ(files::readFile(host.dataFolder().inProgram("Tavik2.clb")), listBefore);
+}
+
+TEST_F(SessionTest, StoredPlayerNeedsThePasswordAndLosesTheRecordByLeaving) {
+    StorePlayer(host, 5, 40);
+    // A wrong password keeps the dialog open with its error; Cancel starts nothing.
+    QString error;
+    OnNextModal<NewGameDialog>([&](NewGameDialog* dialog) {
+        dialog->passwordEdit().setText("px");
+        dialog->confirm();
+        error = dialog->errorLine().text();
+        dialog->reject();
+    });
+    session->start(1);
+    EXPECT_EQ(error, "The incorrect password!");
+    EXPECT_FALSE(session->inMatch());
+    session->start(2);  // an empty slot opens nothing
+    EXPECT_FALSE(session->inMatch());
+
+    AnswerPlayerDialog({}, "pw", {});
+    session->start(1);
+    ASSERT_TRUE(session->inMatch());
+    EXPECT_EQ(g().KonCount, 6);
+    session->leaveMatch();
+    EXPECT_FALSE(session->inMatch());
+    const auto bytes = files::readFile(host.dataFolder().inProgram("Tavik2.clb"));
+    std::string why;
+    EXPECT_TRUE(files::PlayerList::parse(*bytes, why)->slotEmpty(1));
+}
+
+}  // namespace
+}  // namespace tavik::ui

@@ -1,0 +1,283 @@
+#include "main_window/main_window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "dialogs/dialog_words.h"
+#include "game/game_session_api.h"
+#include "main_window/balloon_hint.h"
+#include "main_window/click_effect.h"
+#include "main_window/game_menu.h"
+#include "main_window/intro_view.h"
+#include "main_window/local_champions.h"
+#include "main_window/main_screen.h"
+#include "main_window/own_cursors.h"
+#include "main_window/wait_banner.h"
+#include "settings_file.h"
+#include "table/table_view.h"
+#include "words/word_keys.h"
+
+namespace tavik::ui {
+
+MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
+    : QMainWindow(parent),
+      folder_(std::move(folder)),
+      display_(MakeDisplay(1, 0, 0, 0)),
+      area_(new QWidget(this)) {
+    setCentralWidget(area_);
+    mainScreen_ = new MainScreen(display_, art_, settings_, area_);
+    mainScreen_->hide();
+    tableView_ = new TableView(game_, display_, art_, settings_, {}, area_);
+    tableView_->hide();
+    waitBanner_ = new WaitBanner(settings_, area_);
+    menu_ = new GameMenu(this);
+    files::NoticePort& notices = *this;
+    lists_ = std::make_unique<files::PlayerListFiles>(folder_.program, notices);
+    loader_ = std::make_unique<ArtLoader>(
+        display_, settings_, art_, DefaultPluginFolders(QString::fromStdString(folder_.program)),
+        [this](const QString& file) {
+            showMessage(QMessageBox::Warning, word(words::key::CantFindFile) + " " + file);
+        });
+    mainTimer_.setInterval(20);
+    connect(&mainTimer_, &QTimer::timeout, this, &MainWindow::onTimer);
+    connectMainScreen();
+    connectMenu();
+    setWindowTitle(word(words::key::Title));
+    fitWindow();
+}
+
+MainWindow::~MainWindow() = default;
+
+IntroView* MainWindow::intro() {
+    return intro_;
+}
+
+QString MainWindow::word(std::string_view key) const {
+    return WordText(key, settings_.language);
+}
+
+void MainWindow::connectMainScreen() {
+    auto opening = [this] {
+        if (playSound) playSound("WOpenFo");
+    };
+    connect(mainScreen_, &MainScreen::listButtonClicked, this, [this, opening](int slot) {
+        opening();
+        emit startRequested(slot);
+    });
+    connect(mainScreen_, &MainScreen::startClicked, this, [this, opening] {
+        opening();
+        emit startRequested(6);
+    });
+    connect(mainScreen_, &MainScreen::topTenClicked, this, [this, opening] {
+        opening();
+        showLocalChampions();
+    });
+    connect(mainScreen_, &MainScreen::historyClicked, this, [this, opening] {
+        opening();
+        emit historyRequested();
+    });
+    connect(mainScreen_, &MainScreen::optionsClicked, this, [this, opening] {
+        opening();
+        notReady();
+    });
+    connect(mainScreen_, &MainScreen::modeClicked, this, [this, opening] {
+        opening();
+        settings_.scoreFormat = settings_.scoreFormat == 1 ? 2 : 1;
+        mainScreen_->FillPlayerList(currentList());
+    });
+    connect(mainScreen_, &MainScreen::exitClicked, this, [this, opening] {
+        opening();
+        close();
+    });
+    // The click effect plays at the pointer before a button of the window acts.
+    for (QAbstractButton* b : area_->findChildren<QAbstractButton*>()) b->installEventFilter(this);
+}
+
+void MainWindow::connectMenu() {
+    connect(menu_->GenCount, &QAction::triggered, this, &MainWindow::genCountRequested);
+    connect(menu_->Quit, &QAction::triggered, this, &MainWindow::quitRequested);
+    connect(menu_->ChangeName, &QAction::triggered, this, &MainWindow::changeNameRequested);
+    connect(menu_->About, &QAction::triggered, this, &MainWindow::showAbout);
+    for (QAction* later : {menu_->MSpeed, menu_->Help, menu_->Book, menu_->MRadio, menu_->MChat})
+        connect(later, &QAction::triggered, this, &MainWindow::notReady);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && settings_.fireworksButtons) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (press->button() == Qt::LeftButton && button != nullptr && button->isEnabled())
+            PlayClickEffect(this, press->globalPosition().toPoint());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::onTimer() {
+    if (introShown_ && intro_)
+        intro_->tick();
+    else if (mainScreenShown_)
+        mainScreen_->AnimateMainScreen(QTime::currentTime());
+}
+
+void MainWindow::fitWindow() {
+    const QSize client(display_.clientWidth, display_.clientHeight);
+    area_->setFixedSize(client);
+    setFixedSize(client);
+    mainScreen_->setGeometry(QRect(QPoint(0, 0), client));
+    tableView_->move(0, 0);
+    const QScreen* s = screen();
+    if (s == nullptr) return;
+    const QRect whole = s->availableGeometry();
+    if (settings_.windowSize == 2) {
+        move(whole.topLeft());
+        return;
+    }
+    // Centred on the screen, frame included once the window has one.
+    const QSize outer = isVisible() ? frameGeometry().size() : client;
+    move(whole.left() + nearest(whole.width() - outer.width(), 2),
+         whole.top() + nearest(whole.height() - outer.height(), 2));
+}
+
+void MainWindow::ApplyWindowSize() {
+    int fullWidth = 0, fullHeight = 0;
+    if (settings_.windowSize == 2 && screen() != nullptr) {
+        // The whole desktop area less the window's frame.
+        const QRect whole = screen()->availableGeometry();
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+        fullWidth = whole.width() - frame.width();
+        fullHeight = whole.height() - frame.height();
+    }
+    display_ = MakeDisplay(settings_.windowSize, fullWidth, fullHeight, settings_.deckStyle);
+    const bool onTable = !tableView_->isHidden();
+    loader_->LoadTableBackground((onTable ? settings_.tableDesign : settings_.menuDesign) == 1);
+    loader_->LoadCardFaces();
+    ApplyCardCell(display_, settings_.deckStyle);
+    if (settings_.windowSize != 1) settings_.saveGif = false;
+    fitWindow();
+    if (onTable) tableView_->StartTable();
+    if (mainScreenShown_) mainScreen_->Compose(currentList());
+}
+
+std::optional<files::PlayerList> MainWindow::currentList() const {
+    return lists_->load(settings_.NetGame ? files::ListKind::Lan : files::ListKind::Local);
+}
+
+void MainWindow::showMainScreen() {
+    fitWindow();
+    mainTimer_.start();
+    menu_->setMatchItems(false, false, false);
+    tableView_->hide();
+    waitBanner_->hide();
+    if (settings_.menuDesign != settings_.tableDesign)
+        loader_->LoadTableBackground(settings_.menuDesign == 1);
+    if (hooks_.showCalendar) hooks_.showCalendar();
+    mainScreen_->Compose(currentList());
+    mainScreen_->show();
+    ApplyCursors(this, settings_.ownCursor);
+    mainScreenShown_ = true;
+}
+
+void MainWindow::hideMainScreen() {
+    mainScreenShown_ = false;
+    mainTimer_.stop();
+    mainScreen_->balloon().hideHint();
+    for (int k = 1; k <= 2; ++k)
+        if (QMovie* movie = mainScreen_->figureMovie(k)) movie->stop();
+    mainScreen_->hide();
+    if (settings_.menuDesign != settings_.tableDesign)
+        loader_->LoadTableBackground(settings_.tableDesign == 1);
+    tableView_->setTableDesign(settings_.tableDesign);
+    tableView_->show();
+    waitBanner_->raise();
+    ApplyCursors(this, settings_.ownCursor);
+}
+
+void MainWindow::setGameMenuEnabled(bool quit, bool genCount) {
+    setGameMenuEnabled(quit, genCount, quit);
+}
+
+void MainWindow::setGameMenuEnabled(bool quit, bool genCount, bool changeName) {
+    menu_->setMatchItems(quit, genCount, changeName);
+}
+
+void MainWindow::ShowWaitBanner(bool on) {
+    if (on) {
+        mainScreen_->figure(1).hide();
+        waitBanner_->showBanner(display_);
+    } else {
+        waitBanner_->hide();
+    }
+}
+
+void MainWindow::ApplyLanguage() {
+    setWindowTitle(word(words::key::Title));
+    mainScreen_->ApplyLanguage();
+    menu_->ApplyLanguage(settings_.language);
+    tableView_->update();
+    waitBanner_->update();
+}
+
+void MainWindow::showLocalChampions() {
+    LocalChampionsWindow window(settings_, currentList(), this);
+    ApplyCursors(&window, settings_.ownCursor);
+    window.exec();
+}
+
+void MainWindow::showMessage(QMessageBox::Icon icon, const QString& text) {
+    if (messageHook) {
+        messageHook(icon, text);
+        return;
+    }
+    QMessageBox box(icon, word(words::key::Title), text, QMessageBox::NoButton, this);
+    box.addButton(word(words::key::OK), QMessageBox::AcceptRole);
+    ApplyCursors(&box, settings_.ownCursor);
+    box.exec();
+}
+
+bool MainWindow::confirm(const QString& text) {
+    if (confirmHook) return confirmHook(text);
+    return AskYesNo(this, word(words::key::Title), text, settings_.language);
+}
+
+void MainWindow::notReady() {
+    showMessage(QMessageBox::Information, word(words::key::NotReadyYet));
+}
+
+void MainWindow::showAbout() {
+    showMessage(QMessageBox::Information, word(words::key::Title) + QStringLiteral("  V 5.7f\n") +
+                                              word(words::key::IntroDate) + QLatin1Char('\n') +
+                                              word(words::key::IntroCredit));
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (introShown_ || !startupRun_ || startupFailed_) return;
+    menu_->exec(event->globalPos());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!startupRun_ || startupFailed_) {
+        mainTimer_.stop();
+        event->accept();
+        return;
+    }
+    if (session_ != nullptr && session_->inMatch()) {
+        if (!confirm(word(words::key::LeaveGame) + QLatin1Char(' ') +
+                     word(words::key::DataWillBeLost))) {
+            event->ignore();
+            return;
+        }
+        session_->leaveMatch();
+    }
+    mainTimer_.stop();
+    // Settings are kept only while the player lists may be written.
+    if (lists_->writesAllowed() &&
+        config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_))
+        showMessage(QMessageBox::Critical, word(words::key::CantSaveOptions));
+    event->accept();
+}
+
+}  // namespace tavik::ui

@@ -1,0 +1,71 @@
+#pragma once
+// A main window on a fresh data folder, with its message boxes and questions caught
+// instead of shown.
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "files/atomic_file.h"
+#include "files/data_folder.h"
+#include "main_window/main_window.h"
+#include "settings_file.h"
+#include "ui_test_support.h"
+
+namespace tavik::ui::test {
+
+struct CaughtMessage {
+    QMessageBox::Icon icon;
+    QString text;
+};
+
+class WindowFixture {
+  public:
+    WindowFixture() {
+        App();
+        folder = files::ResolveDataFolder(dir.path().toStdString());
+        EXPECT_FALSE(files::PrepareDataFolder(folder).has_value());
+    }
+
+    // Writes a settings file for the window to read at start.
+    void writeSettings(const config::Settings& s) {
+        ASSERT_FALSE(config::SaveSettings(folder.inProgram(config::kSettingsFileName), s));
+    }
+
+    MainWindow& makeWindow() {
+        window = std::make_unique<MainWindow>(folder);
+        window->messageHook = [this](QMessageBox::Icon icon, const QString& text) {
+            messages.push_back({icon, text});
+        };
+        window->confirmHook = [this](const QString& question) {
+            questions.push_back(question);
+            return answer;
+        };
+        return *window;
+    }
+
+    // Start-up, then the intro ended as a click ends it.
+    MainWindow& startedWindow() {
+        MainWindow& w = makeWindow();
+        EXPECT_TRUE(w.runStartup());
+        w.finishIntro();
+        QCoreApplication::processEvents();
+        return w;
+    }
+
+    QTemporaryDir dir;
+    files::DataFolder folder;
+    std::unique_ptr<MainWindow> window;
+    std::vector<CaughtMessage> messages;
+    std::vector<QString> questions;
+    bool answer = true;
+};
+
+// The window's client area as it is painted.
+inline QImage Grab(MainWindow& w) {
+    return w.centralWidget()->grab().toImage();
+}
+
+}  // namespace tavik::ui::test

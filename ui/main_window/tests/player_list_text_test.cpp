@@ -1,0 +1,88 @@
+// The lines of the main screen's player list: columns, score and rating forms, and the
+// rule that shortens a line too wide for the list.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+
+#include "files/codec.h"
+#include "files/player_list.h"
+#include "main_window/player_list_text.h"
+#include "ui_test_support.h"
+
+namespace tavik::ui {
+namespace {
+
+std::string slotLine(const std::string& utf8Name, double rating, long long kons, long long score) {
+    files::PlayerRecord r;
+    r.name = files::cp1251Line(utf8Name);
+    r.rating = rating;
+    r.KonCount = kons;
+    r.score = score;
+    r.passwordField = "266266266266266";
+    return files::PlayerRecordLine(r);
+}
+
+TEST(PlayerListText, ScoreAndRatingForms) {
+    const std::string line = slotLine("Мария", 12.345678, 47, -130);
+    const QString name = QStringLiteral("Мария").leftJustified(20);
+    // Scores: name, the kons of the current cycle of 30, the stored score.
+    EXPECT_EQ(PlayerLineText(line, 1), name + "    " + " 17" + "    " + "  -130");
+    // Ratings: name, all kons as stored, the rating with two decimals and a comma.
+    EXPECT_EQ(PlayerLineText(line, 2), name + "  " + "     47" + "  " + " 12,35");
+    const std::string empty(files::kEmptySlot);
+    EXPECT_EQ(PlayerLineText(empty, 1), QString(20, '#') + "    ###    ######");
+    EXPECT_EQ(PlayerLineText(empty, 2), QString(20, '#') + "  #######  ######");
+}
+
+TEST(PlayerListText, RatingAndKonsColumns) {
+    const struct {
+        const char* field;
+        const char* shown;
+    } ratings[] = {{"  0,000000", "  0,00"}, {" -0,001000", "  0,00"}, {" -9,354838", " -9,35"},
+                   {"123,456789", "123,46"}, {"-123,4567 ", "-123,46"}, {"##########", "######"}};
+    for (const auto& r : ratings) EXPECT_EQ(ListRatingText(r.field), QLatin1String(r.shown)) << r.field;
+    EXPECT_EQ(ListKonsText("     30"), QStringLiteral("  0"));
+    EXPECT_EQ(ListKonsText("     59"), QStringLiteral(" 29"));
+    EXPECT_EQ(ListKonsText("#######"), QStringLiteral("###"));
+}
+
+// A measure of 10 pixels a character: 37 characters are 370 wide, 35 are 350.
+int tenPerCharacter(const QString& t) {
+    return 10 * static_cast<int>(t.size());
+}
+
+TEST(PlayerListText, FittingCutsTheNameAndMarksIt) {
+    const QString name = QStringLiteral("ABCDEFGHIJKLMNOPQRST");  // 20 characters
+    const QString line = name + "    ###    ######";
+    // Two deletions (positions 20 and 19) bring 370 below 361; the three characters
+    // before position 19 become "...".
+    EXPECT_EQ(FitListLine(line, tenPerCharacter), QStringLiteral("ABCDEFGHIJKLMNO...    ###    ######"));
+    // Deleting only blanks or "#" shortens without the mark.
+    EXPECT_EQ(FitListLine(QStringLiteral("Bob") + QString(17, ' ') + "    ###    ######", tenPerCharacter),
+              QStringLiteral("Bob") + QString(15, ' ') + "    ###    ######");
+    // A text that never fits stops at position 5.
+    const QString cut = FitListLine(line, [](const QString&) { return 1000; });
+    EXPECT_EQ(cut, QStringLiteral("A...") + "    ###    ######");
+    // A narrow text is left alone.
+    EXPECT_EQ(FitListLine(line, [](const QString&) { return 360; }), line);
+}
+
+TEST(PlayerListText, TwentyWideCharactersInARealFont) {
+    test::App();
+    const std::string line = slotLine("WWWWWWWWWWWWWWWWWWWW", 1.5, 12, 40);
+    const QString text = PlayerLineText(line, 1);
+    // The stored FixedSys has cells narrow enough for every name.
+    EXPECT_EQ(FitListLine(text, "FixedSys"), text);
+    // A proportional font chosen for the fixed kind makes the line too wide.
+    const QString fitted = FitListLine(text, "Arial");
+    const QFontMetrics m(FixedListFont("Arial", 11));
+    ASSERT_GE(m.horizontalAdvance(text), kListLineLimit);
+    EXPECT_LT(m.horizontalAdvance(fitted), kListLineLimit);
+    const qsizetype dots = fitted.indexOf(QStringLiteral("..."));
+    ASSERT_GT(dots, 0);
+    EXPECT_EQ(fitted.left(dots), QString(dots, 'W'));
+    EXPECT_TRUE(fitted.endsWith(QStringLiteral(" 12") + "    " + "    40")) << fitted.toStdString();
+}
+
+}  // namespace
+}  // namespace tavik::ui
