@@ -8,8 +8,9 @@
 
 namespace tavik::ai {
 
-// A position inside the tree. Cards are bits 0..35, bit (rank value - 1) * 4 + (suit - 1),
-// so the four cards of a rank are adjacent.
+// A position inside the tree. Cards are bits 0..35, bit rank * 4 + (suit - 1), so the
+// four cards of a rank are adjacent; ranks are counted among the ranks in play only
+// (see packRanks).
 struct EndgameSearch::Node {
     std::uint64_t mover = 0, other = 0, table = 0;
     int last = -1;  // defence nodes: the card to beat
@@ -159,14 +160,12 @@ int EndgameSearch::child(const Node& n, int move, int alpha, int beta, bool atRo
     return -search(Node{n.other, rest, n.table | bit, -1, n.hods, 0, false, false}, -beta, -alpha);
 }
 
-namespace {
-
 // Cards to try at a node, best first. The order changes only how much of the tree is
 // searched, never a value: cutoffs come soonest from plain cards before trumps, low
 // before high; an attack card held without a second of its rank and one the defender
 // can beat with few cards; a defence whose rank the attacker cannot throw in, and
 // that the defender holds without a second of its rank.
-class MoveList {
+class EndgameSearch::MoveList {
   public:
     void add(int move, int score) {
         int i = size_++;
@@ -183,6 +182,8 @@ class MoveList {
   private:
     int move_[36], score_[36], size_ = 0;
 };
+
+namespace {
 
 constexpr int kTrumpLater = 100, kPairLater = 20, kPerBeater = 10, kNoThrowInSooner = 50;
 
@@ -202,9 +203,25 @@ std::uint64_t EndgameSearch::legalCards(const Node& n) const {
     return legal;
 }
 
-int EndgameSearch::attackMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove,
-                               int& bestMove) {
-    const bool hasOption = n.table != 0;
+EndgameSearch::MoveList EndgameSearch::ordered(const Node& n, std::uint64_t legal) const {
+    MoveList list;
+    for (std::uint64_t m = legal; m; m &= m - 1) {
+        const int i = std::countr_zero(m);
+        int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
+        if (countCards(n.mover & rankGroup(i)) > 1) score += kPairLater;
+        if (n.defence) {
+            if ((n.other & rankGroup(i)) == 0) score -= kNoThrowInSooner;
+        } else if (!n.taking) {
+            score += kPerBeater * countCards(n.other & beatersOf(trump_, i));
+        }
+        list.add(i, score);
+    }
+    return list;
+}
+
+int EndgameSearch::expand(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove,
+                          int& bestMove) {
+    const bool hasOption = n.defence || n.table != 0;
     int best = kValueNoMove;
     auto consider = [&](int move) {
         const int v = child(n, move, alpha, beta);
@@ -215,51 +232,15 @@ int EndgameSearch::attackMoves(const Node& n, std::uint64_t legal, int alpha, in
         if (best > alpha) alpha = best;
         return best >= beta || best == kValueWin;
     };
+    // The table's best move first, then the cards in order, then the option.
     if (ttMove == kOption ? hasOption : (ttMove >= 0 && (legal >> ttMove) & 1)) {
         if (consider(ttMove)) return best;
         if (ttMove != kOption) legal &= ~bitOf(ttMove);
     }
-    MoveList list;
-    for (std::uint64_t m = legal; m; m &= m - 1) {
-        const int i = std::countr_zero(m);
-        int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
-        if (countCards(n.mover & rankGroup(i)) > 1) score += kPairLater;
-        if (!n.taking) score += kPerBeater * countCards(n.other & beatersOf(trump_, i));
-        list.add(i, score);
-    }
+    const MoveList list = ordered(n, legal);
     for (int k = 0; k < list.size(); ++k)
         if (consider(list[k])) return best;
     if (hasOption && ttMove != kOption) consider(kOption);
-    return best;
-}
-
-int EndgameSearch::defenceMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove,
-                                int& bestMove) {
-    int best = kValueNoMove;
-    auto consider = [&](int move) {
-        const int v = child(n, move, alpha, beta);
-        if (v > best) {
-            best = v;
-            bestMove = move;
-        }
-        if (best > alpha) alpha = best;
-        return best >= beta || best == kValueWin;
-    };
-    if (ttMove == kOption || (ttMove >= 0 && (legal >> ttMove) & 1)) {
-        if (consider(ttMove)) return best;
-        if (ttMove != kOption) legal &= ~bitOf(ttMove);
-    }
-    MoveList list;
-    for (std::uint64_t m = legal; m; m &= m - 1) {
-        const int i = std::countr_zero(m);
-        int score = i + ((trumpMask_ >> i) & 1 ? kTrumpLater : 0);
-        if ((n.other & rankGroup(i)) == 0) score -= kNoThrowInSooner;
-        if (countCards(n.mover & rankGroup(i)) > 1) score += kPairLater;
-        list.add(i, score);
-    }
-    for (int k = 0; k < list.size(); ++k)
-        if (consider(list[k])) return best;
-    if (ttMove != kOption) consider(kOption);
     return best;
 }
 
@@ -275,13 +256,13 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
         return lastBeatsLast ? kValueDraw : kValueWin;
     }
     // A position with a single move (a card, or only ending, stopping or taking) is
-    // passed through; positions with two cards or fewer in the hands are quicker
+    // passed through; positions with three cards or fewer in the hands are quicker
     // searched than looked up.
     const std::uint64_t legal = legalCards(n);
     const bool hasOption = n.defence || n.table != 0;
     if (countCards(legal) + (hasOption ? 1 : 0) == 1)
         return child(n, legal ? std::countr_zero(legal) : kOption, alpha, beta);
-    const bool useTable = countCards(n.mover | n.other) > 2;
+    const bool useTable = countCards(n.mover | n.other) > 3;
     const TtKey key = keyOf(n, trump_);
     int lo = kValueLoss, hi = kValueWin, ttMove = -1;
     if (useTable && tt_.probe(key, lo, hi, ttMove)) {
@@ -292,8 +273,7 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
     }
     const std::uint64_t before = nodes_;
     int bestMove = -1;
-    const int v = n.defence ? defenceMoves(n, legal, alpha, beta, ttMove, bestMove)
-                            : attackMoves(n, legal, alpha, beta, ttMove, bestMove);
+    const int v = expand(n, legal, alpha, beta, ttMove, bestMove);
     // Values below a time-out are not facts; keep them out of the table.
     if (timedOut_ || !useTable) return v;
     if (v <= alpha)
@@ -309,9 +289,7 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
 int EndgameSearch::rootValueAbove(const Node& n, int move, int best) {
     // Null-window tests: "at least a draw?" and "a win?". A value at or below best is
     // returned as it is found, since it cannot replace the best.
-    if (best < kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss)
-        return kValueLoss;
-    if (best == kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss)
+    if (best <= kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss)
         return kValueLoss;
     return child(n, move, kValueDraw, kValueDraw + 1, true) > kValueDraw ? kValueWin : kValueDraw;
 }

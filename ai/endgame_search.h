@@ -5,8 +5,13 @@
 //  - at the root the moves are examined in slot order and the best is replaced only
 //    by a strictly better value, each later move searched with a window above the
 //    best so far (a lower slot keeps a tie);
-//  - inside the tree alpha-beta with a transposition table of bounds; values are
-//    only -2, 0 and +2, and no position's value depends on the path to it.
+//  - inside the tree alpha-beta with null windows and a transposition table of
+//    bounds; values are only -2, 0 and +2, and no position's value depends on the
+//    path to it, so the table is never cleared between searches;
+//  - positions that differ only by ranks already discarded are one position, and
+//    the cards added to a taker are tried as sets rather than sequences;
+//  - move ordering (plain before trump, low before high) only where it cannot change
+//    the root's choice.
 // The time limit stays as a safety net: once it is hit every remaining branch counts
 // as a draw and the search still answers.
 
@@ -44,11 +49,14 @@ class EndgameSearch {
     struct Node;
 
   private:
+    class MoveList;
     int search(const Node& n, int alpha, int beta);
     // The cards the side to move may play (bits of the packed card indices).
     std::uint64_t legalCards(const Node& n) const;
-    int attackMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove, int& bestMove);
-    int defenceMoves(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove, int& bestMove);
+    // The legal cards in the order to try them.
+    MoveList ordered(const Node& n, std::uint64_t legal) const;
+    // Tries the moves of a node; returns its value (a bound outside alpha..beta).
+    int expand(const Node& n, std::uint64_t legal, int alpha, int beta, int ttMove, int& bestMove);
     // The value of one move at a node (a card index 0..35, or kOption).
     int child(const Node& n, int move, int alpha, int beta, bool atRoot = false);
     // The exact value of a root move when it exceeds best, else a value <= best.

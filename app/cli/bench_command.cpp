@@ -63,10 +63,10 @@ int benchSearch(const Arguments& a) {
     std::string error;
     const auto seed = static_cast<std::uint64_t>(a.number("seed", 1, 0, INT64_MAX, error));
     const auto count = static_cast<std::size_t>(a.number("count", 10000, 1, 10000000, error));
-    const auto pool = static_cast<std::size_t>(a.number("pool", 50000, 1, 100000000, error));
-    const auto hard = static_cast<std::size_t>(a.number("hard", 20, 1, 10000, error));
+    const auto pool = static_cast<std::size_t>(a.number("pool", 10000, 1, 100000000, error));
+    const auto hard = static_cast<std::size_t>(a.number("hard", 12, 1, 10000, error));
     const auto budget =
-        static_cast<std::uint64_t>(a.number("literal-budget", 200000000, 1000, INT64_MAX, error));
+        static_cast<std::uint64_t>(a.number("literal-budget", 80000000, 1000, INT64_MAX, error));
     if (!error.empty()) return fail(error);
 
     ai::EndgameSearch search;

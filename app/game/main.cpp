@@ -11,7 +11,10 @@
 
 #include "files/data_folder.h"
 #include "fonts/fonts.h"
+#include "game/game_session.h"
+#include "game/hand_input.h"
 #include "main_window/main_window.h"
+#include "main_window/own_cursors.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,6 +37,12 @@ int main(int argc, char** argv) {
     }
 
     tavik::ui::MainWindow window(folder);
+    // The match against the computer: the window's start, menu and history requests.
+    tavik::ui::GameSession session(window);
+    window.setGameSession(&session);
+    session.handInput().playableCursor = [&window] {
+        return tavik::ui::GameCursor(tavik::ui::CursorKind::Hand, window.settings().ownCursor);
+    };
     window.show();
     const int result = QApplication::exec();
     return window.startupFailed() ? 1 : result;

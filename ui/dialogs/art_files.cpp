@@ -28,6 +28,8 @@ std::unique_ptr<QMovie> ProgramArtMovie(const std::string& name) {
 }
 
 void ShowStillFrame(QMovie& movie, int frame) {
+    // A GIF is read frame after frame: only a cached movie can jump ahead.
+    movie.setCacheMode(QMovie::CacheAll);
     const int last = movie.frameCount() - 1;
     if (!movie.jumpToFrame(last >= 0 ? std::min(frame, last) : frame)) movie.jumpToFrame(0);
 }

@@ -53,8 +53,9 @@ HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, in
     int current = static_cast<int>(listing_.size()) - 1;
     for (int i = 0; i < static_cast<int>(listing_.size()); ++i) {
         const files::HistoryListing& file = listing_[static_cast<std::size_t>(i)];
-        files_->addItem(w("HistoryFile") + QString::fromStdString(files::zeroPadded(file.number, 4)) +
-                        " " + QString::fromStdString(file.modified));
+        files_->addItem(w("HistoryFile") +
+                        QString::fromStdString(files::zeroPadded(file.number, 4)) + " " +
+                        QString::fromStdString(file.modified));
         if (file.number == selected) current = i;
     }
     if (listing_.empty()) {
@@ -90,14 +91,15 @@ void HistoryViewer::showFile(int index) {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const files::HistoryRow& row = rows[static_cast<std::size_t>(r)];
         const auto [typeKey, colour] = TypeOf(row.type);
-        const std::string cells[] = {row.time,   row.date,   row.player,
-                                     row.games,  row.result, row.rating};
+        const std::string cells[] = {row.time,  row.date,   row.player,
+                                     row.games, row.result, row.rating};
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
             if (c >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid_->setItem(r, c, item);
         }
-        auto* type = new QTableWidgetItem(typeKey.empty() ? QString() : WordText(typeKey, language_));
+        auto* type =
+            new QTableWidgetItem(typeKey.empty() ? QString() : WordText(typeKey, language_));
         if (colour.isValid()) type->setForeground(colour);
         grid_->setItem(r, 6, type);
     }

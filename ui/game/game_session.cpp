@@ -34,8 +34,9 @@ void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
             text = WordText("IncorrectFile", lang) + quoted + "!";
             break;
         case files::FileNotice::IncorrectAttributes:
-            text = WordText("TheFile", lang) + quoted + " " + WordText("IncorrectAttributes", lang) +
-                   "\n" + WordText("WorkWillBeIncorrect", lang);
+            text = WordText("TheFile", lang) + quoted + " " +
+                   WordText("IncorrectAttributes", lang) + "\n" +
+                   WordText("WorkWillBeIncorrect", lang);
             break;
         case files::FileNotice::DiskWriteError:
             text = WordText("DiskWriteError", lang);
@@ -91,6 +92,14 @@ GameSession::~GameSession() {
         view_->onForecast = nullptr;
         view_->disconnect(this);
     }
+}
+
+HandInput& GameSession::handInput() {
+    return *hand_;
+}
+
+ResultDisplay& GameSession::result() {
+    return *result_;
 }
 
 QString GameSession::word(std::string_view key) const {
@@ -220,8 +229,8 @@ void GameSession::leaveNow() {
 
 void GameSession::quit() {
     if (!matchOn_ || busy_) return;
-    if (AskYesNo(&host_->window(), word("Title"), word("LeaveToMenu") + "\n" + word("DataWillBeLost"),
-                 settings_.language))
+    if (AskYesNo(&host_->window(), word("Title"),
+                 word("LeaveToMenu") + "\n" + word("DataWillBeLost"), settings_.language))
         leaveMatch();
 }
 

@@ -93,8 +93,8 @@ class GameSession : public QObject, public GameSessionApi {
     const MatchController& controller() const { return controller_; }
     const QtClock& clock() const { return clock_; }
     const files::EndMatchResult& lastEnd() const { return hooks_.lastEnd(); }
-    HandInput& handInput() { return *hand_; }
-    ResultDisplay& result() { return *result_; }
+    HandInput& handInput();
+    ResultDisplay& result();
 
   private:
     // Runs one step of the game unless one is running already (a pause or the

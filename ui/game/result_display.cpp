@@ -1,5 +1,6 @@
 #include "game/result_display.h"
 
+#include <QLayout>
 #include <QVBoxLayout>
 
 #include "dialogs/art_files.h"
@@ -51,8 +52,8 @@ void ResultDisplay::ShowResult(int konResult, bool animated, const config::Setti
     QPalette palette = text_->palette();
     palette.setColor(QPalette::WindowText, look.colour);
     text_->setPalette(palette);
-    text_->setFont(
-        FontOfHeight(settings.font(config::FontKind::Decor).name, std::max(12, box.height / 6), true));
+    text_->setFont(FontOfHeight(settings.font(config::FontKind::Decor).name,
+                                std::max(12, box.height / 6), true));
 
     picture_->setMovie(nullptr);
     movie_ = ProgramArtMovie(look.animation);
@@ -66,6 +67,7 @@ void ResultDisplay::ShowResult(int konResult, bool animated, const config::Setti
     } else {
         picture_->hide();
     }
+    layout()->activate();  // the new text and picture take their sizes at once
     show();
     raise();
 }

@@ -38,8 +38,8 @@ void BalloonHint::showHint(const QString& title, const QString& text, const QRec
     // Beside the icon: to its right when there is room, else to its left; level with it.
     int left = anchor.right() + 6;
     if (left + width > area->width()) left = anchor.left() - 6 - width;
-    const int top = std::clamp(anchor.center().y() - height / 2, 0,
-                               std::max(0, area->height() - height));
+    const int top =
+        std::clamp(anchor.center().y() - height / 2, 0, std::max(0, area->height() - height));
     full_ = QRect(std::max(0, left), top, width, height);
     step_ = 0;
     grow();

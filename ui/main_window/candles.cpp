@@ -29,10 +29,9 @@ void CandleView::setPictures(const QImage& candle, const QImage& flameStrip, boo
     candle_ = candle;
     for (int i = 0; i < kFlamePhases; ++i) {
         flames_[static_cast<std::size_t>(i)] =
-            flameStrip.isNull()
-                ? QImage()
-                : flameStrip.copy(i * kFlameWidth, 0, kFlameWidth, kFlameHeight)
-                      .convertToFormat(QImage::Format_ARGB32);
+            flameStrip.isNull() ? QImage()
+                                : flameStrip.copy(i * kFlameWidth, 0, kFlameWidth, kFlameHeight)
+                                      .convertToFormat(QImage::Format_ARGB32);
         if (keyGreen && !flames_[static_cast<std::size_t>(i)].isNull())
             MakeColourTransparent(flames_[static_cast<std::size_t>(i)], qRgb(0, 128, 0));
     }

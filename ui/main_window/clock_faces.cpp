@@ -124,8 +124,8 @@ InfoClock DrawInfoClock(int mode, const InfoClockReading& reading, int language)
     const DigitPlaces places = InfoDigitPlaces(static_cast<int>(number.size()));
     for (std::size_t i = 0; i < places.x.size(); ++i) {
         const QChar c = number[static_cast<qsizetype>(i)];
-        const QImage digit = ProgramPicture(prefix + (c == QLatin1Char('-') ? QStringLiteral("M")
-                                                                             : QString(c)));
+        const QImage digit =
+            ProgramPicture(prefix + (c == QLatin1Char('-') ? QStringLiteral("M") : QString(c)));
         if (!digit.isNull()) p.drawImage(QRect(places.x[i], 15, places.width, 40), digit);
     }
 

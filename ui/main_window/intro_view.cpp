@@ -99,8 +99,8 @@ void IntroView::compose(int language) {
         p.drawImage(250, 270, logo);
         p.drawImage(445, 270, logo);
     }
-    colours_ = {QColor(128, 0, 0),   QColor(0, 0, 255),   QColor(255, 255, 0), QColor(0, 128, 0),
-                QColor(255, 0, 0),   QColor(0, 0, 128),   QColor(255, 128, 64), QColor(0, 255, 255),
+    colours_ = {QColor(128, 0, 0),   QColor(0, 0, 255), QColor(255, 255, 0),  QColor(0, 128, 0),
+                QColor(255, 0, 0),   QColor(0, 0, 128), QColor(255, 128, 64), QColor(0, 255, 255),
                 QColor(128, 0, 128), QColor(0, 255, 0)};
     counter_ = 0;
     walkers_ = {QPoint(kLeft, kTop), QPoint(kRight, kTop), QPoint(kLeft, kBottom),

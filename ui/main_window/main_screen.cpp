@@ -101,9 +101,8 @@ void MainScreen::createControls() {
         const ScreenIcon* i = &icon;
         connect(icon.view, &PictureView::clicked, this,
                 [this, i] { emit iconClicked(QLatin1String(i->picture)); });
-        connect(icon.view, &PictureView::entered, this, [this, i] {
-            showHint(word(i->hintTitle), word(i->hintText), *i->view);
-        });
+        connect(icon.view, &PictureView::entered, this,
+                [this, i] { showHint(word(i->hintTitle), word(i->hintText), *i->view); });
         connect(icon.view, &PictureView::left, this, [this] { balloon_->hideHint(); });
     }
     connect(topTen_, &TQorCardsButton::mouseEntered, this, [this] {
@@ -214,8 +213,8 @@ void MainScreen::placeControls() {
 void MainScreen::DrawCaptions() {
     const QString code = QString::fromUtf8(words::languageCode(settings_.language));
     QImage title = ProgramPicture(QStringLiteral("Cap") + code);
-    QImage mode =
-        ProgramPicture((settings_.NetGame ? QStringLiteral("Net__") : QStringLiteral("Elite")) + code);
+    QImage mode = ProgramPicture(
+        (settings_.NetGame ? QStringLiteral("Net__") : QStringLiteral("Elite")) + code);
     RecolourCaption(title, settings_.captionColour);
     RecolourCaption(mode, settings_.captionColour);
     const QSize titleSize(display_.Scaled(400), display_.Scaled(70));
@@ -225,8 +224,8 @@ void MainScreen::DrawCaptions() {
 }
 
 void MainScreen::setUpFigures() {
-    const std::array<std::pair<QLabel*, QMovie**>, 2> figures = {{{figure1_, &movie1_},
-                                                                  {figure2_, &movie2_}}};
+    const std::array<std::pair<QLabel*, QMovie**>, 2> figures = {
+        {{figure1_, &movie1_}, {figure2_, &movie2_}}};
     for (std::size_t i = 0; i < figures.size(); ++i) {
         auto [label, movie] = figures[i];
         if (*movie == nullptr) {

@@ -132,7 +132,7 @@ void MainWindow::fitWindow() {
     const QScreen* s = screen();
     if (s == nullptr) return;
     const QRect whole = s->availableGeometry();
-    if (settings_.windowSize == 2) {
+    if (display_.windowSize == 2) {
         move(whole.topLeft());
         return;
     }

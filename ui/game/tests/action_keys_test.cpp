@@ -28,7 +28,8 @@ TEST(ActionKeys, F10AndTheCodeWhileTheButtonHasTheFocus) {
     QPushButton button("action");
     button.show();
     int forecast = 0, open = 0;
-    new ActionKeys(button, [&] { ++forecast; }, [&] { ++open; });
+    new ActionKeys(
+        button, [&] { ++forecast; }, [&] { ++open; });
     QTest::keyClick(&button, Qt::Key_F10);
     EXPECT_EQ(forecast, 1);
     QTest::keyClicks(&button, "419");

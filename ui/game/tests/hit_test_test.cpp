@@ -22,8 +22,8 @@ TEST(HitTest, OverlappingCardsBelongToTheCardOnTop) {
     HandPositions overlap{};
     for (int i = 1; i <= 5; ++i) overlap[static_cast<std::size_t>(i)] = (i - 1) * 20;
     const HitCase cases[] = {
-        {"left of the hand", 5, -1, 0},      {"first pixel", 5, 0, 1},
-        {"last pixel of card 1", 5, 19, 1},  {"card 2 starts", 5, 20, 2},
+        {"left of the hand", 5, -1, 0},       {"first pixel", 5, 0, 1},
+        {"last pixel of card 1", 5, 19, 1},   {"card 2 starts", 5, 20, 2},
         {"last card, its middle", 5, 120, 5}, {"last card, its last pixel", 5, 150, 5},
         {"past the last card", 5, 151, 0},    {"fewer cards counted", 3, 70, 3},
     };
@@ -38,7 +38,7 @@ TEST(HitTest, EmptySlotsNeverHit) {
     spread[1] = 0;
     spread[2] = 74;
     spread[3] = 148;
-    EXPECT_EQ(HitTest(spread, 2, 71, g.CardsI2, 72), 1);  // the gap goes with the card before
+    EXPECT_EQ(HitTest(spread, 2, 71, g.CardsI2, 72), 1);   // the gap goes with the card before
     EXPECT_EQ(HitTest(spread, 3, 71, g.CardsI2, 150), 0);  // slot 3 holds no card
     EXPECT_EQ(HitTest(spread, 0, 71, g.CardsI2, 10), 0);
 }

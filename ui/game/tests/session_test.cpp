@@ -1,14 +1,12 @@
 // A match in the window, played by clicks on the real table view and its buttons
 // against a scripted deck and a scripted computer, through the dialogs to the player
 // list and the history file.
-#include "game/game_session.h"
-
 #include <QApplication>
-#include <set>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <set>
 
 #include "dialogs/end_game_window.h"
 #include "dialogs/general_count_window.h"
@@ -17,6 +15,7 @@
 #include "files/atomic_file.h"
 #include "files/history_folder.h"
 #include "files/password.h"
+#include "game/game_session.h"
 #include "game/hand_input.h"
 #include "game/result_display.h"
 #include "rules/moves.h"
@@ -87,11 +86,9 @@ std::vector<std::string> ScriptedDeck() {
 // A stored player in slot 1 of the local list.
 void StorePlayer(const test::TestHost& host, int kons, int score) {
     files::PlayerList list = files::PlayerList::empty();
-    list.insertPlayer(files::PlayerRecordLine({"Ivan", 3.0, kons, score,
-                                               *files::ScramblePassword("pw")}),
-                      false);
-    ASSERT_FALSE(
-        files::writeFileAtomic(host.dataFolder().inProgram("Tavik2.clb"), list.bytes()));
+    list.insertPlayer(
+        files::PlayerRecordLine({"Ivan", 3.0, kons, score, *files::ScramblePassword("pw")}), false);
+    ASSERT_FALSE(files::writeFileAtomic(host.dataFolder().inProgram("Tavik2.clb"), list.bytes()));
 }
 
 // The application exists before the fixture's widgets.
@@ -219,6 +216,12 @@ TEST_F(SessionTest, AWholeKonByClicksThenTheEndOfTheMatch) {
     EXPECT_EQ(view().cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseMove(&view(), CardPoint(SlotOf("8п")));
     EXPECT_FALSE(view().testAttribute(Qt::WA_SetCursor));
+    // The right button never plays a card; it names the card for the voice.
+    Card spoken;
+    session->speak = [&](Card c) { spoken = c; };
+    QTest::mouseClick(&view(), Qt::RightButton, {}, CardPoint(SlotOf("7к")));
+    EXPECT_EQ(spoken, C("7к"));
+    EXPECT_EQ(g().KolCardsStol, 2);
     const Hand handBefore = g().CardsI2;
     const QImage tableBefore = view().renderer().picture(BoxId::Stol);
     ClickCard(SlotOf("8п"));

@@ -1,13 +1,15 @@
 // The main screen in the small and a large window: every control at its box, the
 // fonts of the list, the clocks of the large windows, the title's colour variants and
 // the candles' flame phases.
+#include "main_window/main_screen.h"
+
 #include <QLabel>
 #include <QTest>
 
+#include "main_window/balloon_hint.h"
 #include "main_window/candles.h"
 #include "main_window/caption_colour.h"
 #include "main_window/clock_faces.h"
-#include "main_window/main_screen.h"
 #include "main_window/picture_view.h"
 #include "main_window_test_support.h"
 
@@ -44,15 +46,13 @@ TEST(MainScreen, ControlsStandAtTheirBoxesInTheSmallAndALargeWindow) {
         test::WindowFixture f;
         config::Settings s;
         s.windowSize = windowSize;
-        f.writeSettings(s);
-        MainWindow& w = f.startedWindow();
+        MainWindow& w = f.startedWindow(s);
         ASSERT_TRUE(w.mainScreenShown());
         const Display& d = w.display();
         const MainScreenBoxes expected = MainScreenLayout(d, false);
         ASSERT_EQ(w.centralWidget()->size(), QSize(d.clientWidth, d.clientHeight));
         MainScreen& m = w.mainScreen();
-        for (int k = 1; k <= 5; ++k)
-            EXPECT_EQ(boxOf(m.listButton(k)), expected.button[k]) << k;
+        for (int k = 1; k <= 5; ++k) EXPECT_EQ(boxOf(m.listButton(k)), expected.button[k]) << k;
         EXPECT_EQ(boxOf(m.heading()), expected.panel4);
         EXPECT_EQ(boxOf(m.startButton()), expected.button6);
         EXPECT_EQ(boxOf(m.topTenButton()), expected.button9);
@@ -67,14 +67,16 @@ TEST(MainScreen, ControlsStandAtTheirBoxesInTheSmallAndALargeWindow) {
         EXPECT_EQ(boxOf(m.candle(0)), expected.svLeft);
         EXPECT_EQ(boxOf(m.candle(1)), expected.svRight);
         // The clocks belong to the large windows only.
-        EXPECT_EQ(m.clock(1).isVisible(), windowSize == 4);
-        EXPECT_EQ(m.clock(2).isVisible(), windowSize == 4);
-        if (windowSize == 4) EXPECT_EQ(boxOf(m.clock(1)), expected.clock1);
+        EXPECT_EQ(!m.clock(1).isHidden(), windowSize == 4);
+        EXPECT_EQ(!m.clock(2).isHidden(), windowSize == 4);
+        if (windowSize == 4) {
+            EXPECT_EQ(boxOf(m.clock(1)), expected.clock1);
+        }
         // The list: the fixed font in the small window, bold Courier New in larger ones.
         const QFont list = m.listButton(1).font();
         EXPECT_EQ(list.bold(), windowSize != 1);
-        EXPECT_EQ(list.family(), windowSize == 1 ? QStringLiteral("FixedSys")
-                                                 : QStringLiteral("Courier New"));
+        EXPECT_EQ(list.family(),
+                  windowSize == 1 ? QStringLiteral("FixedSys") : QStringLiteral("Courier New"));
         EXPECT_EQ(m.startButton().text(), QStringLiteral("New Player"));
         // The icon columns: 48 x 48, 53 apart, at the window's edges.
         EXPECT_EQ(m.icons()[1].view->geometry(), QRect(5, 58, 48, 48));
@@ -133,9 +135,10 @@ TEST(MainScreen, CaptionColoursRecolourTheTitle) {
         w.settings().captionColour = c.captionColour;
         m.DrawCaptions();
         const QColor shown = m.caption().picture().pixelColor(at);
-        EXPECT_TRUE(c.hue(shown)) << c.captionColour << ": " << shown.red() << ","
-                                  << shown.green() << "," << shown.blue();
-        test::SaveRender(m.caption().picture(), QStringLiteral("caption-colour%1").arg(c.captionColour));
+        EXPECT_TRUE(c.hue(shown)) << c.captionColour << ": " << shown.red() << "," << shown.green()
+                                  << "," << shown.blue();
+        test::SaveRender(m.caption().picture(),
+                         QStringLiteral("caption-colour%1").arg(c.captionColour));
     }
     // The exact rule on single pixels.
     EXPECT_EQ(RecolourPixel(qRgba(200, 40, 10, 128), 2), qRgba(200, 7 + 77, 7, 128));
@@ -148,8 +151,7 @@ TEST(MainScreen, AClickOnTheTitleCyclesItsColour) {
     test::WindowFixture f;
     config::Settings s;
     s.captionColour = 7;
-    f.writeSettings(s);
-    MainWindow& w = f.startedWindow();
+    MainWindow& w = f.startedWindow(s);
     const QImage violet = w.mainScreen().caption().picture();
     QTest::mouseClick(&w.mainScreen().caption(), Qt::LeftButton);
     EXPECT_EQ(w.settings().captionColour, 1);
@@ -183,11 +185,44 @@ TEST(MainScreen, FlamePhasesFollowTheTable) {
     EXPECT_EQ(looks[0], looks[6]);
 }
 
+TEST(MainScreen, FiguresAndBalloonHints) {
+    for (bool animated : {true, false}) {
+        SCOPED_TRACE(animated);
+        test::WindowFixture f;
+        config::Settings s;
+        s.gifAnimation = animated;
+        MainWindow& w = f.startedWindow(s);
+        // The figures run with animation on and stand still on a fixed frame without it.
+        for (int k : {1, 2}) {
+            QMovie* movie = w.mainScreen().figureMovie(k);
+            ASSERT_NE(movie, nullptr);
+            EXPECT_EQ(movie->state() == QMovie::Running, animated);
+            if (!animated) {
+                EXPECT_EQ(movie->currentFrameNumber(), 0);
+            }
+        }
+    }
+    test::WindowFixture f;
+    MainWindow& w = f.startedWindow();
+    MainScreen& m = w.mainScreen();
+    PictureView* android = m.icons()[1].view;
+    QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
+    QCoreApplication::sendEvent(android, &enter);
+    EXPECT_FALSE(m.balloon().isHidden());
+    EXPECT_EQ(m.balloon().title(), QStringLiteral("Android"));
+    EXPECT_EQ(m.balloon().text(), QStringLiteral("Tavik-Vel for your phone"));
+    // Beside the icon, inside the window.
+    EXPECT_GE(m.balloon().x(), android->geometry().right());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(android, &leave);
+    EXPECT_TRUE(m.balloon().isHidden());
+}
+
 TEST(MainScreen, ClocksOfTheLargeWindow) {
     test::App();
     // The colon blinks: shown only after the first half of the second.
     const QImage early = DrawClock(QTime(9, 5, 0, 400)), late = DrawClock(QTime(9, 5, 0, 600));
-    EXPECT_NE(early.pixel(56, 35), late.pixel(56, 35));
+    EXPECT_NE(early.copy(55, 24, 3, 27), late.copy(55, 24, 3, 27));
     // The hour's leading zero is left out.
     EXPECT_EQ(DrawClock(QTime(9, 5, 0, 0)).copy(14, 15, 18, 40),
               DrawClock(QTime(8, 5, 0, 0)).copy(14, 15, 18, 40));
@@ -195,11 +230,13 @@ TEST(MainScreen, ClocksOfTheLargeWindow) {
               DrawClock(QTime(9, 5, 0, 0)).copy(14, 15, 18, 40));
 
     // Without the web service the information clock shows "00" and says so.
-    EXPECT_EQ(DrawInfoClock(1, {}, 0).hint, QStringLiteral("Dynamic IQ for Windows (percent): NO CONNECT"));
+    EXPECT_EQ(DrawInfoClock(1, {}, 0).hint,
+              QStringLiteral("Dynamic IQ for Windows (percent): NO CONNECT"));
     EXPECT_EQ(DrawInfoClock(3, {}, 0).hint, QStringLiteral("Best Windows Player: NO CONNECT"));
     EXPECT_EQ(DrawInfoClock(7, {}, 0).hint, QStringLiteral("Club members:  NO CONNECT"));
-    EXPECT_EQ(DrawInfoClock(4, {true, "00", "", "#"}, 0).hint, QStringLiteral("Best Android Player: No"));
-    EXPECT_EQ(DrawInfoClock(1, {}, 1).hint.right(10), QStringLiteral("НЕТ СВЯЗИ"));
+    EXPECT_EQ(DrawInfoClock(4, {true, "00", "", "#"}, 0).hint,
+              QStringLiteral("Best Android Player: No"));
+    EXPECT_EQ(DrawInfoClock(1, {}, 1).hint.right(9), QStringLiteral("НЕТ СВЯЗИ"));
     EXPECT_EQ(InfoClockMode(14), 1);
     EXPECT_EQ(InfoClockMode(20), 7);
     EXPECT_EQ(InfoDigitPlaces(4).x, (std::vector<int>{27, 42, 57, 72}));
@@ -210,8 +247,7 @@ TEST(MainScreen, ClocksOfTheLargeWindow) {
     test::WindowFixture f;
     config::Settings s;
     s.windowSize = 5;
-    f.writeSettings(s);
-    MainWindow& w = f.startedWindow();
+    MainWindow& w = f.startedWindow(s);
     MainScreen& m = w.mainScreen();
     m.AnimateMainScreen(QTime(10, 14, 0));
     m.AnimateMainScreen(QTime(10, 14, 1));

@@ -46,6 +46,12 @@ class WindowFixture {
         return *window;
     }
 
+    // The same on a settings file holding `s`.
+    MainWindow& startedWindow(const config::Settings& s) {
+        writeSettings(s);
+        return startedWindow();
+    }
+
     // Start-up, then the intro ended as a click ends it.
     MainWindow& startedWindow() {
         MainWindow& w = makeWindow();

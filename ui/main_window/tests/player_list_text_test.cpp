@@ -1,12 +1,13 @@
 // The lines of the main screen's player list: columns, score and rating forms, and the
 // rule that shortens a line too wide for the list.
+#include "main_window/player_list_text.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
 #include "files/codec.h"
 #include "files/player_list.h"
-#include "main_window/player_list_text.h"
 #include "ui_test_support.h"
 
 namespace tavik::ui {
@@ -38,9 +39,10 @@ TEST(PlayerListText, RatingAndKonsColumns) {
     const struct {
         const char* field;
         const char* shown;
-    } ratings[] = {{"  0,000000", "  0,00"}, {" -0,001000", "  0,00"}, {" -9,354838", " -9,35"},
+    } ratings[] = {{"  0,000000", "  0,00"}, {" -0,001000", "  0,00"},  {" -9,354838", " -9,35"},
                    {"123,456789", "123,46"}, {"-123,4567 ", "-123,46"}, {"##########", "######"}};
-    for (const auto& r : ratings) EXPECT_EQ(ListRatingText(r.field), QLatin1String(r.shown)) << r.field;
+    for (const auto& r : ratings)
+        EXPECT_EQ(ListRatingText(r.field), QLatin1String(r.shown)) << r.field;
     EXPECT_EQ(ListKonsText("     30"), QStringLiteral("  0"));
     EXPECT_EQ(ListKonsText("     59"), QStringLiteral(" 29"));
     EXPECT_EQ(ListKonsText("#######"), QStringLiteral("###"));
@@ -54,12 +56,19 @@ int tenPerCharacter(const QString& t) {
 TEST(PlayerListText, FittingCutsTheNameAndMarksIt) {
     const QString name = QStringLiteral("ABCDEFGHIJKLMNOPQRST");  // 20 characters
     const QString line = name + "    ###    ######";
-    // Two deletions (positions 20 and 19) bring 370 below 361; the three characters
-    // before position 19 become "...".
-    EXPECT_EQ(FitListLine(line, tenPerCharacter), QStringLiteral("ABCDEFGHIJKLMNO...    ###    ######"));
+    // One deletion (position 20) brings 370 below 361; the three characters before
+    // position 20 become "...".
+    EXPECT_EQ(FitListLine(line, tenPerCharacter),
+              QStringLiteral("ABCDEFGHIJKLMNOP...    ###    ######"));
+    // At 11 pixels a character five deletions are needed (407, 396, 385, 374, 363, 352):
+    // positions 20 down to 16 go, and 13 to 15 become the mark.
+    const QString eleven =
+        FitListLine(line, [](const QString& t) { return 11 * static_cast<int>(t.size()); });
+    EXPECT_EQ(eleven, QStringLiteral("ABCDEFGHIJKL...    ###    ######"));
     // Deleting only blanks or "#" shortens without the mark.
-    EXPECT_EQ(FitListLine(QStringLiteral("Bob") + QString(17, ' ') + "    ###    ######", tenPerCharacter),
-              QStringLiteral("Bob") + QString(15, ' ') + "    ###    ######");
+    EXPECT_EQ(FitListLine(QStringLiteral("Bob") + QString(17, ' ') + "    ###    ######",
+                          tenPerCharacter),
+              QStringLiteral("Bob") + QString(16, ' ') + "    ###    ######");
     // A text that never fits stops at position 5.
     const QString cut = FitListLine(line, [](const QString&) { return 1000; });
     EXPECT_EQ(cut, QStringLiteral("A...") + "    ###    ######");
