@@ -1,5 +1,6 @@
 #include "dialogs/dialog_words.h"
 
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,6 +20,17 @@ TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* paren
     button->setHeightSB(THeightSB::D30);
     button->setMinimumWidth(100);
     return button;
+}
+
+QLayout* OkButtonRow(QDialog& dialog, int language) {
+    auto* ok = DialogButton("OK", language, &dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addStretch();
+    return row;
 }
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& question, int language) {

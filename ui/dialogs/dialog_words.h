@@ -2,6 +2,8 @@
 // The texts of the windows in the language of the settings, and the button of every
 // window: texts come from the word tables by key, buttons are TQorCardsButtons.
 
+#include <QDialog>
+#include <QLayout>
 #include <QString>
 #include <string_view>
 
@@ -15,6 +17,9 @@ QString WordText(std::string_view key, int language);
 
 // A dialog button in the game's look with the caption of word `key`.
 TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* parent);
+
+// A row with the dialog's OK button in its middle: the default button, it accepts.
+QLayout* OkButtonRow(QDialog& dialog, int language);
 
 // Asks a yes/no question in a modal box; true for yes.
 bool AskYesNo(QWidget* parent, const QString& title, const QString& question, int language);

@@ -94,14 +94,7 @@ EndGameWindow::EndGameWindow(const EndGameContent& content, int language, QWidge
         label->setFont(f);
         layout->addWidget(label);
     }
-    auto* ok = DialogButton("OK", language, this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(OkButtonRow(*this, language));
 }
 
 EndGameWindow::~EndGameWindow() = default;

@@ -1,7 +1,6 @@
 #include "dialogs/general_count_window.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -39,14 +38,7 @@ GeneralCountWindow::GeneralCountWindow(const QString& playerName, const files::T
         grid->addWidget(field, i, 1);
     }
     layout->addLayout(grid);
-    auto* ok = DialogButton("OK", language, this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(OkButtonRow(*this, language));
 }
 
 }  // namespace tavik::ui

@@ -1,7 +1,6 @@
 #include "dialogs/history_viewer.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -67,16 +66,10 @@ HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, in
     }
     connect(files_, &QComboBox::currentIndexChanged, this, &HistoryViewer::showFile);
 
-    auto* ok = DialogButton("OK", language, this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(files_);
     layout->addWidget(grid_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
+    layout->addLayout(OkButtonRow(*this, language));
     resize(760, 420);
 }
 

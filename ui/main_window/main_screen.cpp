@@ -1,5 +1,6 @@
 #include "main_window/main_screen.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 
@@ -169,10 +170,7 @@ void MainScreen::applyDesign() {
 void MainScreen::applyFonts() {
     const config::FontSetting& decor = settings_.font(config::FontKind::Decor);
     const Ratio f = display_.smallWindow() ? Ratio(1) : Ratio(9, 10);
-    const QFont menuFont =
-        FontOfHeight(decor.name, nearest(Ratio(FontSize(20, decor)) * display_.scale * f));
-    for (TQorCardsButton* b : {start_, topTen_, history_, options_, mode_, exit_})
-        b->setFont(menuFont);
+    menuFont_ = FontOfHeight(decor.name, nearest(Ratio(FontSize(20, decor)) * display_.scale * f));
     QFont listFont;
     if (display_.smallWindow()) {
         const config::FontSetting& fixed = settings_.font(config::FontKind::Fixed);
@@ -183,6 +181,18 @@ void MainScreen::applyFonts() {
     }
     for (int k = 1; k <= 5; ++k) list_[static_cast<std::size_t>(k)]->setFont(listFont);
     heading_->setFont(listFont);
+}
+
+void MainScreen::fitCaptions() {
+    // A caption longer than its button in some language is written smaller until it fits.
+    for (TQorCardsButton* b : {start_, topTen_, history_, options_, mode_, exit_}) {
+        QFont font = menuFont_;
+        const int room = b->width() - b->height() / 2;
+        while (room > 0 && font.pixelSize() > 6 &&
+               QFontMetrics(font).horizontalAdvance(b->text()) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+        b->setFont(font);
+    }
 }
 
 void MainScreen::placeControls() {
@@ -272,6 +282,7 @@ void MainScreen::ApplyLanguage() {
     mode_->setText(word(words::key::Mode));
     history_->setText(word(words::key::History));
     heading_->setText(word(ListHeadingKey(settings_.scoreFormat)));
+    fitCaptions();
     DrawCaptions();
     if (boxes_.clocksShown) drawInfoClock(infoMode_);
 }

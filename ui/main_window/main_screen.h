@@ -96,6 +96,7 @@ class MainScreen : public QWidget {
     void drawInfoClock(int mode);
     void showHint(const QString& title, const QString& text, const QWidget& anchor);
     QString word(std::string_view key) const;
+    void fitCaptions();
 
     const Display& display_;
     const CardArt& art_;
@@ -110,6 +111,7 @@ class MainScreen : public QWidget {
     QLabel *figure1_, *figure2_;
     QMovie *movie1_ = nullptr, *movie2_ = nullptr;
     BalloonHint* balloon_;
+    QFont menuFont_;
     std::array<ScreenIcon, 9> icons_;
     InfoClockSource infoSource_;
     int infoMode_ = 1;

@@ -176,15 +176,15 @@ class SessionTest : public ::testing::Test, WithApp {
     std::set<int> stepsSeen;
 };
 
-TEST_F(SessionTest, AWholeKonByClicksThenTheEndOfTheMatch) {
-    StorePlayer(host, 29, 100);  // this kon completes the player's 30-kon cycle
+TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
+    StorePlayer(host, 28, 100);  // the second kon completes the player's 30-kon cycle
     AnswerPlayerDialog({}, "pw", {});
     emit host.startRequested(1);
     ASSERT_TRUE(session->inMatch());
     EXPECT_TRUE(view().isVisible());
     EXPECT_TRUE(host.quitEnabled && host.genCountEnabled);
     EXPECT_EQ(g().names[2], "Ivan");
-    EXPECT_EQ(g().KonCount, 30);
+    EXPECT_EQ(g().KonCount, 29);
     EXPECT_EQ(view().button7().text(), Word_(Word::ToBegin));
     EXPECT_TRUE(view().button7().isEnabled());
     EXPECT_TRUE(view().button8().isVisible());
@@ -241,6 +241,20 @@ TEST_F(SessionTest, AWholeKonByClicksThenTheEndOfTheMatch) {
                                            : Word::DeadHeat;
     EXPECT_EQ(session->result().text().text(), Word_(said));
     EXPECT_EQ(view().button7().text(), Word_(Word::WePlayStill));
+    ASSERT_TRUE(view().button7().isEnabled());
+    EXPECT_TRUE(view().button8().isEnabled());
+
+    // "We play still!" deals the next kon; the result leaves the table.
+    ClickAction();
+    EXPECT_FALSE(session->result().isVisible());
+    EXPECT_EQ(g().KonCount, 30);
+    EXPECT_EQ(g().Phase, 1);
+    EXPECT_EQ(view().button7().text(), Word_(Word::ToBegin));
+    EXPECT_FALSE(view().button8().isEnabled());
+    ClickAction();
+    PlayToResult();
+    EXPECT_TRUE(session->result().isVisible());
+    EXPECT_EQ(view().button7().text(), Word_(Word::WePlayStill));
     EXPECT_FALSE(view().button7().isEnabled()) << "the cycle is complete";
     ASSERT_TRUE(view().button8().isEnabled());
     const int score = g().Score;
@@ -281,15 +295,17 @@ TEST_F(SessionTest, AWholeKonByClicksThenTheEndOfTheMatch) {
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(files[0].records, 1);
     int rows = -1;
-    QString player;
+    QString player, games;
     OnNextModal<HistoryViewer>([&](HistoryViewer* viewer) {
         rows = viewer->grid().rowCount();
         player = viewer->grid().item(0, 2)->text();
+        games = viewer->grid().item(0, 3)->text();
         viewer->accept();
     });
     emit host.historyRequested();
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(player, "Ivan");
+    EXPECT_EQ(games, "2");  // the kons of this match
 }
 
 TEST_F(SessionTest, NewPlayerMenuItemsAndLeavingTheMatch) {

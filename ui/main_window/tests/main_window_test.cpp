@@ -131,7 +131,7 @@ TEST(MainWindowLanguage, ChangingTheLanguageRelabelsTheWindow) {
         const char *start, *topTen, *exit, *menuQuit;
     } cases[] = {{0, "New Player", "Top Ten", "Exit", "Exit to menu"},
                  {2, "Neuer Spieler", "Bestenliste", "Beenden", "Zurück zum Menü"},
-                 {1, "Новый игрок", "Лучшая десятка", "Выход", "Выход в меню"}};
+                 {1, "Новый игрок", "Топ-10", "Выход", "Выход в меню"}};
     QImage lastTitle;
     for (const auto& c : cases) {
         w.settings().language = c.language;
@@ -149,6 +149,31 @@ TEST(MainWindowLanguage, ChangingTheLanguageRelabelsTheWindow) {
         test::SaveRender(test::Grab(w), QStringLiteral("language%1").arg(c.language));
     }
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tavik-Vel"));
+}
+
+TEST(MainWindowLanguage, EveryCaptionFitsItsButtonInEveryLanguage) {
+    for (int windowSize : {1, 5}) {
+        test::WindowFixture f;
+        config::Settings s;
+        s.windowSize = windowSize;
+        MainWindow& w = f.startedWindow(s);
+        MainScreen& m = w.mainScreen();
+        for (int language = 0; language < 10; ++language) {
+            w.settings().language = language;
+            w.ApplyLanguage();
+            for (TQorCardsButton* b : {&m.startButton(), &m.topTenButton(), &m.historyButton(),
+                                       &m.optionsButton(), &m.modeButton(), &m.exitButton()}) {
+                const int width = QFontMetrics(b->font()).horizontalAdvance(b->text());
+                EXPECT_LE(width, b->width() - b->height() / 2)
+                    << windowSize << " " << language << " " << b->text().toStdString();
+                // Shrunk only as far as needed, never below a readable size.
+                EXPECT_GE(b->font().pixelSize(), 10) << language << " " << b->text().toStdString();
+            }
+        }
+        w.settings().language = 1;
+        w.ApplyLanguage();
+        test::SaveRender(test::Grab(w), QStringLiteral("russian-size%1").arg(windowSize));
+    }
 }
 
 TEST(MainWindowMenu, MatchItemsAreOffOnTheMainScreen) {
