@@ -322,12 +322,16 @@ void MainScreen::AnimateMainScreen(const QTime& now) {
     }
 }
 
+void PaintWindowBackground(QPainter& p, const QRect& r, const CardArt& art) {
+    if (art.background.isNull())
+        p.fillRect(r, art.windowColour);
+    else
+        p.drawImage(0, 0, art.background);
+}
+
 void MainScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (art_.background.isNull())
-        p.fillRect(rect(), art_.windowColour);
-    else
-        p.drawImage(0, 0, art_.background);
+    PaintWindowBackground(p, rect(), art_);
 }
 
 }  // namespace tavik::ui

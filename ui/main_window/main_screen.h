@@ -4,6 +4,7 @@
 // the large windows and the icon columns at the edges, over the window's background.
 
 #include <QMovie>
+#include <QPainter>
 #include <QTime>
 #include <QWidget>
 #include <array>
@@ -30,6 +31,9 @@ struct ScreenIcon {
     std::string_view hintTitle, hintText;  // language-table keys
     PictureView* view = nullptr;
 };
+
+// Paints the window's background picture, or the window colour where there is none.
+void PaintWindowBackground(QPainter& p, const QRect& r, const CardArt& art);
 
 class MainScreen : public QWidget {
     Q_OBJECT

@@ -22,12 +22,32 @@
 #include "words/word_keys.h"
 
 namespace tavik::ui {
+namespace {
+
+// The window's own surface: the background behind every screen, so that nothing bare shows
+// while neither the main screen nor the table is up (the wait banner and the end-game window
+// at the end of a match stand on it).
+class BackgroundArea : public QWidget {
+  public:
+    BackgroundArea(const CardArt& art, QWidget* parent) : QWidget(parent), art_(art) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        PaintWindowBackground(p, rect(), art_);
+    }
+
+  private:
+    const CardArt& art_;
+};
+
+}  // namespace
 
 MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     : QMainWindow(parent),
       folder_(std::move(folder)),
       display_(MakeDisplay(1, 0, 0, 0)),
-      area_(new QWidget(this)) {
+      area_(new BackgroundArea(art_, this)) {
     setCentralWidget(area_);
     mainScreen_ = new MainScreen(display_, art_, settings_, area_);
     mainScreen_->hide();

@@ -19,6 +19,9 @@ TableView::TableView(const GameState& game, const Display& display, const CardAr
       button8_(new TQorCardsButton(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     button8_->hide();
+    // A disabled table button shows its caption in grey, so the player sees which press counts.
+    button7_->setGrayDis(true);
+    button8_->setGrayDis(true);
     setTableDesign(0);
     connect(button7_, &QPushButton::clicked, this, &TableView::actionPressed);
     connect(button8_, &QPushButton::clicked, this, &TableView::endMatchPressed);
