@@ -8,6 +8,7 @@
 #include "art/art_output.h"
 #include "art/art_sets.h"
 #include "art/contact_sheet.h"
+#include "art/draw_kit.h"
 
 namespace tavik::art {
 namespace {
@@ -60,33 +61,16 @@ QImage felt(QSize size) {
     return image;
 }
 
-QImage canvas(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-QImage finished(const QImage& image) {
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom) {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    return g;
-}
-
 // The cream plate that carries the deck's count or the trump of an empty deck.
 QImage plate(QSize size, double unit, bool withRing) {
-    QImage image = canvas(size);
+    QImage image = blankCanvas(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(0, 0, size.width(), size.height())
                          .adjusted(0.6 * unit, 0.6 * unit, -0.6 * unit, -0.6 * unit);
     const double radius = (withRing ? 9 : 6) * unit;
     p.setPen(QPen(QColor(120, 84, 30), 1.2 * unit));
-    p.setBrush(vertical(r, QColor(255, 251, 236), QColor(234, 222, 190)));
+    p.setBrush(verticalGradient(r, QColor(255, 251, 236), QColor(234, 222, 190)));
     p.drawRoundedRect(r, radius, radius);
     p.setPen(QPen(QColor(255, 255, 255, 170), 0.8 * unit));
     p.setBrush(Qt::NoBrush);
@@ -97,21 +81,21 @@ QImage plate(QSize size, double unit, bool withRing) {
         p.drawEllipse(r.center(), 17 * unit, 17 * unit);
     }
     p.end();
-    return finished(image);
+    return finishedPicture(image);
 }
 
 // A panel frame: a coloured band with gold studs around a parchment field.
 QImage panelFrame(QSize size, double unit, const QColor& band) {
-    QImage image = canvas(size);
+    QImage image = blankCanvas(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = QRectF(0, 0, size.width(), size.height()).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(band.darker(170), 1.0 * unit));
-    p.setBrush(vertical(outer, band.lighter(135), band.darker(125)));
+    p.setBrush(verticalGradient(outer, band.lighter(135), band.darker(125)));
     p.drawRoundedRect(outer, 7 * unit, 7 * unit);
     const QRectF field = outer.adjusted(4.5 * unit, 4.5 * unit, -4.5 * unit, -4.5 * unit);
     p.setPen(QPen(band.darker(200), 0.9 * unit));
-    p.setBrush(vertical(field, QColor(255, 252, 240), QColor(242, 232, 204)));
+    p.setBrush(verticalGradient(field, QColor(255, 252, 240), QColor(242, 232, 204)));
     p.drawRoundedRect(field, 3.5 * unit, 3.5 * unit);
     p.setPen(QPen(QColor(120, 90, 30), 0.5 * unit));
     p.setBrush(QColor(238, 196, 70));
@@ -122,12 +106,12 @@ QImage panelFrame(QSize size, double unit, const QColor& band) {
           outer.bottomRight() + QPointF(-inset, -inset)})
         p.drawEllipse(c, 1.5 * unit, 1.5 * unit);
     p.end();
-    return finished(image);
+    return finishedPicture(image);
 }
 
 // A glossy rounded bar behind the speech caption's white text.
 QImage captionBar(QSize size, const QColor& colour) {
-    QImage image = canvas(size);
+    QImage image = blankCanvas(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double unit = size.height() / 20.0;
@@ -143,15 +127,15 @@ QImage captionBar(QSize size, const QColor& colour) {
     const QRectF shine(r.left() + radius * 0.6, r.top() + 1.5 * unit, r.width() - radius * 1.2,
                        r.height() * 0.38);
     p.setPen(Qt::NoPen);
-    p.setBrush(vertical(shine, QColor(255, 255, 255, 110), QColor(255, 255, 255, 20)));
+    p.setBrush(verticalGradient(shine, QColor(255, 255, 255, 110), QColor(255, 255, 255, 20)));
     p.drawRoundedRect(shine, shine.height() / 2, shine.height() / 2);
     p.end();
-    return finished(image);
+    return finishedPicture(image);
 }
 
 // The move timer's disc; the number of seconds is written over its middle.
 QImage timerDisc(const QColor& inner, const QColor& outer, const QColor& rim) {
-    QImage image = canvas(QSize(50, 50));
+    QImage image = blankCanvas(QSize(50, 50));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(25, 25);
@@ -169,7 +153,7 @@ QImage timerDisc(const QColor& inner, const QColor& outer, const QColor& rim) {
                    QPointF(c.x() + 21 * std::sin(a), c.y() - 21 * std::cos(a)));
     }
     p.end();
-    return finished(image);
+    return finishedPicture(image);
 }
 
 }  // namespace
