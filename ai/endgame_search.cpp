@@ -244,25 +244,115 @@ int EndgameSearch::expand(const Node& n, std::uint64_t legal, int alpha, int bet
     return best;
 }
 
+// The attacker to move wins at once when it can play every card it holds in this bout
+// and the defender cannot run out first: every card has a rank on the table (or, on
+// an empty table, all share one rank), the bout's limit of six attack cards leaves
+// room for all of them, and the defender holds more cards than it could have to beat
+// (or, while it takes, enough cards to receive them all).
+bool EndgameSearch::shedsAll(const Node& n, int k, int d) const {
+    if (n.hods + k > 6) return false;
+    const std::uint64_t ranks =
+        n.table ? ranksCover(n.table) : (n.mover ? rankGroup(std::countr_zero(n.mover)) : 0);
+    if (n.mover & ~ranks) return false;
+    return n.taking ? n.free + k <= d : k < d;
+}
+
+// The defender to move loses at once when the attacker can add every card it holds,
+// whatever the defender does: each has a rank on the table, the limit leaves room for
+// all of them, and the defender holds at least two cards more than the attacker (so
+// after a beat it still holds more than it could have to beat, and while taking it
+// can receive them all).
+bool EndgameSearch::attackerShedsAll(const Node& n, int k, int d) const {
+    return n.hods + k <= 6 && d >= k + 2 && (n.other & ~ranksCover(n.table)) == 0;
+}
+
+bool EndgameSearch::beatsEvery(std::uint64_t beaters, std::uint64_t cards) const {
+    for (std::uint64_t m = cards; m; m &= m - 1)
+        if (!(beaters & beatersOf(trump_, std::countr_zero(m)))) return false;
+    return true;
+}
+
+// The exact value for an attacker with two cards against two, all earlier attack cards
+// beaten: `ranks` covers the ranks on the table (none at a lead) and `hods` counts the
+// attack cards of the bout. Ending the attack hands the lead to the defender. A card
+// the defender cannot beat wins: the defender takes it and the attacker adds or leads
+// its last card. A card beaten with one defence card leaves one card against one: the
+// attacker throws its last card in when it may (a win unless the defender's last card
+// beats it, then a draw), else the defender leads its last card (a loss unless the
+// attacker's last card beats it, then a draw).
+int EndgameSearch::twoAgainstTwo(std::uint64_t attacker, std::uint64_t defender,
+                                 std::uint64_t ranks, int hods) const {
+    int best = ranks ? -twoAgainstTwo(defender, attacker, 0, 0) : kValueLoss;
+    if (hods >= 6) return best;
+    for (std::uint64_t m = attacker & (ranks ? ranks : ~std::uint64_t{0}); m; m &= m - 1) {
+        const int a = std::countr_zero(m), rest = std::countr_zero(attacker ^ bitOf(a));
+        int worst = kValueWin;
+        for (std::uint64_t b = defender & beatersOf(trump_, a); b; b &= b - 1) {
+            const int y = std::countr_zero(b), last = std::countr_zero(defender ^ bitOf(y));
+            const bool throwIn =
+                hods + 1 < 6 && (((ranks | rankGroup(a) | rankGroup(y)) >> rest) & 1);
+            const int v = throwIn
+                              ? ((beatersOf(trump_, rest) >> last) & 1 ? kValueDraw : kValueWin)
+                              : ((beatersOf(trump_, last) >> rest) & 1 ? kValueDraw : kValueLoss);
+            if (v < worst) worst = v;
+        }
+        if (worst > best) best = worst;
+    }
+    return best;
+}
+
+// The exact value of a lead with three cards against one: a card the defender's card
+// beats loses (the defender is out first); any other is taken with nothing added,
+// which leaves a lead of two cards against two.
+int EndgameSearch::threeAgainstOne(std::uint64_t attacker, std::uint64_t defender) const {
+    int best = kValueLoss;
+    for (std::uint64_t m = attacker; m; m &= m - 1) {
+        const int a = std::countr_zero(m);
+        if (defender & beatersOf(trump_, a)) continue;
+        const int v = twoAgainstTwo(attacker ^ bitOf(a), defender | bitOf(a), 0, 0);
+        if (v > best) best = v;
+    }
+    return best;
+}
+
 int EndgameSearch::search(const Node& n, int alpha, int beta) {
     ++nodes_;
     if (timedOut_ || ((nodes_ & 1023) == 0 && outOfTime())) return kValueDraw;
 
-    // A lead of the attacker's last card: it wins, unless the defender beats it with its
-    // own last card (a draw).
-    if (!n.defence && n.table == 0 && countCards(n.mover) == 1) {
-        const bool lastBeatsLast =
-            countCards(n.other) == 1 && (n.other & beatersOf(trump_, std::countr_zero(n.mover)));
-        return lastBeatsLast ? kValueDraw : kValueWin;
+    const int own = countCards(n.mover), others = countCards(n.other);
+    const std::uint64_t legal = legalCards(n);
+    if (!n.defence && !n.taking) {
+        // The attacker's last card, led or thrown in: it wins, unless the defender beats
+        // it with its own last card (a draw). Ending the attack instead is no better: the
+        // defender then leads, and the attacker's last card can at best beat its last one.
+        if (own == 1 && legal == n.mover) {
+            const bool lastBeatsLast =
+                others == 1 && (n.other & beatersOf(trump_, std::countr_zero(n.mover)));
+            return lastBeatsLast ? kValueDraw : kValueWin;
+        }
+        if (own == 2 && others == 2)
+            return twoAgainstTwo(n.mover, n.other, n.table ? ranksCover(n.table) : 0, n.hods);
+        // Against a defender's last card that beats every card the attacker may play, the
+        // defender beats whatever comes and is out first, and ending the attack lets the
+        // defender lead its last card, which the attacker cannot answer with its last.
+        // Otherwise an attacker with two cards plays one the defender cannot beat, the
+        // defender must take it with nothing added, and the attacker leads its last card
+        // against two.
+        if (others == 1 && own >= 2) {
+            if (beatsEvery(n.other, legal)) return kValueLoss;
+            if (own == 2) return kValueWin;
+            if (own == 3 && n.table == 0) return threeAgainstOne(n.mover, n.other);
+        }
     }
+    if (n.defence ? attackerShedsAll(n, others, own) : shedsAll(n, own, others))
+        return n.defence ? kValueLoss : kValueWin;
     // A position with a single move (a card, or only ending, stopping or taking) is
     // passed through; positions with three cards or fewer in the hands are quicker
     // searched than looked up.
-    const std::uint64_t legal = legalCards(n);
     const bool hasOption = n.defence || n.table != 0;
     if (countCards(legal) + (hasOption ? 1 : 0) == 1)
         return child(n, legal ? std::countr_zero(legal) : kOption, alpha, beta);
-    const bool useTable = countCards(n.mover | n.other) > 3;
+    const bool useTable = own + others > 3;
     const TtKey key = keyOf(n, trump_);
     int lo = kValueLoss, hi = kValueWin, ttMove = -1;
     if (useTable && tt_.probe(key, lo, hi, ttMove)) {
@@ -287,11 +377,13 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
 }
 
 int EndgameSearch::rootValueAbove(const Node& n, int move, int best) {
-    // Null-window tests: "at least a draw?" and "a win?". A value at or below best is
-    // returned as it is found, since it cannot replace the best.
+    // Null-window tests: "a win?", then "at least a draw?" only when a draw would replace
+    // the best. A value at or below best is returned as it is found, since it cannot
+    // replace the best.
+    if (child(n, move, kValueDraw, kValueDraw + 1, true) > kValueDraw) return kValueWin;
     if (best <= kValueLoss && child(n, move, kValueLoss, kValueLoss + 1, true) <= kValueLoss)
         return kValueLoss;
-    return child(n, move, kValueDraw, kValueDraw + 1, true) > kValueDraw ? kValueWin : kValueDraw;
+    return kValueDraw;
 }
 
 SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& progress) {

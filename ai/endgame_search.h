@@ -11,7 +11,11 @@
 //  - positions that differ only by ranks already discarded are one position, and
 //    the cards added to a taker are tried as sets rather than sequences;
 //  - move ordering (plain before trump, low before high) only where it cannot change
-//    the root's choice.
+//    the root's choice;
+//  - exact values without a search where the game is decided by rule: an attacker's
+//    last card, an attacker that can play out every card in the bout, a defender's
+//    last card that beats everything, and attacks with two cards against two or a
+//    lead with three against one.
 // The time limit stays as a safety net: once it is hit every remaining branch counts
 // as a draw and the search still answers.
 
@@ -61,6 +65,17 @@ class EndgameSearch {
     int child(const Node& n, int move, int alpha, int beta, bool atRoot = false);
     // The exact value of a root move when it exceeds best, else a value <= best.
     int rootValueAbove(const Node& n, int move, int best);
+    // Quick exact tests: the attacker to move, or the defender's attacker, plays out
+    // all its cards in this bout and wins (k: the attacker's cards, d: the defender's).
+    bool shedsAll(const Node& n, int k, int d) const;
+    bool attackerShedsAll(const Node& n, int k, int d) const;
+    // Exact values of an attack with two cards against two and a lead with three against
+    // one.
+    int twoAgainstTwo(std::uint64_t attacker, std::uint64_t defender, std::uint64_t ranks,
+                      int hods) const;
+    int threeAgainstOne(std::uint64_t attacker, std::uint64_t defender) const;
+    // Whether every card of `cards` is beaten by some card of `beaters`.
+    bool beatsEvery(std::uint64_t beaters, std::uint64_t cards) const;
     bool outOfTime();
     void showProgress(int moveNumber);
 
