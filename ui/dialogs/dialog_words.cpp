@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "words/word_keys.h"
 #include "words/word_table.h"
 
 namespace tavik::ui {
@@ -47,6 +48,25 @@ void ShowMessage(QWidget* parent, const QString& title, const QString& text, int
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, parent);
     box.addButton(WordText("OK", language), QMessageBox::AcceptRole);
     box.exec();
+}
+
+QString FileNoticeText(files::FileNotice notice, const std::string& path, int language) {
+    const QString quoted = QStringLiteral(" \"") + QString::fromStdString(path) + QLatin1Char('"');
+    switch (notice) {
+        case files::FileNotice::CantFindFile:
+            return WordText(words::key::CantFindFile, language) + quoted + QLatin1Char('!');
+        case files::FileNotice::IncorrectFile:
+            return WordText(words::key::IncorrectFile, language) + quoted + QLatin1Char('!');
+        case files::FileNotice::IncorrectAttributes:
+            return WordText(words::key::TheFile, language) + quoted + QLatin1Char(' ') +
+                   WordText(words::key::IncorrectAttributes, language) + QLatin1Char('\n') +
+                   WordText(words::key::WorkWillBeIncorrect, language);
+        case files::FileNotice::DiskWriteError:
+            return WordText(words::key::DiskWriteError, language);
+        case files::FileNotice::CantSaveHistory:
+            return WordText(words::key::CantSaveHistory, language);
+    }
+    return {};
 }
 
 }  // namespace tavik::ui

@@ -5,15 +5,20 @@
 #include <QDialog>
 #include <QLayout>
 #include <QString>
+#include <string>
 #include <string_view>
 
 #include "button/qor_cards_button.h"
+#include "files/notices.h"
 #include "settings.h"
 
 namespace tavik::ui {
 
 // The word table `key` in the language.
 QString WordText(std::string_view key, int language);
+
+// The message about a player list or the history in the language.
+QString FileNoticeText(files::FileNotice notice, const std::string& path, int language);
 
 // A dialog button in the game's look with the caption of word `key`.
 TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* parent);

@@ -24,28 +24,7 @@ std::string trimEnd(std::string s) {
 void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
     if (quiet) return;
     const int lang = settings_.language;
-    const QString quoted = " \"" + QString::fromStdString(path) + "\"";
-    QString text;
-    switch (notice) {
-        case files::FileNotice::CantFindFile:
-            text = WordText("CantFindFile", lang) + quoted + "!";
-            break;
-        case files::FileNotice::IncorrectFile:
-            text = WordText("IncorrectFile", lang) + quoted + "!";
-            break;
-        case files::FileNotice::IncorrectAttributes:
-            text = WordText("TheFile", lang) + quoted + " " +
-                   WordText("IncorrectAttributes", lang) + "\n" +
-                   WordText("WorkWillBeIncorrect", lang);
-            break;
-        case files::FileNotice::DiskWriteError:
-            text = WordText("DiskWriteError", lang);
-            break;
-        case files::FileNotice::CantSaveHistory:
-            text = WordText("CantSaveHistory", lang);
-            break;
-    }
-    ShowMessage(&parent_, WordText("Title", lang), text, lang);
+    ShowMessage(&parent_, WordText("Title", lang), FileNoticeText(notice, path, lang), lang);
 }
 
 GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* parent)

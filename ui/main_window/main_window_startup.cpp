@@ -4,6 +4,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "dialogs/dialog_words.h"
 #include "files/atomic_file.h"
 #include "main_window/intro_view.h"
 #include "main_window/main_window.h"

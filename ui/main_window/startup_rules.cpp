@@ -19,23 +19,4 @@ bool RussianInstallation(std::string_view listBytes) {
     return lines[16][0] == '1';
 }
 
-QString FileNoticeText(files::FileNotice notice, const std::string& path, int language) {
-    const QString quoted = QStringLiteral(" \"") + QString::fromStdString(path) + QLatin1Char('"');
-    switch (notice) {
-        case files::FileNotice::CantFindFile:
-            return WordText(words::key::CantFindFile, language) + quoted + QLatin1Char('!');
-        case files::FileNotice::IncorrectFile:
-            return WordText(words::key::IncorrectFile, language) + quoted + QLatin1Char('!');
-        case files::FileNotice::IncorrectAttributes:
-            return WordText(words::key::TheFile, language) + quoted + QLatin1Char(' ') +
-                   WordText(words::key::IncorrectAttributes, language) + QLatin1Char('\n') +
-                   WordText(words::key::WorkWillBeIncorrect, language);
-        case files::FileNotice::DiskWriteError:
-            return WordText(words::key::DiskWriteError, language);
-        case files::FileNotice::CantSaveHistory:
-            return WordText(words::key::CantSaveHistory, language);
-    }
-    return {};
-}
-
 }  // namespace tavik::ui

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "dialogs/dialog_words.h"
 #include "files/player_list.h"
 #include "game/game_session_api.h"
 #include "main_window/click_effect.h"
