@@ -105,11 +105,4 @@ struct TableFixture {
     MatchController controller;
 };
 
-// A deck given as 12 dealt cards (seat 1's six, then seat 2's six) followed by the
-// rest; the last code is the bottom card that fixes the trump.
-inline std::vector<std::string> deck(std::vector<std::string> codes) {
-    EXPECT_EQ(codes.size(), 36u);
-    return codes;
-}
-
 }  // namespace tavik::test
