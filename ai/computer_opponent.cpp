@@ -3,7 +3,7 @@
 #include "ai/choose_move.h"
 #include "ai/forecast.h"
 #include "ai/snapshot.h"
-#include "rules/moves.h"
+#include "core/rules/moves.h"
 
 namespace tavik::ai {
 

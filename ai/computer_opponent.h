@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ai/endgame_search.h"
-#include "match/opponent.h"
-#include "match/seat_players.h"
+#include "core/match/opponent.h"
+#include "core/match/seat_players.h"
 
 namespace tavik::ai {
 

@@ -4,7 +4,7 @@
 #include <bit>
 #include <chrono>
 
-#include "state/game_state.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ai {
 

@@ -25,7 +25,7 @@
 
 #include "ai/search_position.h"
 #include "ai/transposition_table.h"
-#include "ports.h"
+#include "core/ports.h"
 
 namespace tavik::ai {
 

@@ -9,8 +9,8 @@
 #include <initializer_list>
 
 #include "ai/snapshot.h"
-#include "state/card.h"
-#include "state/game_state.h"
+#include "core/state/card.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ai {
 

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <string>
 
-#include "ports.h"
-#include "state/card.h"
-#include "state/game_state.h"
-#include "state/one_based.h"
+#include "core/ports.h"
+#include "core/state/card.h"
+#include "core/state/game_state.h"
+#include "core/state/one_based.h"
 
 namespace tavik::ai {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "state/game_state.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ai {
 namespace {

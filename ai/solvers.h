@@ -4,7 +4,7 @@
 // codes (2 the computer loses, 4 draw, 6 the computer wins): the outcome the lead
 // guarantees and the best it may reach.
 
-#include "state/card.h"
+#include "core/state/card.h"
 
 namespace tavik::ai {
 

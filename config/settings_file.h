@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings.h"
+#include "config/settings.h"
 
 namespace tavik::config {
 

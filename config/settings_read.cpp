@@ -2,10 +2,10 @@
 // only while every earlier check has passed.
 #include <optional>
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
-#include "files/columns.h"
-#include "settings_file.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "config/settings_file.h"
 
 namespace tavik::config {
 namespace {

@@ -1,8 +1,8 @@
 // Writing "Tavik2.ini", and the check that compares a file with what would be written.
-#include "files/atomic_file.h"
-#include "files/codec.h"
-#include "files/columns.h"
-#include "settings_file.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "config/settings_file.h"
 
 namespace tavik::config {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "state/card.h"
-#include "state/game_state.h"
-#include "state/words.h"
+#include "core/state/card.h"
+#include "core/state/game_state.h"
+#include "core/state/words.h"
 
 namespace tavik {
 

@@ -1,8 +1,8 @@
-#include "radio_state.h"
+#include "radio/radio_state.h"
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
-#include "files/columns.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
 
 namespace tavik::radio {
 namespace {

@@ -1,6 +1,6 @@
-#include "station_list.h"
+#include "radio/station_list.h"
 
-#include "files/codec.h"
+#include "core/files/codec.h"
 
 namespace tavik::radio {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "radio_state.h"
+#include "radio/radio_state.h"
 
 namespace tavik::radio {
 

@@ -1,4 +1,4 @@
-#include "builtin_art.h"
+#include "resources/builtin_art.h"
 
 #include <QtCore/qglobal.h>
 

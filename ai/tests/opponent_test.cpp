@@ -4,9 +4,9 @@
 
 #include "ai/computer_opponent.h"
 #include "ai/tests/snapshot_builder.h"
-#include "match/controller.h"
-#include "match/headless_play.h"
-#include "match/recorder.h"
+#include "core/match/controller.h"
+#include "core/match/headless_play.h"
+#include "core/match/recorder.h"
 
 namespace tavik::ai {
 namespace {

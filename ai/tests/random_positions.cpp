@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "state/game_state.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ai {
 namespace {

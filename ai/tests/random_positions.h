@@ -6,7 +6,7 @@
 // a share of them is shuffled to put the search's slot-order tie-break to work.
 
 #include "ai/snapshot.h"
-#include "match/seeded_random.h"
+#include "core/match/seeded_random.h"
 
 namespace tavik::ai {
 

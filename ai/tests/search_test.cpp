@@ -7,7 +7,7 @@
 #include "ai/tests/literal_search.h"
 #include "ai/tests/random_positions.h"
 #include "ai/tests/snapshot_builder.h"
-#include "match/recorder.h"
+#include "core/match/recorder.h"
 
 namespace tavik::ai {
 namespace {

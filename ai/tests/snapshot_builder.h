@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ai/snapshot.h"
-#include "state/card.h"
+#include "core/state/card.h"
 
 namespace tavik::ai::testing {
 

@@ -1,4 +1,4 @@
-#include "cli/ai_seats.h"
+#include "app/cli/ai_seats.h"
 
 namespace tavik::cli {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "ai/computer_opponent.h"
-#include "ports.h"
+#include "core/ports.h"
 
 namespace tavik::cli {
 

@@ -1,5 +1,5 @@
 // tavik-cli analyze: the computer's answer to one decision given as JSON.
-#include "cli/analyze_command.h"
+#include "app/cli/analyze_command.h"
 
 #include <chrono>
 #include <cstdio>
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ai/choose_move.h"
-#include "cli/commands.h"
-#include "cli/json_reader.h"
-#include "cli/json_writer.h"
+#include "app/cli/commands.h"
+#include "app/cli/json_reader.h"
+#include "app/cli/json_writer.h"
 
 namespace tavik::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/arguments.h"
+#include "app/cli/arguments.h"
 
 #include <charconv>
 

@@ -11,9 +11,9 @@
 #include "ai/choose_move.h"
 #include "ai/tests/literal_search.h"
 #include "ai/tests/random_positions.h"
-#include "cli/arguments.h"
-#include "cli/commands.h"
-#include "cli/json_writer.h"
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "app/cli/json_writer.h"
 
 namespace tavik::cli {
 namespace {

@@ -1,13 +1,13 @@
 // `tavik-cli files` for the player lists and the history files.
 #include <cstdio>
 
-#include "cli/file_kinds.h"
-#include "cli/json_writer.h"
-#include "files/atomic_file.h"
-#include "files/columns.h"
-#include "files/history_file.h"
-#include "files/player_list.h"
-#include "files/player_list_file.h"
+#include "app/cli/file_kinds.h"
+#include "app/cli/json_writer.h"
+#include "core/files/atomic_file.h"
+#include "core/files/columns.h"
+#include "core/files/history_file.h"
+#include "core/files/player_list.h"
+#include "core/files/player_list_file.h"
 
 namespace tavik::cli {
 namespace {

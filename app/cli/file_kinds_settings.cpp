@@ -2,15 +2,15 @@
 // the chat and news files, the radio state and the station list.
 #include <functional>
 
-#include "account/string_cipher.h"
-#include "account/user_file.h"
-#include "chat/chat_files.h"
-#include "cli/file_kinds.h"
-#include "cli/json_writer.h"
-#include "files/atomic_file.h"
-#include "radio_state.h"
-#include "settings_file.h"
-#include "station_list.h"
+#include "online/account/string_cipher.h"
+#include "online/account/user_file.h"
+#include "online/chat/chat_files.h"
+#include "app/cli/file_kinds.h"
+#include "app/cli/json_writer.h"
+#include "core/files/atomic_file.h"
+#include "radio/radio_state.h"
+#include "config/settings_file.h"
+#include "radio/station_list.h"
 
 namespace tavik::cli {
 namespace {

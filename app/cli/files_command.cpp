@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "cli/arguments.h"
-#include "cli/commands.h"
-#include "cli/file_kinds.h"
-#include "cli/json_writer.h"
-#include "files/atomic_file.h"
-#include "files/history_folder.h"
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "app/cli/file_kinds.h"
+#include "app/cli/json_writer.h"
+#include "core/files/atomic_file.h"
+#include "core/files/history_folder.h"
 
 namespace tavik::cli {
 namespace {

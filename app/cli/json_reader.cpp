@@ -1,4 +1,4 @@
-#include "cli/json_reader.h"
+#include "app/cli/json_reader.h"
 
 #include <charconv>
 #include <cstdlib>

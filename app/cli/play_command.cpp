@@ -4,13 +4,13 @@
 #include <memory>
 #include <sstream>
 
-#include "cli/ai_seats.h"
-#include "cli/arguments.h"
-#include "cli/commands.h"
-#include "cli/json_writer.h"
-#include "cli/play_files.h"
-#include "match/headless_play.h"
-#include "match/recorder.h"
+#include "app/cli/ai_seats.h"
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "app/cli/json_writer.h"
+#include "app/cli/play_files.h"
+#include "core/match/headless_play.h"
+#include "core/match/recorder.h"
 
 namespace tavik::cli {
 namespace {

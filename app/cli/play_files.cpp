@@ -1,11 +1,11 @@
-#include "cli/play_files.h"
+#include "app/cli/play_files.h"
 
 #include <cstdio>
 
-#include "files/codec.h"
-#include "files/columns.h"
-#include "files/data_folder.h"
-#include "files/password.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "core/files/data_folder.h"
+#include "core/files/password.h"
 
 namespace tavik::cli {
 namespace {

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "cli/arguments.h"
-#include "files/data_folder.h"
-#include "files/file_match_hooks.h"
-#include "files/player_list_file.h"
+#include "app/cli/arguments.h"
+#include "core/files/data_folder.h"
+#include "core/files/file_match_hooks.h"
+#include "core/files/player_list_file.h"
 
 namespace tavik::cli {
 

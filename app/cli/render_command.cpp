@@ -4,11 +4,11 @@
 #include <QString>
 #include <cstdio>
 
-#include "cli/arguments.h"
-#include "cli/commands.h"
-#include "cli/json_writer.h"
-#include "files/data_folder.h"
-#include "table/table_scene.h"
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "app/cli/json_writer.h"
+#include "core/files/data_folder.h"
+#include "ui/table/table_scene.h"
 
 namespace tavik::cli {
 namespace {

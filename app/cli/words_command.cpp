@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/arguments.h"
-#include "cli/commands.h"
-#include "words/word_table.h"
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "config/words/word_table.h"
 
 namespace tavik::cli {
 namespace {

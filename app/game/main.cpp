@@ -9,12 +9,12 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
-#include "files/data_folder.h"
-#include "fonts/fonts.h"
-#include "game/game_session.h"
-#include "game/hand_input.h"
-#include "main_window/main_window.h"
-#include "main_window/own_cursors.h"
+#include "core/files/data_folder.h"
+#include "ui/fonts/fonts.h"
+#include "ui/game/game_session.h"
+#include "ui/game/hand_input.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/own_cursors.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

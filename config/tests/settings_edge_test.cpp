@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "settings_file.h"
-#include "settings_test_support.h"
+#include "config/settings_file.h"
+#include "config/tests/settings_test_support.h"
 
 namespace tavik::config {
 namespace {

@@ -1,11 +1,11 @@
-#include "settings_file.h"
+#include "config/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "settings_test_support.h"
+#include "config/tests/settings_test_support.h"
 
 namespace tavik::config {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
-#include "settings.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
+#include "config/settings.h"
 
 namespace tavik::config::testing {
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "words/word_table_format.h"
+#include "config/words/word_table_format.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "words/languages.h"
+#include "config/words/languages.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "words/word_table.h"
+#include "config/words/word_table.h"
 
 namespace tavik::words::detail {
 

@@ -1,8 +1,8 @@
-#include "words/word_table.h"
+#include "config/words/word_table.h"
 
 #include <algorithm>
 
-#include "words/word_data.h"
+#include "config/words/word_data.h"
 
 namespace tavik::words {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "state/words.h"
-#include "words/languages.h"
+#include "core/state/words.h"
+#include "config/words/languages.h"
 
 namespace tavik::words {
 

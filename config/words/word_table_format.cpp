@@ -1,4 +1,4 @@
-#include "words/word_table_format.h"
+#include "config/words/word_table_format.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -183,7 +183,7 @@ ParseResult parseWordTable(std::string_view fileText, std::string_view sourceNam
 std::string generateWordSource(const std::vector<ParsedEntry>& entries) {
     std::string out =
         "// Generated from words.tsv by tavik_words_gen. Edit words.tsv, not this file.\n"
-        "#include \"words/word_data.h\"\n\n"
+        "#include \"config/words/word_data.h\"\n\n"
         "namespace tavik::words::detail {\n\n"
         "extern const WordEntry kEntries[];\n"
         "const WordEntry kEntries[] = {\n";

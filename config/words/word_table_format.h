@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "words/languages.h"
+#include "config/words/languages.h"
 
 namespace tavik::words {
 

@@ -1,4 +1,4 @@
-#include "files/atomic_file.h"
+#include "core/files/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

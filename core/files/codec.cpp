@@ -1,4 +1,4 @@
-#include "files/codec.h"
+#include "core/files/codec.h"
 
 #include <iconv.h>
 

@@ -1,10 +1,10 @@
-#include "files/columns.h"
+#include "core/files/columns.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "files/codec.h"
+#include "core/files/codec.h"
 
 namespace tavik::files {
 

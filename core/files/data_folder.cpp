@@ -1,4 +1,4 @@
-#include "files/data_folder.h"
+#include "core/files/data_folder.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "files/atomic_file.h"
-#include "files/player_list.h"
-#include "files/player_list_file.h"
+#include "core/files/atomic_file.h"
+#include "core/files/player_list.h"
+#include "core/files/player_list_file.h"
 
 namespace fs = std::filesystem;
 

@@ -1,8 +1,8 @@
-#include "files/end_match.h"
+#include "core/files/end_match.h"
 
 #include <cmath>
 
-#include "files/columns.h"
+#include "core/files/columns.h"
 
 namespace tavik::files {
 

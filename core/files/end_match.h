@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "files/history_file.h"
-#include "state/game_state.h"
+#include "core/files/history_file.h"
+#include "core/state/game_state.h"
 
 namespace tavik::files {
 

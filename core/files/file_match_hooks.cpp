@@ -1,11 +1,11 @@
-#include "files/file_match_hooks.h"
+#include "core/files/file_match_hooks.h"
 
-#include "files/codec.h"
-#include "files/columns.h"
-#include "files/history_folder.h"
-#include "files/password.h"
-#include "rules/controls.h"
-#include "rules/sounds.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "core/files/history_folder.h"
+#include "core/files/password.h"
+#include "core/rules/controls.h"
+#include "core/rules/sounds.h"
 
 namespace tavik::files {
 namespace {

@@ -7,12 +7,12 @@
 #include <functional>
 #include <string>
 
-#include "files/end_match.h"
-#include "files/history_file.h"
-#include "files/notices.h"
-#include "files/player_list_file.h"
-#include "match/opponent.h"
-#include "ports.h"
+#include "core/files/end_match.h"
+#include "core/files/history_file.h"
+#include "core/files/notices.h"
+#include "core/files/player_list_file.h"
+#include "core/match/opponent.h"
+#include "core/ports.h"
 
 namespace tavik::files {
 

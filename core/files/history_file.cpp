@@ -1,10 +1,10 @@
-#include "files/history_file.h"
+#include "core/files/history_file.h"
 
 #include <cstdio>
 #include <ctime>
 
-#include "files/codec.h"
-#include "files/columns.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
 
 namespace tavik::files {
 namespace {

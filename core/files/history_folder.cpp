@@ -1,12 +1,12 @@
-#include "files/history_folder.h"
+#include "core/files/history_folder.h"
 
 #include <sys/stat.h>
 
 #include <ctime>
 #include <filesystem>
 
-#include "files/atomic_file.h"
-#include "files/columns.h"
+#include "core/files/atomic_file.h"
+#include "core/files/columns.h"
 
 namespace tavik::files {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/history_file.h"
+#include "core/files/history_file.h"
 
 namespace tavik::files {
 

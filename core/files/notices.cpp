@@ -1,4 +1,4 @@
-#include "files/notices.h"
+#include "core/files/notices.h"
 
 namespace tavik::files {
 

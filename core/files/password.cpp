@@ -1,4 +1,4 @@
-#include "files/password.h"
+#include "core/files/password.h"
 
 namespace tavik::files {
 namespace {

@@ -1,8 +1,8 @@
-#include "files/player_list.h"
+#include "core/files/player_list.h"
 
-#include "files/codec.h"
-#include "files/columns.h"
-#include "files/password.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "core/files/password.h"
 
 namespace tavik::files {
 namespace {

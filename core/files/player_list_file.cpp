@@ -1,12 +1,12 @@
-#include "files/player_list_file.h"
+#include "core/files/player_list_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "files/atomic_file.h"
-#include "files/columns.h"
+#include "core/files/atomic_file.h"
+#include "core/files/columns.h"
 
 namespace tavik::files {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/notices.h"
-#include "files/player_list.h"
+#include "core/files/notices.h"
+#include "core/files/player_list.h"
 
 namespace tavik::files {
 

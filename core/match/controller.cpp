@@ -1,11 +1,11 @@
 // The match flow: the action button, the end of a bout and of a kon, the computer's turn.
-#include "match/controller.h"
+#include "core/match/controller.h"
 
-#include "rules/bout.h"
-#include "rules/controls.h"
-#include "rules/deal.h"
-#include "rules/moves.h"
-#include "rules/sounds.h"
+#include "core/rules/bout.h"
+#include "core/rules/controls.h"
+#include "core/rules/deal.h"
+#include "core/rules/moves.h"
+#include "core/rules/sounds.h"
 
 namespace tavik {
 namespace {

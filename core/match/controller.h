@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "match/opponent.h"
-#include "ports.h"
-#include "state/game_state.h"
+#include "core/match/opponent.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

@@ -1,6 +1,6 @@
-#include "match/headless_play.h"
+#include "core/match/headless_play.h"
 
-#include "rules/moves.h"
+#include "core/rules/moves.h"
 
 namespace tavik {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "match/controller.h"
-#include "match/seat_players.h"
-#include "ports.h"
+#include "core/match/controller.h"
+#include "core/match/seat_players.h"
+#include "core/ports.h"
 
 namespace tavik {
 

@@ -1,11 +1,11 @@
 // Starting a kon: NewKon and the standing it loads.
 #include <string>
 
-#include "match/controller.h"
-#include "rules/bout.h"
-#include "rules/controls.h"
-#include "rules/deal.h"
-#include "rules/sounds.h"
+#include "core/match/controller.h"
+#include "core/rules/bout.h"
+#include "core/rules/controls.h"
+#include "core/rules/deal.h"
+#include "core/rules/sounds.h"
 
 namespace tavik {
 

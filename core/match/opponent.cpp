@@ -1,4 +1,4 @@
-#include "match/opponent.h"
+#include "core/match/opponent.h"
 
 namespace tavik {
 

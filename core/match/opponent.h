@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ports.h"
-#include "state/game_state.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

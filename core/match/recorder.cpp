@@ -1,4 +1,4 @@
-#include "match/recorder.h"
+#include "core/match/recorder.h"
 
 namespace tavik {
 namespace {

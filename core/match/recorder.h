@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "match/seeded_random.h"
-#include "ports.h"
+#include "core/match/seeded_random.h"
+#include "core/ports.h"
 
 namespace tavik {
 

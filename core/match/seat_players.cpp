@@ -1,8 +1,8 @@
-#include "match/seat_players.h"
+#include "core/match/seat_players.h"
 
 #include <vector>
 
-#include "rules/moves.h"
+#include "core/rules/moves.h"
 
 namespace tavik {
 

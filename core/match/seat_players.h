@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "match/opponent.h"
-#include "match/seeded_random.h"
-#include "state/game_state.h"
+#include "core/match/opponent.h"
+#include "core/match/seeded_random.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

@@ -1,4 +1,4 @@
-#include "match/seeded_random.h"
+#include "core/match/seeded_random.h"
 
 namespace tavik {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ports.h"
+#include "core/ports.h"
 
 namespace tavik {
 

@@ -1,7 +1,7 @@
-#include "rules/bout.h"
+#include "core/rules/bout.h"
 
-#include "rules/controls.h"
-#include "rules/sounds.h"
+#include "core/rules/controls.h"
+#include "core/rules/sounds.h"
 
 namespace tavik {
 

@@ -2,8 +2,8 @@
 // The operations that end a bout (discard, take, refill, clear) and a kon (the end
 // test and the sixes test).
 
-#include "ports.h"
-#include "state/game_state.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

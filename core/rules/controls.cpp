@@ -1,6 +1,6 @@
-#include "rules/controls.h"
+#include "core/rules/controls.h"
 
-#include "rules/sounds.h"
+#include "core/rules/sounds.h"
 
 namespace tavik {
 

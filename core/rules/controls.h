@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "ports.h"
-#include "state/game_state.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

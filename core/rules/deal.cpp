@@ -1,4 +1,4 @@
-#include "rules/deal.h"
+#include "core/rules/deal.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Shuffling, dealing, the first attacker and the re-deal test.
 
-#include "ports.h"
-#include "state/game_state.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

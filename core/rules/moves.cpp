@@ -1,7 +1,7 @@
-#include "rules/moves.h"
+#include "core/rules/moves.h"
 
-#include "rules/controls.h"
-#include "rules/sounds.h"
+#include "core/rules/controls.h"
+#include "core/rules/sounds.h"
 
 namespace tavik {
 

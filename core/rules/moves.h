@@ -4,8 +4,8 @@
 // beaten, 3 defend, 4 add to a taker. Slot 0 means no card: the attacker stops,
 // the defender takes.
 
-#include "ports.h"
-#include "state/game_state.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 
 namespace tavik {
 

@@ -1,4 +1,4 @@
-#include "rules/sounds.h"
+#include "core/rules/sounds.h"
 
 #include <array>
 

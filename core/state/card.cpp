@@ -1,4 +1,4 @@
-#include "state/card.h"
+#include "core/state/card.h"
 
 #include <array>
 

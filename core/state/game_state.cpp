@@ -1,4 +1,4 @@
-#include "state/game_state.h"
+#include "core/state/game_state.h"
 
 #include <sstream>
 

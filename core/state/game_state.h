@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "state/card.h"
-#include "state/one_based.h"
-#include "state/words.h"
+#include "core/state/card.h"
+#include "core/state/one_based.h"
+#include "core/state/words.h"
 
 namespace tavik {
 

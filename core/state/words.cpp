@@ -1,4 +1,4 @@
-#include "state/words.h"
+#include "core/state/words.h"
 
 namespace tavik {
 namespace {

@@ -1,10 +1,10 @@
 // Shuffle, deal, first attacker and the re-deal test.
-#include "rules/deal.h"
+#include "core/rules/deal.h"
 
 #include <set>
 
-#include "match/seeded_random.h"
-#include "test_support.h"
+#include "core/match/seeded_random.h"
+#include "core/tests/test_support.h"
 
 namespace tavik {
 namespace {

@@ -2,8 +2,8 @@
 // the human's clicks, the computer adding to a taker and the 30-kon cycle.
 #include <algorithm>
 
-#include "rules/moves.h"
-#include "test_support.h"
+#include "core/rules/moves.h"
+#include "core/tests/test_support.h"
 
 namespace tavik {
 namespace {

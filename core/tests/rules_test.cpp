@@ -1,7 +1,7 @@
 // The move rules: checks, limits, what a move does, and the ends of a bout and a kon.
-#include "rules/bout.h"
-#include "rules/moves.h"
-#include "test_support.h"
+#include "core/rules/bout.h"
+#include "core/rules/moves.h"
+#include "core/tests/test_support.h"
 
 namespace tavik {
 namespace {

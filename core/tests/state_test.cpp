@@ -1,5 +1,5 @@
 // Cards, codes and the hand queries.
-#include "test_support.h"
+#include "core/tests/test_support.h"
 
 namespace tavik {
 namespace {

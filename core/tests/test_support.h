@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "match/controller.h"
-#include "match/headless_play.h"
-#include "match/recorder.h"
-#include "match/seat_players.h"
-#include "state/game_state.h"
+#include "core/match/controller.h"
+#include "core/match/headless_play.h"
+#include "core/match/recorder.h"
+#include "core/match/seat_players.h"
+#include "core/state/game_state.h"
 
 namespace tavik::test {
 

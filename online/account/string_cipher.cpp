@@ -1,4 +1,4 @@
-#include "account/string_cipher.h"
+#include "online/account/string_cipher.h"
 
 namespace tavik::online {
 namespace {

@@ -1,11 +1,11 @@
-#include "account/user_file.h"
+#include "online/account/user_file.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "account/string_cipher.h"
-#include "files/atomic_file.h"
-#include "files/codec.h"
+#include "online/account/string_cipher.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
 
 namespace tavik::online {
 

@@ -1,12 +1,12 @@
-#include "chat/chat_files.h"
+#include "online/chat/chat_files.h"
 
 #include <filesystem>
 #include <limits>
 #include <system_error>
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
-#include "files/columns.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
 
 namespace tavik::online {
 namespace {

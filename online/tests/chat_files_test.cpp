@@ -1,11 +1,11 @@
-#include "chat/chat_files.h"
+#include "online/chat/chat_files.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "files/atomic_file.h"
+#include "core/files/atomic_file.h"
 
 namespace tavik::online {
 namespace {

@@ -1,8 +1,8 @@
-#include "account/string_cipher.h"
+#include "online/account/string_cipher.h"
 
 #include <gtest/gtest.h>
 
-#include "settings.h"
+#include "config/settings.h"
 
 namespace tavik::online {
 namespace {

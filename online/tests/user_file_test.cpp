@@ -1,12 +1,12 @@
-#include "account/user_file.h"
+#include "online/account/user_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
 
 namespace tavik::online {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
-#include "radio_state.h"
-#include "station_list.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
+#include "radio/radio_state.h"
+#include "radio/station_list.h"
 
 namespace tavik::radio {
 namespace {

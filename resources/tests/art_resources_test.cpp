@@ -7,10 +7,10 @@
 #include <QSet>
 #include <vector>
 
-#include "art/button_gradients.h"
-#include "art_test_support.h"
-#include "builtin_art.h"
-#include "screen_art_expected.h"
+#include "tools/art/button_gradients.h"
+#include "resources/tests/art_test_support.h"
+#include "resources/builtin_art.h"
+#include "resources/tests/screen_art_expected.h"
 
 namespace tavik::art::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QResource>
 
-#include "art/face_inversion.h"
-#include "art_test_support.h"
+#include "tools/art/face_inversion.h"
+#include "resources/tests/art_test_support.h"
 
 namespace tavik::art::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <QImageReader>
 #include <QSet>
 
-#include "art_test_support.h"
-#include "builtin_art.h"
-#include "screen_art_expected.h"
+#include "resources/tests/art_test_support.h"
+#include "resources/builtin_art.h"
+#include "resources/tests/screen_art_expected.h"
 
 namespace tavik::art::test {
 

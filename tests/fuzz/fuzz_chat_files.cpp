@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "chat/chat_files.h"
+#include "online/chat/chat_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavik::online;

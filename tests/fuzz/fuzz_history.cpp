@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/history_file.h"
+#include "core/files/history_file.h"
 
 using namespace tavik::files;
 

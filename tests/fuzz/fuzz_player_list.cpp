@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/password.h"
-#include "files/player_list.h"
+#include "core/files/password.h"
+#include "core/files/player_list.h"
 
 using namespace tavik::files;
 

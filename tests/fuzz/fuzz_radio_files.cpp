@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "radio_state.h"
-#include "station_list.h"
+#include "radio/radio_state.h"
+#include "radio/station_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavik::radio;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "settings_file.h"
+#include "config/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavik::config;

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "account/string_cipher.h"
-#include "account/user_file.h"
+#include "online/account/string_cipher.h"
+#include "online/account/user_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavik::online;

@@ -1,11 +1,11 @@
-#include "art/art_output.h"
+#include "tools/art/art_output.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
 
-#include "art/gif_writer.h"
+#include "tools/art/gif_writer.h"
 
 namespace tavik::art {
 

@@ -1,13 +1,13 @@
-#include "art/art_sets.h"
+#include "tools/art/art_sets.h"
 
 #include <QPainter>
 
-#include "art/art_output.h"
-#include "art/card_back.h"
-#include "art/card_face.h"
-#include "art/contact_sheet.h"
-#include "art/face_inversion.h"
-#include "art/suit_paths.h"
+#include "tools/art/art_output.h"
+#include "tools/art/card_back.h"
+#include "tools/art/card_face.h"
+#include "tools/art/contact_sheet.h"
+#include "tools/art/face_inversion.h"
+#include "tools/art/suit_paths.h"
 
 namespace tavik::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "art/button_gradients.h"
+#include "tools/art/button_gradients.h"
 
 #include <array>
 #include <cstddef>

@@ -9,10 +9,10 @@
 #include <cmath>
 #include <vector>
 
-#include "art/art_output.h"
-#include "art/art_sets.h"
-#include "art/button_gradients.h"
-#include "art/contact_sheet.h"
+#include "tools/art/art_output.h"
+#include "tools/art/art_sets.h"
+#include "tools/art/button_gradients.h"
+#include "tools/art/contact_sheet.h"
 
 namespace tavik::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "art/card_back.h"
+#include "tools/art/card_back.h"
 
 #include <QPainter>
 #include <QPainterPath>

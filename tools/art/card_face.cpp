@@ -1,4 +1,4 @@
-#include "art/card_face.h"
+#include "tools/art/card_face.h"
 
 #include <QFont>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "art/court_figure.h"
-#include "art/suit_paths.h"
+#include "tools/art/court_figure.h"
+#include "tools/art/suit_paths.h"
 
 namespace tavik::art {
 namespace {

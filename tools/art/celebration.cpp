@@ -1,11 +1,11 @@
-#include "art/celebration.h"
+#include "tools/art/celebration.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
-#include "art/draw_kit.h"
-#include "art/suit_paths.h"
+#include "tools/art/draw_kit.h"
+#include "tools/art/suit_paths.h"
 
 namespace tavik::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "art/contact_sheet.h"
+#include "tools/art/contact_sheet.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "art/court_figure.h"
+#include "tools/art/court_figure.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "art/suit_paths.h"
+#include "tools/art/suit_paths.h"
 
 namespace tavik::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "art/draw_kit.h"
+#include "tools/art/draw_kit.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -1,4 +1,4 @@
-#include "art/gif_writer.h"
+#include "tools/art/gif_writer.h"
 
 #include <gif_lib.h>
 

@@ -1,11 +1,11 @@
-#include "art/jester.h"
+#include "tools/art/jester.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
 
-#include "art/draw_kit.h"
+#include "tools/art/draw_kit.h"
 
 namespace tavik::art {
 namespace {

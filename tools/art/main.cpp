@@ -10,9 +10,9 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "art/art_output.h"
-#include "art/art_sets.h"
-#include "art/contact_sheet.h"
+#include "tools/art/art_output.h"
+#include "tools/art/art_sets.h"
+#include "tools/art/contact_sheet.h"
 
 int main(int argc, char** argv) {
     // Drawing text needs the font database of a GUI application, never a display.

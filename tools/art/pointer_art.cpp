@@ -9,11 +9,11 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "art/art_output.h"
-#include "art/art_sets.h"
-#include "art/contact_sheet.h"
-#include "art/draw_kit.h"
-#include "art/suit_paths.h"
+#include "tools/art/art_output.h"
+#include "tools/art/art_sets.h"
+#include "tools/art/contact_sheet.h"
+#include "tools/art/draw_kit.h"
+#include "tools/art/suit_paths.h"
 
 namespace tavik::art {
 namespace {

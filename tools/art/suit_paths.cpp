@@ -1,4 +1,4 @@
-#include "art/suit_paths.h"
+#include "tools/art/suit_paths.h"
 
 #include <QPainter>
 #include <QTransform>

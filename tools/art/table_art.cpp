@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "art/art_output.h"
-#include "art/art_sets.h"
-#include "art/contact_sheet.h"
-#include "art/draw_kit.h"
+#include "tools/art/art_output.h"
+#include "tools/art/art_sets.h"
+#include "tools/art/contact_sheet.h"
+#include "tools/art/draw_kit.h"
 
 namespace tavik::art {
 namespace {

@@ -9,12 +9,12 @@
 #include <QTransform>
 #include <algorithm>
 
-#include "art/art_output.h"
-#include "art/art_sets.h"
-#include "art/card_face.h"
-#include "art/contact_sheet.h"
-#include "art/draw_kit.h"
-#include "art/suit_paths.h"
+#include "tools/art/art_output.h"
+#include "tools/art/art_sets.h"
+#include "tools/art/card_face.h"
+#include "tools/art/contact_sheet.h"
+#include "tools/art/draw_kit.h"
+#include "tools/art/suit_paths.h"
 
 namespace tavik::art {
 namespace {

@@ -1,8 +1,8 @@
-#include "button/button_colours.h"
+#include "ui/button/button_colours.h"
 
 #include <cstdlib>
 
-#include "layout/rounding.h"
+#include "ui/layout/rounding.h"
 
 namespace tavik::ui {
 namespace {

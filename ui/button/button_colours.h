@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "art/button_gradients.h"
+#include "tools/art/button_gradients.h"
 
 namespace tavik::ui {
 

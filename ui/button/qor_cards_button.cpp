@@ -1,11 +1,11 @@
-#include "button/qor_cards_button.h"
+#include "ui/button/qor_cards_button.h"
 
 #include <QHash>
 #include <QIcon>
 #include <QPainter>
 
-#include "layout/rounding.h"
-#include "pictures/plugin_library.h"
+#include "ui/layout/rounding.h"
+#include "ui/pictures/plugin_library.h"
 
 namespace tavik::ui {
 namespace {

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPushButton>
 
-#include "button/button_colours.h"
+#include "ui/button/button_colours.h"
 
 class QPainter;
 

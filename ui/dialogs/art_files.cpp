@@ -1,8 +1,8 @@
-#include "dialogs/art_files.h"
+#include "ui/dialogs/art_files.h"
 
 #include <QFileInfo>
 
-#include "pictures/plugin_library.h"
+#include "ui/pictures/plugin_library.h"
 
 namespace tavik::ui {
 

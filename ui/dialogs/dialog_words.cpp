@@ -1,11 +1,11 @@
-#include "dialogs/dialog_words.h"
+#include "ui/dialogs/dialog_words.h"
 
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 

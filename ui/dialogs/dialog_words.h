@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "button/qor_cards_button.h"
-#include "files/notices.h"
-#include "settings.h"
+#include "ui/button/qor_cards_button.h"
+#include "core/files/notices.h"
+#include "config/settings.h"
 
 namespace tavik::ui {
 

@@ -1,4 +1,4 @@
-#include "dialogs/end_game_window.h"
+#include "ui/dialogs/end_game_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "dialogs/art_files.h"
-#include "dialogs/dialog_words.h"
+#include "ui/dialogs/art_files.h"
+#include "ui/dialogs/dialog_words.h"
 
 namespace tavik::ui {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "files/history_file.h"
+#include "core/files/history_file.h"
 
 class QMovie;
 class QLabel;

@@ -1,10 +1,10 @@
-#include "dialogs/general_count_window.h"
+#include "ui/dialogs/general_count_window.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_words.h"
+#include "ui/dialogs/dialog_words.h"
 
 namespace tavik::ui {
 

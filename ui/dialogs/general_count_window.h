@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-#include "files/end_match.h"
+#include "core/files/end_match.h"
 
 namespace tavik::ui {
 

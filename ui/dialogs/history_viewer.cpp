@@ -1,13 +1,13 @@
-#include "dialogs/history_viewer.h"
+#include "ui/dialogs/history_viewer.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_words.h"
-#include "files/atomic_file.h"
-#include "files/columns.h"
+#include "ui/dialogs/dialog_words.h"
+#include "core/files/atomic_file.h"
+#include "core/files/columns.h"
 
 namespace tavik::ui {
 namespace {

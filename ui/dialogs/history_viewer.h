@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "files/history_folder.h"
+#include "core/files/history_folder.h"
 
 class QComboBox;
 class QTableWidget;

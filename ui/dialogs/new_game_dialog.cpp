@@ -1,13 +1,13 @@
-#include "dialogs/new_game_dialog.h"
+#include "ui/dialogs/new_game_dialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QProxyStyle>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_words.h"
-#include "files/codec.h"
-#include "files/password.h"
+#include "ui/dialogs/dialog_words.h"
+#include "core/files/codec.h"
+#include "core/files/password.h"
 
 namespace tavik::ui {
 namespace {

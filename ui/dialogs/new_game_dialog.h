@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "files/player_list.h"
-#include "settings.h"
+#include "core/files/player_list.h"
+#include "config/settings.h"
 
 class QStyle;
 

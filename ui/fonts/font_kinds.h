@@ -2,8 +2,8 @@
 // The size of a font of one of the four kinds of the settings ("decor", "serif",
 // "fixed", "conew"), each a font name and a size percentage.
 
-#include "layout/rounding.h"
-#include "settings.h"
+#include "ui/layout/rounding.h"
+#include "config/settings.h"
 
 namespace tavik::ui {
 

@@ -1,4 +1,4 @@
-#include "fonts/fonts.h"
+#include "ui/fonts/fonts.h"
 
 #include <QFontMetrics>
 #include <QHash>

@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QString>
 
-#include "fonts/font_kinds.h"
+#include "ui/fonts/font_kinds.h"
 
 namespace tavik::ui {
 

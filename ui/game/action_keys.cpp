@@ -1,4 +1,4 @@
-#include "game/action_keys.h"
+#include "ui/game/action_keys.h"
 
 #include <QKeyEvent>
 #include <QWidget>

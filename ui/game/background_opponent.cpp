@@ -1,4 +1,4 @@
-#include "game/background_opponent.h"
+#include "ui/game/background_opponent.h"
 
 #include <atomic>
 #include <exception>
@@ -6,8 +6,8 @@
 #include <optional>
 #include <thread>
 
-#include "game/qt_ports.h"
-#include "match/recorder.h"
+#include "ui/game/qt_ports.h"
+#include "core/match/recorder.h"
 
 namespace tavik::ui {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <QWidget>
 
-#include "files/data_folder.h"
-#include "settings.h"
-#include "state/game_state.h"
-#include "table/table_view.h"
+#include "core/files/data_folder.h"
+#include "config/settings.h"
+#include "core/state/game_state.h"
+#include "ui/table/table_view.h"
 
 namespace tavik::ui {
 

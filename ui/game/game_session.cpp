@@ -1,15 +1,15 @@
-#include "game/game_session.h"
+#include "ui/game/game_session.h"
 
-#include "dialogs/dialog_words.h"
-#include "dialogs/end_game_window.h"
-#include "dialogs/general_count_window.h"
-#include "dialogs/history_viewer.h"
-#include "dialogs/new_game_dialog.h"
-#include "game/action_keys.h"
-#include "game/hand_input.h"
-#include "game/result_display.h"
-#include "rules/controls.h"
-#include "words/word_table.h"
+#include "ui/dialogs/dialog_words.h"
+#include "ui/dialogs/end_game_window.h"
+#include "ui/dialogs/general_count_window.h"
+#include "ui/dialogs/history_viewer.h"
+#include "ui/dialogs/new_game_dialog.h"
+#include "ui/game/action_keys.h"
+#include "ui/game/hand_input.h"
+#include "ui/game/result_display.h"
+#include "core/rules/controls.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

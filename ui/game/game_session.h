@@ -12,12 +12,12 @@
 #include <optional>
 
 #include "ai/computer_opponent.h"
-#include "files/file_match_hooks.h"
-#include "game/background_opponent.h"
-#include "game/game_host.h"
-#include "game/game_session_api.h"
-#include "game/qt_ports.h"
-#include "match/controller.h"
+#include "core/files/file_match_hooks.h"
+#include "ui/game/background_opponent.h"
+#include "ui/game/game_host.h"
+#include "ui/game/game_session_api.h"
+#include "ui/game/qt_ports.h"
+#include "core/match/controller.h"
 
 namespace tavik::ui {
 

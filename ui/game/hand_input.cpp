@@ -1,9 +1,9 @@
-#include "game/hand_input.h"
+#include "ui/game/hand_input.h"
 
 #include <QMouseEvent>
 
-#include "game/hit_test.h"
-#include "rules/moves.h"
+#include "ui/game/hit_test.h"
+#include "core/rules/moves.h"
 
 namespace tavik::ui {
 

@@ -7,8 +7,8 @@
 #include <QObject>
 #include <functional>
 
-#include "match/controller.h"
-#include "table/table_view.h"
+#include "core/match/controller.h"
+#include "ui/table/table_view.h"
 
 namespace tavik::ui {
 

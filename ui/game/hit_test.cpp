@@ -1,4 +1,4 @@
-#include "game/hit_test.h"
+#include "ui/game/hit_test.h"
 
 #include <algorithm>
 

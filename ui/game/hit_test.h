@@ -3,8 +3,8 @@
 // drawn at. The hand is a row of overlapping cards: card i covers its own left edge
 // up to one pixel before the left edge of card i+1, the last card its whole width.
 
-#include "layout/layout.h"
-#include "state/game_state.h"
+#include "ui/layout/layout.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ui {
 

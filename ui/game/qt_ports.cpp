@@ -1,4 +1,4 @@
-#include "game/qt_ports.h"
+#include "ui/game/qt_ports.h"
 
 #include <QDateTime>
 #include <QEventLoop>

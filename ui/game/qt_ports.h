@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "ports.h"
+#include "core/ports.h"
 
 namespace tavik::ui {
 

@@ -1,11 +1,11 @@
-#include "game/result_display.h"
+#include "ui/game/result_display.h"
 
 #include <QLayout>
 #include <QVBoxLayout>
 
-#include "dialogs/art_files.h"
-#include "fonts/fonts.h"
-#include "words/word_table.h"
+#include "ui/dialogs/art_files.h"
+#include "ui/fonts/fonts.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "table/table_view.h"
+#include "ui/table/table_view.h"
 
 namespace tavik::ui {
 

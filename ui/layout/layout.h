@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "layout/rounding.h"
+#include "ui/layout/rounding.h"
 
 namespace tavik::ui {
 

@@ -1,4 +1,4 @@
-#include "layout/main_boxes.h"
+#include "ui/layout/main_boxes.h"
 
 namespace tavik::ui {
 namespace {

@@ -2,7 +2,7 @@
 // The controls of the main screen, in window pixels. The animated figures, candles
 // and clocks keep their natural size in every window size and are only moved.
 
-#include "layout/layout.h"
+#include "ui/layout/layout.h"
 
 namespace tavik::ui {
 

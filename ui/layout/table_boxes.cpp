@@ -1,4 +1,4 @@
-#include "layout/table_boxes.h"
+#include "ui/layout/table_boxes.h"
 
 #include <algorithm>
 

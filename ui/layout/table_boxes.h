@@ -1,7 +1,7 @@
 #pragma once
 // The boxes of the game table and the controls placed beside them, in window pixels.
 
-#include "layout/layout.h"
+#include "ui/layout/layout.h"
 
 namespace tavik::ui {
 

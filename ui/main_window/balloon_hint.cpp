@@ -1,11 +1,11 @@
-#include "main_window/balloon_hint.h"
+#include "ui/main_window/balloon_hint.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 
-#include "fonts/fonts.h"
+#include "ui/fonts/fonts.h"
 
 namespace tavik::ui {
 namespace {

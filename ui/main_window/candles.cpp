@@ -1,8 +1,8 @@
-#include "main_window/candles.h"
+#include "ui/main_window/candles.h"
 
 #include <QPainter>
 
-#include "pictures/picture_tools.h"
+#include "ui/pictures/picture_tools.h"
 
 namespace tavik::ui {
 namespace {

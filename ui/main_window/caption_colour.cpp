@@ -1,8 +1,8 @@
-#include "main_window/caption_colour.h"
+#include "ui/main_window/caption_colour.h"
 
 #include <cstdlib>
 
-#include "layout/rounding.h"
+#include "ui/layout/rounding.h"
 
 namespace tavik::ui {
 

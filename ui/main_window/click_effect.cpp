@@ -1,11 +1,11 @@
-#include "main_window/click_effect.h"
+#include "ui/main_window/click_effect.h"
 
 #include <QEventLoop>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
-#include "main_window/program_pictures.h"
+#include "ui/main_window/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,12 +1,12 @@
-#include "main_window/clock_faces.h"
+#include "ui/main_window/clock_faces.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "fonts/fonts.h"
-#include "main_window/program_pictures.h"
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/main_window/program_pictures.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

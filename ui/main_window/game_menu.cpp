@@ -1,11 +1,11 @@
-#include "main_window/game_menu.h"
+#include "ui/main_window/game_menu.h"
 
 #include <QIcon>
 #include <QPixmap>
 
-#include "main_window/program_pictures.h"
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "ui/main_window/program_pictures.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,15 +1,15 @@
-#include "main_window/intro_view.h"
+#include "ui/main_window/intro_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "fonts/fonts.h"
-#include "main_window/program_pictures.h"
-#include "table/text_drawing.h"
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/main_window/program_pictures.h"
+#include "ui/table/text_drawing.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

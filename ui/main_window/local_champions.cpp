@@ -1,13 +1,13 @@
-#include "main_window/local_champions.h"
+#include "ui/main_window/local_champions.h"
 
 #include <QPainter>
 
-#include "button/qor_cards_button.h"
-#include "files/codec.h"
-#include "fonts/fonts.h"
-#include "table/text_drawing.h"
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "ui/button/qor_cards_button.h"
+#include "core/files/codec.h"
+#include "ui/fonts/fonts.h"
+#include "ui/table/text_drawing.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "files/player_list.h"
-#include "settings.h"
+#include "core/files/player_list.h"
+#include "config/settings.h"
 
 namespace tavik::ui {
 

@@ -1,20 +1,20 @@
-#include "main_window/main_screen.h"
+#include "ui/main_window/main_screen.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 
-#include "fonts/fonts.h"
-#include "main_window/balloon_hint.h"
-#include "main_window/candles.h"
-#include "main_window/caption_colour.h"
-#include "main_window/picture_view.h"
-#include "main_window/player_list_text.h"
-#include "main_window/program_pictures.h"
-#include "pictures/picture_tools.h"
-#include "words/languages.h"
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/main_window/balloon_hint.h"
+#include "ui/main_window/candles.h"
+#include "ui/main_window/caption_colour.h"
+#include "ui/main_window/picture_view.h"
+#include "ui/main_window/player_list_text.h"
+#include "ui/main_window/program_pictures.h"
+#include "ui/pictures/picture_tools.h"
+#include "config/words/languages.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

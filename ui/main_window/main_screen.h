@@ -10,12 +10,12 @@
 #include <array>
 #include <optional>
 
-#include "button/qor_cards_button.h"
-#include "files/player_list.h"
-#include "layout/main_boxes.h"
-#include "main_window/clock_faces.h"
-#include "pictures/card_art.h"
-#include "settings.h"
+#include "ui/button/qor_cards_button.h"
+#include "core/files/player_list.h"
+#include "ui/layout/main_boxes.h"
+#include "ui/main_window/clock_faces.h"
+#include "ui/pictures/card_art.h"
+#include "config/settings.h"
 
 class QLabel;
 

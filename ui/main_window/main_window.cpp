@@ -1,4 +1,4 @@
-#include "main_window/main_window.h"
+#include "ui/main_window/main_window.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -7,19 +7,19 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "dialogs/dialog_words.h"
-#include "game/game_session_api.h"
-#include "main_window/balloon_hint.h"
-#include "main_window/click_effect.h"
-#include "main_window/game_menu.h"
-#include "main_window/intro_view.h"
-#include "main_window/local_champions.h"
-#include "main_window/main_screen.h"
-#include "main_window/own_cursors.h"
-#include "main_window/wait_banner.h"
-#include "settings_file.h"
-#include "table/table_view.h"
-#include "words/word_keys.h"
+#include "ui/dialogs/dialog_words.h"
+#include "ui/game/game_session_api.h"
+#include "ui/main_window/balloon_hint.h"
+#include "ui/main_window/click_effect.h"
+#include "ui/main_window/game_menu.h"
+#include "ui/main_window/intro_view.h"
+#include "ui/main_window/local_champions.h"
+#include "ui/main_window/main_screen.h"
+#include "ui/main_window/own_cursors.h"
+#include "ui/main_window/wait_banner.h"
+#include "config/settings_file.h"
+#include "ui/table/table_view.h"
+#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 namespace {

@@ -12,13 +12,13 @@
 #include <memory>
 #include <optional>
 
-#include "files/data_folder.h"
-#include "files/notices.h"
-#include "files/player_list_file.h"
-#include "layout/layout.h"
-#include "pictures/card_art.h"
-#include "settings.h"
-#include "state/game_state.h"
+#include "core/files/data_folder.h"
+#include "core/files/notices.h"
+#include "core/files/player_list_file.h"
+#include "ui/layout/layout.h"
+#include "ui/pictures/card_art.h"
+#include "config/settings.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ui {
 

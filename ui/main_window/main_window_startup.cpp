@@ -4,13 +4,13 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "dialogs/dialog_words.h"
-#include "files/atomic_file.h"
-#include "main_window/intro_view.h"
-#include "main_window/main_window.h"
-#include "main_window/own_cursors.h"
-#include "main_window/startup_rules.h"
-#include "settings_file.h"
+#include "ui/dialogs/dialog_words.h"
+#include "core/files/atomic_file.h"
+#include "ui/main_window/intro_view.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/own_cursors.h"
+#include "ui/main_window/startup_rules.h"
+#include "config/settings_file.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "main_window/own_cursors.h"
+#include "ui/main_window/own_cursors.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -13,9 +13,9 @@
 #include <array>
 #include <vector>
 
-#include "builtin_art.h"
-#include "main_window/picture_view.h"
-#include "main_window/program_pictures.h"
+#include "resources/builtin_art.h"
+#include "ui/main_window/picture_view.h"
+#include "ui/main_window/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

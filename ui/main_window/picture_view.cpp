@@ -1,4 +1,4 @@
-#include "main_window/picture_view.h"
+#include "ui/main_window/picture_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "main_window/player_list_text.h"
+#include "ui/main_window/player_list_text.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "files/codec.h"
-#include "fonts/fonts.h"
-#include "layout/rounding.h"
-#include "words/word_keys.h"
+#include "core/files/codec.h"
+#include "ui/fonts/fonts.h"
+#include "ui/layout/rounding.h"
+#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,9 +1,9 @@
-#include "main_window/program_pictures.h"
+#include "ui/main_window/program_pictures.h"
 
 #include <QFileInfo>
 #include <QHash>
 
-#include "pictures/plugin_library.h"
+#include "ui/pictures/plugin_library.h"
 
 namespace tavik::ui {
 

@@ -1,9 +1,9 @@
-#include "main_window/startup_rules.h"
+#include "ui/main_window/startup_rules.h"
 
-#include "dialogs/dialog_words.h"
-#include "files/codec.h"
-#include "files/player_list.h"
-#include "words/word_keys.h"
+#include "ui/dialogs/dialog_words.h"
+#include "core/files/codec.h"
+#include "core/files/player_list.h"
+#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 

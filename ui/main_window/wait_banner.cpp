@@ -1,12 +1,12 @@
-#include "main_window/wait_banner.h"
+#include "ui/main_window/wait_banner.h"
 
 #include <QPainter>
 
-#include "fonts/fonts.h"
-#include "main_window/program_pictures.h"
-#include "table/text_drawing.h"
-#include "words/word_keys.h"
-#include "words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/main_window/program_pictures.h"
+#include "ui/table/text_drawing.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 

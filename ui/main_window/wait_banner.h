@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "layout/layout.h"
-#include "settings.h"
+#include "ui/layout/layout.h"
+#include "config/settings.h"
 
 namespace tavik::ui {
 

@@ -1,4 +1,4 @@
-#include "pictures/art_names.h"
+#include "ui/pictures/art_names.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "pictures/card_art.h"
+#include "ui/pictures/card_art.h"
 
 #include <QMessageBox>
 #include <algorithm>
 
-#include "art/face_inversion.h"
-#include "pictures/picture_tools.h"
-#include "words/word_table.h"
+#include "tools/art/face_inversion.h"
+#include "ui/pictures/picture_tools.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

@@ -8,10 +8,10 @@
 #include <array>
 #include <functional>
 
-#include "layout/layout.h"
-#include "pictures/plugin_library.h"
-#include "settings.h"
-#include "state/card.h"
+#include "ui/layout/layout.h"
+#include "ui/pictures/plugin_library.h"
+#include "config/settings.h"
+#include "core/state/card.h"
 
 namespace tavik::ui {
 

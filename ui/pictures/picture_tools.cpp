@@ -1,4 +1,4 @@
-#include "pictures/picture_tools.h"
+#include "ui/pictures/picture_tools.h"
 
 #include <QPainter>
 #include <vector>

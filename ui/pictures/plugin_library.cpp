@@ -1,10 +1,10 @@
-#include "pictures/plugin_library.h"
+#include "ui/pictures/plugin_library.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QResource>
 
-#include "builtin_art.h"
+#include "resources/builtin_art.h"
 
 namespace tavik::ui {
 namespace {

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "pictures/art_names.h"
+#include "ui/pictures/art_names.h"
 
 namespace tavik::ui {
 

@@ -2,8 +2,8 @@
 // to the card cell.
 #include <QPainter>
 
-#include "pictures/picture_tools.h"
-#include "table/table_renderer.h"
+#include "ui/pictures/picture_tools.h"
+#include "ui/table/table_renderer.h"
 
 namespace tavik::ui {
 namespace {

@@ -2,9 +2,9 @@
 // the chat lines and the waiting text.
 #include <QPainter>
 
-#include "fonts/fonts.h"
-#include "table/table_renderer.h"
-#include "table/text_drawing.h"
+#include "ui/fonts/fonts.h"
+#include "ui/table/table_renderer.h"
+#include "ui/table/text_drawing.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,14 +1,14 @@
 // The boxes of the table, the hands, the bout on the table and the deck.
-#include "table/table_renderer.h"
+#include "ui/table/table_renderer.h"
 
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
 
-#include "fonts/fonts.h"
-#include "pictures/plugin_library.h"
-#include "table/text_drawing.h"
-#include "words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/plugin_library.h"
+#include "ui/table/text_drawing.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 

@@ -9,11 +9,11 @@
 #include <functional>
 #include <string_view>
 
-#include "layout/table_boxes.h"
-#include "pictures/card_art.h"
-#include "ports.h"
-#include "settings.h"
-#include "state/game_state.h"
+#include "ui/layout/table_boxes.h"
+#include "ui/pictures/card_art.h"
+#include "core/ports.h"
+#include "config/settings.h"
+#include "core/state/game_state.h"
 
 namespace tavik::ui {
 

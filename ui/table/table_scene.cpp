@@ -1,6 +1,6 @@
-#include "table/table_scene.h"
+#include "ui/table/table_scene.h"
 
-#include "match/headless_play.h"
+#include "core/match/headless_play.h"
 
 namespace tavik::ui {
 

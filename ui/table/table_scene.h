@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "match/controller.h"
-#include "match/recorder.h"
-#include "match/seat_players.h"
-#include "pictures/card_art.h"
-#include "table/table_view.h"
+#include "core/match/controller.h"
+#include "core/match/recorder.h"
+#include "core/match/seat_players.h"
+#include "ui/pictures/card_art.h"
+#include "ui/table/table_view.h"
 
 namespace tavik::ui {
 

@@ -1,8 +1,8 @@
-#include "table/table_view.h"
+#include "ui/table/table_view.h"
 
 #include <QPainter>
 
-#include "fonts/fonts.h"
+#include "ui/fonts/fonts.h"
 
 namespace tavik::ui {
 

@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "button/qor_cards_button.h"
-#include "ports.h"
-#include "table/table_renderer.h"
+#include "ui/button/qor_cards_button.h"
+#include "core/ports.h"
+#include "ui/table/table_renderer.h"
 
 namespace tavik::ui {
 

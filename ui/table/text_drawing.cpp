@@ -1,8 +1,8 @@
-#include "table/text_drawing.h"
+#include "ui/table/text_drawing.h"
 
 #include <QFontMetrics>
 
-#include "layout/rounding.h"
+#include "ui/layout/rounding.h"
 
 namespace tavik::ui {
 

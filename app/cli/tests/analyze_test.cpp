@@ -2,8 +2,8 @@
 // out; bad input refused with a reason.
 #include <gtest/gtest.h>
 
-#include "cli/analyze_command.h"
-#include "cli/json_reader.h"
+#include "app/cli/analyze_command.h"
+#include "app/cli/json_reader.h"
 
 namespace tavik::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "words/word_table_format.h"
+#include "config/words/word_table_format.h"
 
 namespace tavik::words {
 namespace {

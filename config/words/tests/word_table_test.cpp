@@ -1,11 +1,11 @@
 // The compiled word tables: completeness, the fixed texts of the game, language selection.
-#include "words/word_table.h"
+#include "config/words/word_table.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "words/word_keys.h"
+#include "config/words/word_keys.h"
 
 namespace tavik::words {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "files/atomic_file.h"
-#include "files/codec.h"
+#include "core/files/atomic_file.h"
+#include "core/files/codec.h"
 
 namespace tavik::files {
 namespace {

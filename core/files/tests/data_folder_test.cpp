@@ -1,4 +1,4 @@
-#include "files/data_folder.h"
+#include "core/files/data_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "files/password.h"
-#include "files/player_list_file.h"
-#include "files_test_support.h"
+#include "core/files/password.h"
+#include "core/files/player_list_file.h"
+#include "core/files/tests/files_test_support.h"
 
 namespace tavik::files {
 namespace {

@@ -1,16 +1,16 @@
-#include "files/end_match.h"
+#include "core/files/end_match.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 
-#include "files/data_folder.h"
-#include "files/file_match_hooks.h"
-#include "files/history_folder.h"
-#include "files/password.h"
-#include "files_test_support.h"
-#include "match/recorder.h"
+#include "core/files/data_folder.h"
+#include "core/files/file_match_hooks.h"
+#include "core/files/history_folder.h"
+#include "core/files/password.h"
+#include "core/files/tests/files_test_support.h"
+#include "core/match/recorder.h"
 
 namespace tavik::files {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "files/columns.h"
-#include "files/password.h"
+#include "core/files/columns.h"
+#include "core/files/password.h"
 
 namespace tavik::files {
 namespace {

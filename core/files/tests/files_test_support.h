@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "files/atomic_file.h"
-#include "files/notices.h"
+#include "core/files/atomic_file.h"
+#include "core/files/notices.h"
 
 namespace tavik::files::testing {
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "files/codec.h"
-#include "files/columns.h"
-#include "files/history_file.h"
-#include "files/history_folder.h"
-#include "files_test_support.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "core/files/history_file.h"
+#include "core/files/history_folder.h"
+#include "core/files/tests/files_test_support.h"
 
 namespace tavik::files {
 namespace {

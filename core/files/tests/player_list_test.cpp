@@ -1,13 +1,13 @@
-#include "files/player_list.h"
+#include "core/files/player_list.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "files/codec.h"
-#include "files/columns.h"
-#include "files/password.h"
-#include "files_test_support.h"
+#include "core/files/codec.h"
+#include "core/files/columns.h"
+#include "core/files/password.h"
+#include "core/files/tests/files_test_support.h"
 
 namespace tavik::files {
 namespace {

@@ -1,4 +1,4 @@
-#include "art/face_inversion.h"
+#include "tools/art/face_inversion.h"
 
 #include <gtest/gtest.h>
 

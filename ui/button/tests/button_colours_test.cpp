@@ -1,4 +1,4 @@
-#include "button/button_colours.h"
+#include "ui/button/button_colours.h"
 
 #include <gtest/gtest.h>
 

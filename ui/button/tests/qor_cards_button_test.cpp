@@ -1,10 +1,10 @@
-#include "button/qor_cards_button.h"
+#include "ui/button/qor_cards_button.h"
 
 #include <QEnterEvent>
 #include <QtTest/QTest>
 
-#include "art/button_gradients.h"
-#include "ui_test_support.h"
+#include "tools/art/button_gradients.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,10 +1,10 @@
-#include "dialogs/end_game_window.h"
+#include "ui/dialogs/end_game_window.h"
 
 #include <gtest/gtest.h>
 
-#include "dialogs/art_files.h"
-#include "dialogs/general_count_window.h"
-#include "ui_test_support.h"
+#include "ui/dialogs/art_files.h"
+#include "ui/dialogs/general_count_window.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

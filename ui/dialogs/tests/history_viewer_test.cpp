@@ -1,4 +1,4 @@
-#include "dialogs/history_viewer.h"
+#include "ui/dialogs/history_viewer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "files/atomic_file.h"
-#include "files/history_file.h"
-#include "ui_test_support.h"
+#include "core/files/atomic_file.h"
+#include "core/files/history_file.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

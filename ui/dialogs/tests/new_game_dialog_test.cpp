@@ -1,4 +1,4 @@
-#include "dialogs/new_game_dialog.h"
+#include "ui/dialogs/new_game_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <QStyle>
 #include <QtTest/QTest>
 
-#include "button/qor_cards_button.h"
-#include "files/codec.h"
-#include "files/password.h"
-#include "ui_test_support.h"
+#include "ui/button/qor_cards_button.h"
+#include "core/files/codec.h"
+#include "core/files/password.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

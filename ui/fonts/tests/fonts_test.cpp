@@ -1,9 +1,9 @@
-#include "fonts/fonts.h"
+#include "ui/fonts/fonts.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "ui_test_support.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,11 +1,11 @@
-#include "game/action_keys.h"
+#include "ui/game/action_keys.h"
 
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "ui_test_support.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

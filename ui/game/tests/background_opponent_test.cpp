@@ -1,4 +1,4 @@
-#include "game/background_opponent.h"
+#include "ui/game/background_opponent.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "match/recorder.h"
-#include "ui_test_support.h"
+#include "core/match/recorder.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,8 +1,8 @@
-#include "game/hit_test.h"
+#include "ui/game/hit_test.h"
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "core/tests/test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,10 +1,10 @@
-#include "game/result_display.h"
+#include "ui/game/result_display.h"
 
 #include <gtest/gtest.h>
 
-#include "dialogs/art_files.h"
-#include "test_host.h"
-#include "ui_test_support.h"
+#include "ui/dialogs/art_files.h"
+#include "ui/game/tests/test_host.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -8,21 +8,21 @@
 #include <QtTest/QTest>
 #include <set>
 
-#include "dialogs/end_game_window.h"
-#include "dialogs/general_count_window.h"
-#include "dialogs/history_viewer.h"
-#include "dialogs/new_game_dialog.h"
-#include "files/atomic_file.h"
-#include "files/history_folder.h"
-#include "files/password.h"
-#include "game/game_session.h"
-#include "game/hand_input.h"
-#include "game/result_display.h"
-#include "rules/moves.h"
-#include "test_host.h"
-#include "test_support.h"
-#include "ui_test_support.h"
-#include "words/word_table.h"
+#include "ui/dialogs/end_game_window.h"
+#include "ui/dialogs/general_count_window.h"
+#include "ui/dialogs/history_viewer.h"
+#include "ui/dialogs/new_game_dialog.h"
+#include "core/files/atomic_file.h"
+#include "core/files/history_folder.h"
+#include "core/files/password.h"
+#include "ui/game/game_session.h"
+#include "ui/game/hand_input.h"
+#include "ui/game/result_display.h"
+#include "core/rules/moves.h"
+#include "ui/game/tests/test_host.h"
+#include "core/tests/test_support.h"
+#include "ui/testing/ui_test_support.h"
+#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "files/data_folder.h"
-#include "pictures/card_art.h"
-#include "table/table_view.h"
+#include "core/files/data_folder.h"
+#include "ui/pictures/card_art.h"
+#include "ui/table/table_view.h"
 
 namespace tavik::ui::test {
 

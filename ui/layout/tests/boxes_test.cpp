@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "layout/main_boxes.h"
-#include "layout/table_boxes.h"
+#include "ui/layout/main_boxes.h"
+#include "ui/layout/table_boxes.h"
 
 namespace tavik::ui {
 namespace {

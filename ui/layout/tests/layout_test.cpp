@@ -1,4 +1,4 @@
-#include "layout/layout.h"
+#include "ui/layout/layout.h"
 
 #include <gtest/gtest.h>
 

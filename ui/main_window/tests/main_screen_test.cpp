@@ -1,17 +1,17 @@
 // The main screen in the small and a large window: every control at its box, the
 // fonts of the list, the clocks of the large windows, the title's colour variants and
 // the candles' flame phases.
-#include "main_window/main_screen.h"
+#include "ui/main_window/main_screen.h"
 
 #include <QLabel>
 #include <QTest>
 
-#include "main_window/balloon_hint.h"
-#include "main_window/candles.h"
-#include "main_window/caption_colour.h"
-#include "main_window/clock_faces.h"
-#include "main_window/picture_view.h"
-#include "main_window_test_support.h"
+#include "ui/main_window/balloon_hint.h"
+#include "ui/main_window/candles.h"
+#include "ui/main_window/caption_colour.h"
+#include "ui/main_window/clock_faces.h"
+#include "ui/main_window/picture_view.h"
+#include "ui/main_window/tests/main_window_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -4,19 +4,19 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "dialogs/dialog_words.h"
-#include "files/player_list.h"
-#include "game/game_session_api.h"
-#include "main_window/click_effect.h"
-#include "main_window/game_menu.h"
-#include "main_window/intro_view.h"
-#include "main_window/local_champions.h"
-#include "main_window/main_screen.h"
-#include "main_window/own_cursors.h"
-#include "main_window/picture_view.h"
-#include "main_window/startup_rules.h"
-#include "main_window_test_support.h"
-#include "table/table_view.h"
+#include "ui/dialogs/dialog_words.h"
+#include "core/files/player_list.h"
+#include "ui/game/game_session_api.h"
+#include "ui/main_window/click_effect.h"
+#include "ui/main_window/game_menu.h"
+#include "ui/main_window/intro_view.h"
+#include "ui/main_window/local_champions.h"
+#include "ui/main_window/main_screen.h"
+#include "ui/main_window/own_cursors.h"
+#include "ui/main_window/picture_view.h"
+#include "ui/main_window/startup_rules.h"
+#include "ui/main_window/tests/main_window_test_support.h"
+#include "ui/table/table_view.h"
 
 namespace tavik::ui {
 namespace {

@@ -8,11 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "files/atomic_file.h"
-#include "files/data_folder.h"
-#include "main_window/main_window.h"
-#include "settings_file.h"
-#include "ui_test_support.h"
+#include "core/files/atomic_file.h"
+#include "core/files/data_folder.h"
+#include "ui/main_window/main_window.h"
+#include "config/settings_file.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui::test {
 

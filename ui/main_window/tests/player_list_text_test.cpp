@@ -1,14 +1,14 @@
 // The lines of the main screen's player list: columns, score and rating forms, and the
 // rule that shortens a line too wide for the list.
-#include "main_window/player_list_text.h"
+#include "ui/main_window/player_list_text.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
-#include "files/codec.h"
-#include "files/player_list.h"
-#include "ui_test_support.h"
+#include "core/files/codec.h"
+#include "core/files/player_list.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,6 +1,6 @@
 // Loading the card art from the program and from the test plug-in library
 // QorCards06A.rcc (face style 1 "Med", delivered with the face ellipse inverted).
-#include "pictures/card_art.h"
+#include "ui/pictures/card_art.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "ui_test_support.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -2,8 +2,8 @@
 // backs across, and large pictures fitted to the cell.
 #include <QPainter>
 
-#include "pictures/picture_tools.h"
-#include "table_test_support.h"
+#include "ui/pictures/picture_tools.h"
+#include "ui/table/tests/table_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,6 +1,6 @@
 // The deck box: the stack of backs across by the number of cards left, the trump card
 // under it, the count plate, and the empty-deck plate with the trump suit.
-#include "table_test_support.h"
+#include "ui/table/tests/table_test_support.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,8 +1,8 @@
 // Panels around the table: seat and game panels, speech captions with their three
 // font steps, move timers, chat lines and the waiting text.
-#include "fonts/fonts.h"
-#include "table/text_drawing.h"
-#include "table_test_support.h"
+#include "ui/fonts/fonts.h"
+#include "ui/table/text_drawing.h"
+#include "ui/table/tests/table_test_support.h"
 
 namespace tavik::ui {
 namespace {

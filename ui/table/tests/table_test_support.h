@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "table/table_renderer.h"
-#include "ui_test_support.h"
+#include "ui/table/table_renderer.h"
+#include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui::test {
 
