@@ -31,7 +31,7 @@ int solved(StatTavik2& s, const SolverAnswer& answer) {
 
 int searched(int mode, StatTavik2& s, bool& stop, EndgameSearch& search, ChoiceDetails* details) {
     const SearchRoot root = mode == 3 ? DefenceRoot(s) : AttackRoot(s, mode);
-    const SearchAnswer answer = search.run(root, SearchProgress{s.Image, s.Think});
+    const SearchAnswer answer = search.run(root, SearchProgress{s.Image});
     s.Prognoz = ForecastCode(answer.value);
     if (details) *details = ChoiceDetails{true, answer.value, answer.nodes, answer.timedOut};
     const int slot = FindCard(s.CardsI1, answer.card);

@@ -7,38 +7,33 @@
 
 namespace tavik::ai {
 
-std::string englishThink() {
-    return std::string(englishWord(Word::IThink)) + " ";
-}
-
-OpponentAnswer ComputerOpponent::ChooseMove(const GameState& g, int mode, TablePort& table) {
-    StatTavik2 s = MakeSnapshot(g, 1, g.Zarp, g.WasTakes != 0, think_, &table);
-    bool stop = false;
-    const int slot = ai::ChooseMove(mode, s, stop, search_);
-    OpponentAnswer a;
-    a.pass = stop;
-    a.slot = stop ? 0 : slot;
-    a.Zarp = s.Zarp;
-    a.WasTakes = s.WasTakes ? 1 : 0;
-    a.forecast = std::string(ForecastText(s.Prognoz));
-    return a;
-}
-
-int AiSeatPlayer::choose(const GameState& g, int seat, int kind) {
-    StatTavik2 s = MakeSnapshot(g, seat, zarp_, wasTakes_, englishThink(), nullptr);
+SeatChoice ComputerOpponent::choose(const GameState& g, int seat, int kind,
+                                    ThinkingPort& thinking) {
+    const bool stateKeeps = seat == 1;  // the game state keeps seat 1's memory
+    StatTavik2 s = stateKeeps ? MakeSnapshot(g, seat, g.Zarp, g.WasTakes != 0, &thinking)
+                              : MakeSnapshot(g, seat, zarp_, wasTakes_, &thinking);
     bool stop = false;
     int slot = ai::ChooseMove(kind, s, stop, search_);
+    SeatChoice choice;
+    choice.forecast = s.Prognoz;
+    if (stateKeeps) {
+        choice.Zarp = s.Zarp;
+        choice.WasTakes = s.WasTakes ? 1 : 0;
+        choice.slot = stop ? 0 : slot;
+        return choice;
+    }
     zarp_ = s.Zarp;
     wasTakes_ = s.WasTakes;
     if (stop || slot < 1 || slot > g.kolCards(seat)) slot = 0;
     if (kind != kDefend && !MayAttack(g)) slot = 0;
     if (kind == kLead && slot == 0) slot = 1;  // a lead is never a pass
-    return slot;
+    choice.slot = slot;
+    return choice;
 }
 
-void AiSeatPlayer::onBoutEnd(bool discard, int attacker) {
+void ComputerOpponent::onBoutEnd(bool discard, int attacker) {
     // The other seat's attack ended: taken by this seat, or discarded.
-    if (attacker != seat_) wasTakes_ = !discard;
+    if (seat_ != 1 && attacker != seat_) wasTakes_ = !discard;
 }
 
 }  // namespace tavik::ai

@@ -1,51 +1,32 @@
 #pragma once
-// The computer opponent in the controller's opponent port, and the same player for
-// either seat of the command line's matches.
+// The computer opponent as a seat: the game's opponent in seat 1, and the same player
+// in either seat of the command line's matches.
 
 #include <cstdint>
-#include <string>
 
 #include "ai/endgame_search.h"
-#include "core/match/opponent.h"
-#include "core/match/seat_players.h"
+#include "core/match/seat.h"
 
 namespace tavik::ai {
 
-// The thinking word of the progress caption in English.
-std::string englishThink();
-
-// Seat 1 in a game against the computer: builds the snapshot from the game state,
-// asks ChooseMove and hands back the move, the plan memory, WasTakes and the forecast
-// text. A search draws its progress caption through the table port.
-class ComputerOpponent : public Opponent {
+// Builds the snapshot from the game as its seat sees it (its hand is the snapshot's
+// CardsI1), asks ChooseMove and answers with the move, the forecast code and, in
+// seat 1, the plan memory and WasTakes, which the game state keeps for seat 1. In
+// seat 2 it keeps them itself and follows WasTakes through the bouts it observes.
+// Like the controller, it never adds a card that the attack limit forbids.
+class ComputerOpponent : public Seat {
   public:
-    explicit ComputerOpponent(std::string think = englishThink()) : think_(std::move(think)) {}
-    OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) override;
-    EndgameSearch& search() { return search_; }
-
-  private:
-    EndgameSearch search_;
-    std::string think_;
-};
-
-// The computer opponent playing a seat of a headless match (seat 2 as well as seat 1).
-// It sees the game from its own seat: its hand is the snapshot's CardsI1. Its plan
-// memory and its WasTakes live here, because the game state keeps them only for
-// seat 1; WasTakes follows the bouts through the game log, so the player must receive
-// the match's log events (onDeal, onBoutEnd). Like the controller it never adds a card
-// that the attack limit forbids.
-class AiSeatPlayer : public SeatPlayer, public GameLog {
-  public:
-    explicit AiSeatPlayer(int seat) : seat_(seat) {}
-    int choose(const GameState& g, int seat, int kind) override;
+    explicit ComputerOpponent(int seat = 1) : seat_(seat) {}
+    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) override;
     void onDeal(const GameState&) override { wasTakes_ = false; }
     void onBoutEnd(bool discard, int attacker) override;
+    EndgameSearch& search() { return search_; }
 
   private:
     int seat_;
     EndgameSearch search_;
-    std::uint8_t zarp_ = 0;
-    bool wasTakes_ = false;
+    std::uint8_t zarp_ = 0;  // seat 2's own plan memory
+    bool wasTakes_ = false;  // seat 2's own WasTakes
 };
 
 }  // namespace tavik::ai

@@ -121,9 +121,8 @@ bool EndgameSearch::outOfTime() {
 void EndgameSearch::showProgress(int moveNumber) {
     shownMove_ = moveNumber;
     if (!progress_ || !progress_->image) return;
-    progress_->image->progress(progress_->think + std::to_string(moveNumber) + "/" +
-                               std::to_string(moveTotal_) + " (" + std::to_string(shownSeconds_) +
-                               " sec.)");
+    progress_->image->thinking(ThinkingProgress{moveNumber, static_cast<int>(moveTotal_),
+                                                static_cast<int>(shownSeconds_)});
 }
 
 int EndgameSearch::child(const Node& n, int move, int alpha, int beta, bool atRoot) {

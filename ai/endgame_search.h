@@ -25,14 +25,13 @@
 
 #include "ai/search_position.h"
 #include "ai/transposition_table.h"
-#include "core/ports.h"
+#include "core/match/thinking.h"
 
 namespace tavik::ai {
 
-// Where a search shows its progress: the caption "I think... 3/7 (0 sec.)".
+// Where a search reports its progress (move i of n at the root, whole seconds).
 struct SearchProgress {
-    TablePort* image = nullptr;  // none when null
-    std::string think;           // the thinking word, e.g. "I think... "
+    ThinkingPort* image = nullptr;  // none when null
 };
 
 class EndgameSearch {

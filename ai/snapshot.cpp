@@ -5,7 +5,7 @@
 namespace tavik::ai {
 
 StatTavik2 MakeSnapshot(const GameState& g, int seat, std::uint8_t zarp, bool wasTakes,
-                        std::string think, TablePort* image) {
+                        ThinkingPort* image) {
     StatTavik2 s;
     s.CardsI1 = g.hand(seat);
     s.KolCards1 = g.kolCards(seat);
@@ -25,7 +25,6 @@ StatTavik2 MakeSnapshot(const GameState& g, int seat, std::uint8_t zarp, bool wa
     s.OchGame = g.OchGame;
     s.KolHods = g.KolHods;
     s.WasTakes = wasTakes;
-    s.Think = std::move(think);
     s.MaxSuper = kMaxSuper;
     return s;
 }

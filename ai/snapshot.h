@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ports.h"
+#include "core/match/thinking.h"
 #include "core/state/card.h"
 #include "core/state/game_state.h"
 #include "core/state/one_based.h"
@@ -30,7 +30,7 @@ struct StatTavik2 {
     std::uint8_t Vskr = 0;       // rank value of the face-up bottom card
     OneBased<Card, 12> InGameI;  // the table in the order laid
     int KolFree = 0;             // unbeaten attack cards on the table
-    TablePort* Image = nullptr;  // where a search draws its progress caption; none when null
+    ThinkingPort* Image = nullptr;  // where a search reports its progress; none when null
     OneBased<Card, 36> Bito;     // the discard pile
     std::uint8_t Zarp = 0;       // the plan memory, 0..3
     Card KartaHod;               // the attack card to beat now
@@ -39,7 +39,6 @@ struct StatTavik2 {
     int OchGame = 1;             // cards on the table + 1
     int KolHods = 0;             // attack cards of this bout
     bool WasTakes = false;       // the decider took the last bout the other seat led
-    std::string Think;           // "I think... " in the current language
     int MaxSuper = kMaxSuper;
 
     int DostHod() const { return KartaHod.value(); }
@@ -52,6 +51,6 @@ struct StatTavik2 {
 // to CardsI1. Zarp and WasTakes come from the arguments, because only seat 1 keeps
 // them in the game state. Prognoz = 0, MaxSuper = 12.
 StatTavik2 MakeSnapshot(const GameState& g, int seat, std::uint8_t zarp, bool wasTakes,
-                        std::string think, TablePort* image);
+                        ThinkingPort* image);
 
 }  // namespace tavik::ai

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/match/peer_message.h"
+#include "core/match/thinking.h"
 #include "core/state/card.h"
 #include "core/state/game_state.h"
 #include "core/state/words.h"
@@ -36,8 +38,9 @@ class TablePort {
     // Enables the menu items of a running game (Quit, GenCount) and redraws the empty
     // table, both hand areas and the deck area; clears both captions.
     virtual void clearTableBoxes() = 0;
-    // Redraws a seat's hand, already normalised; seat 1 is face down unless faceUp.
-    virtual void drawHand(int seat, bool faceUp) = 0;
+    // Redraws a seat's hand (already normalised: `count` cards in slots 1..count);
+    // seat 1 is face down unless faceUp.
+    virtual void drawHand(int seat, const Hand& cards, int count, bool faceUp) = 0;
     // Draws seat 1's shown lowest trump face up in its hand.
     virtual void drawShownTrump(Card trump) = 0;
     virtual void drawTableCard(TablePlace place, Card card) = 0;
@@ -50,20 +53,23 @@ class TablePort {
     // The action button (Button7) and the end-of-match button (Button8).
     virtual void actionButton(Word caption, bool enabled) = 0;
     virtual void endMatchButton(bool visible, bool enabled) = 0;
-    // The match score and the two seat scores.
-    virtual void drawScores(int score, int scoreDelta, int wins1, int wins2) = 0;
+    // The match score, the two seat scores and the kons played in this match.
+    virtual void drawScores(int score, int scoreDelta, int wins1, int wins2, int matchKons) = 0;
     // A seat frame showing "Prizes:" and the seat's wins.
     virtual void drawSeatFrame(int seat, int wins) = 0;
     // The kon result: 1 seat 1 won, 2 seat 2 won, 3 draw; a still frame when not animated.
     virtual void showResult(int konResult, bool animated) = 0;
     // A text across the table ("Please, wait...", "Expectation of the server...").
     virtual void tableText(Word text) = 0;
-    // The window title: the plain title, or with the forecast (empty string for plain).
-    virtual void forecastTitle(const std::string& forecast) = 0;
-    // The computer's progress caption while it searches ("I think... 3/12 (1 sec.)").
-    virtual void progress(const std::string& text) = 0;
-    // The kon indicator's hint: total kons out of the cycle length.
-    virtual void konIndicator(int konCount, int cycle) = 0;
+    // The window title with the computer's forecast (ForecastText of the code), or the
+    // plain title for kForecastNone.
+    virtual void forecast(int code) = 0;
+    // The computer's progress while it searches, shown as its caption
+    // ("I think... 3/12 (1 sec.)", see ProgressText).
+    virtual void progress(const ThinkingProgress& progress) = 0;
+    // The kon indicator's hint: total kons out of the cycle length; the kons played in
+    // this match.
+    virtual void konIndicator(int konCount, int cycle, int matchKons) = 0;
 };
 
 class SoundPort {
@@ -83,8 +89,8 @@ class PausePort {
 class PeerPort {
   public:
     virtual ~PeerPort() = default;
-    // Sends one protocol message (Windows-1251 bytes) to the other copy.
-    virtual void send(const std::string& message) = 0;
+    // Sends one message to the other copy (the codec in net/ makes its bytes).
+    virtual void send(const PeerMessage& message) = 0;
 };
 
 class ClockPort {

@@ -1,12 +1,14 @@
-// The computer opponent at the table: through the controller's opponent port for
-// seat 1, and as a seat player for seat 2, over whole matches and single moves.
+// The computer opponent at the table: in seat 1 through the controller's
+// computer-move timer, and in seat 2, over whole matches and single moves.
 #include <gtest/gtest.h>
 
 #include "ai/computer_opponent.h"
 #include "ai/tests/snapshot_builder.h"
 #include "core/match/controller.h"
 #include "core/match/headless_play.h"
+#include "core/match/match_session.h"
 #include "core/match/recorder.h"
+#include "core/match/seat_players.h"
 
 namespace tavik::ai {
 namespace {
@@ -14,16 +16,14 @@ namespace {
 using testing::cards;
 
 TEST(ComputerOpponent, PlaysAMatchAgainstLowestWithoutBreakingARule) {
-    GameState g;
     PlayStats stats;
-    HeadlessWorld headless(7, /*recording=*/true, &stats);
-    g.UserName = "Player";
-    g.display.forecastOn = true;
+    HeadlessWorld headless(7, /*recording=*/true);
     ComputerOpponent opponent;
-    MatchHooks hooks;
-    MatchController controller(g, headless.world, opponent, hooks);
     LowestPlayer lowest;
-    const PlayOutcome outcome = PlayKons(g, controller, lowest, stats, 60);
+    MatchSession session(headless.ports(), opponent, &lowest, &stats);
+    session.state().UserName = "Player";
+    session.state().display.forecastOn = true;
+    const PlayOutcome outcome = PlayKons(session, stats, 60);
     ASSERT_TRUE(outcome.ok) << outcome.failure;
     EXPECT_EQ(stats.kons, 60);
     EXPECT_GT(stats.wins1, stats.wins2);  // the computer is the stronger player
@@ -41,28 +41,25 @@ TEST(ComputerOpponent, PlaysAMatchAgainstLowestWithoutBreakingARule) {
     EXPECT_GE(shown.size(), 3u);
 }
 
-TEST(AiSeatPlayer, PlaysSeatTwoFromItsOwnSide) {
-    GameState g;
-    AiSeatPlayer seat2(2);
-    PlayStats stats(&seat2);  // it follows the bouts to keep its WasTakes
-    HeadlessWorld headless(8, /*recording=*/false, &stats);
-    g.UserName = "Player";
-    LowestPlayer lowest;
-    SeatPlayerOpponent seat1(lowest);
-    MatchHooks hooks;
-    MatchController controller(g, headless.world, seat1, hooks);
-    const PlayOutcome outcome = PlayKons(g, controller, seat2, stats, 60);
+TEST(ComputerOpponent, PlaysSeatTwoFromItsOwnSide) {
+    ComputerOpponent seat2(2);  // it follows the bouts to keep its WasTakes
+    LowestPlayer seat1;
+    PlayStats stats;
+    HeadlessWorld headless(8, /*recording=*/false);
+    MatchSession session(headless.ports(), seat1, &seat2, &stats);
+    session.state().UserName = "Player";
+    const PlayOutcome outcome = PlayKons(session, stats, 60);
     ASSERT_TRUE(outcome.ok) << outcome.failure;
     EXPECT_GT(stats.wins2, stats.wins1);
 }
 
 // Seat 1 adds to the human, who takes, with cards still in the deck.
 struct AddingTable {
-    GameState g;
     HeadlessWorld headless{1};
     ComputerOpponent opponent;
-    MatchHooks hooks;
-    MatchController controller{g, headless.world, opponent, hooks};
+    MatchSession session{headless.ports(), opponent};
+    GameState& g = session.state();
+    MatchController& controller = session.controller();
 
     AddingTable(const std::string& hand1, const std::string& hand2, const std::string& table,
                 int zarp) {

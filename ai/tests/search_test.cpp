@@ -105,16 +105,24 @@ TEST(Search, AnswersWhenTheTimeLimitEndsIt) {
     EXPECT_EQ(exact.value, fresh.value);
 }
 
-TEST(Search, ShowsItsProgressCaption) {
+// Shows the progress the way the headless front end does.
+struct ProgressToRecorder : ThinkingPort {
+    explicit ProgressToRecorder(HeadlessRecorder& r) : recorder(r) {}
+    void thinking(const ThinkingProgress& p) override { recorder.progress(p); }
+    HeadlessRecorder& recorder;
+};
+
+TEST(Search, ReportsItsProgress) {
     HeadlessRecorder recorder;
+    ProgressToRecorder progress{recorder};
     EndgameSearch search;
-    search.run(root("6б 7к 9п", "8п 1п", "", false), SearchProgress{&recorder, "I think... "});
+    search.run(root("6б 7к 9п", "8п 1п", "", false), SearchProgress{&progress});
     const std::vector<std::string> shown = recorder.eventsStartingWith("progress ");
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.front(), "progress I think... 1/3 (0 sec.)");
     // A defence counts the take as one more move.
     recorder.clear();
-    search.run(root("7п 9ч", "8п", "6п", true, 1, 1), SearchProgress{&recorder, "I think... "});
+    search.run(root("7п 9ч", "8п", "6п", true, 1, 1), SearchProgress{&progress});
     EXPECT_EQ(recorder.eventsStartingWith("progress ").front(), "progress I think... 1/3 (0 sec.)");
 }
 

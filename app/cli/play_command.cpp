@@ -4,13 +4,14 @@
 #include <memory>
 #include <sstream>
 
-#include "app/cli/ai_seats.h"
+#include "ai/computer_opponent.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/json_writer.h"
 #include "app/cli/play_files.h"
 #include "core/match/headless_play.h"
 #include "core/match/recorder.h"
+#include "core/match/seat_players.h"
 
 namespace tavik::cli {
 namespace {
@@ -93,16 +94,18 @@ int playCommand(const std::vector<std::string>& args) {
     const int kons = static_cast<int>(a.number("kons", 30, 1, 100000000, error));
     if (!error.empty()) return fail(error);
 
-    GameState g;
-    if (!parseRules(a.get("rules"), g.rules, error)) return fail(error);
+    RuleOptions rules;
+    if (!parseRules(a.get("rules"), rules, error)) return fail(error);
     const std::string p1Name = a.get("p1", "lowest"), p2Name = a.get("p2", "random");
-    // Each seat gets its own stream, apart from the one that shuffles.
-    auto p1 = p1Name == "ai" ? nullptr : makeSeatPlayer(p1Name, seed ^ 0x5EA71ULL);
-    auto p2 = p2Name == "ai" ? nullptr : makeSeatPlayer(p2Name, seed ^ 0x5EA72ULL);
-    if (!p1 && p1Name != "ai")
-        return fail("unknown player '" + p1Name + "' for --p1 (random, lowest, ai)");
-    if (!p2 && p2Name != "ai")
-        return fail("unknown player '" + p2Name + "' for --p2 (random, lowest, ai)");
+    // Each seat gets its own stream, apart from the one that shuffles. The computer
+    // sees the game from its own seat.
+    auto makeSeat = [&](const std::string& name, int seat) -> std::unique_ptr<Seat> {
+        if (name == "ai") return std::make_unique<ai::ComputerOpponent>(seat);
+        return makeSeatPlayer(name, seed ^ (seat == 1 ? 0x5EA71ULL : 0x5EA72ULL));
+    };
+    const std::unique_ptr<Seat> p1 = makeSeat(p1Name, 1), p2 = makeSeat(p2Name, 2);
+    if (!p1) return fail("unknown player '" + p1Name + "' for --p1 (random, lowest, ai)");
+    if (!p2) return fail("unknown player '" + p2Name + "' for --p2 (random, lowest, ai)");
 
     std::ofstream logFile;
     std::unique_ptr<JsonMoveLog> moveLog;
@@ -112,30 +115,26 @@ int playCommand(const std::vector<std::string>& args) {
         moveLog = std::make_unique<JsonMoveLog>(logFile);
     }
 
-    AiSeats aiSeats(p1Name == "ai", p2Name == "ai", moveLog.get());
-    PlayStats stats(&aiSeats);
-    HeadlessWorld headless(seed, /*recording=*/false, &stats);
+    PlayStats stats(moveLog.get());
+    HeadlessWorld headless(seed, /*recording=*/false);
+    MatchSession session(headless.ports(), *p1, p2.get(), &stats);
+    GameState& g = session.state();
+    g.rules = rules;
     g.UserName = "Player";
-    std::unique_ptr<SeatPlayerOpponent> plainOpponent;
-    if (p1) plainOpponent = std::make_unique<SeatPlayerOpponent>(*p1);
-    Opponent& opponent = p1 ? static_cast<Opponent&>(*plainOpponent) : *aiSeats.seat1();
-    MatchHooks plainHooks;
-    MatchHooks* hooks = &plainHooks;
     // With a data folder every match ends through the player list and the history.
     std::unique_ptr<PlayFiles> files;
     if (PlayFiles::wanted(a)) {
         int status = 0;
-        files = PlayFiles::open(a, g, headless.world, error, status);
+        files = PlayFiles::open(a, g, session.world(), error, status);
         if (!files) {
             std::fprintf(stderr, "tavik-cli play: %s\n", error.c_str());
             return status;
         }
-        hooks = &files->hooks();
+        session.setHooks(files->hooks());
     }
-    MatchController controller(g, headless.world, opponent, *hooks);
 
-    const PlayOutcome outcome = PlayKons(g, controller, p2 ? *p2 : *aiSeats.seat2(), stats, kons);
-    if (outcome.ok && files && g.KonOver && g.GameActive) controller.EndMatchButton();
+    const PlayOutcome outcome = PlayKons(session, stats, kons);
+    if (outcome.ok && files && g.KonOver && g.GameActive) session.controller().EndMatchButton();
     if (logFile) logFile.flush();
     if (!outcome.ok) {
         std::fprintf(stderr, "invariant broken: %s", outcome.failure.c_str());
@@ -150,7 +149,7 @@ int playCommand(const std::vector<std::string>& args) {
         .add("redeals", stats.redeals)
         .add("moves", stats.moves);
     if (files) summary.add("matches", files->matches()).add("slot", g.UserSlot);
-    if (aiSeats.any()) {  // each seat's share of the decided kons
+    if (p1Name == "ai" || p2Name == "ai") {  // each seat's share of the decided kons
         const int decided = stats.wins1 + stats.wins2;
         summary.add("winRate1", decided ? static_cast<double>(stats.wins1) / decided : 0.0)
             .add("winRate2", decided ? static_cast<double>(stats.wins2) / decided : 0.0);

@@ -11,7 +11,7 @@
 #include "core/files/history_file.h"
 #include "core/files/notices.h"
 #include "core/files/player_list_file.h"
-#include "core/match/opponent.h"
+#include "core/match/match_hooks.h"
 #include "core/ports.h"
 
 namespace tavik::files {

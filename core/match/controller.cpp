@@ -10,18 +10,9 @@
 namespace tavik {
 namespace {
 
-const std::string kPassMessage = "hhodpa";
-
 Word sixesWord(int bonus) {
     return bonus == 1 ? Word::SixForehead
                       : (bonus == 2 ? Word::SixsShoulders : Word::SixsForeheadShoulders);
-}
-
-// Decimal, left-padded with "0" to at least three characters (the sign counts).
-std::string pad3(int v) {
-    std::string s = std::to_string(v);
-    while (s.size() < 3) s.insert(s.begin(), '0');
-    return s;
 }
 
 }  // namespace
@@ -49,7 +40,7 @@ void MatchController::beginPlay() {
             g_.Phase = 3;
             setActionButton(g_, w_, Word::NewGame, true);
             if (g_.NetGame && g_.NetRole == 1)
-                w_.ports.peer.send("peresdacha" + std::to_string(seat));
+                w_.ports.peer.send(msg::Redeal{seat});
             w_.log.onRedeal(seat);
         }
         if (g_.Phase == 3) return;
@@ -57,7 +48,7 @@ void MatchController::beginPlay() {
     g_.Phase = 2;
     setActionButton(g_, w_, g_.Attacker == 1 ? Word::ITake : Word::ThatsAll, false);
     setMoveTimer(g_, w_, true);
-    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send("hsitkon2");
+    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::KonStart{});
 }
 
 // Announces the sixes with which the attacker has just gone out; returns that seat, or 0.
@@ -99,7 +90,7 @@ void MatchController::endBout() {
         setActionEnabled(g_, w_, false);
         w_.log.onMove(2, 3, kNoCard);
         playSound(g_, w_, snd::HodBer);
-        if (net) w_.ports.peer.send(kPassMessage);
+        if (net) w_.ports.peer.send(msg::Pass{});
     } else if (g_.Attacker == 1 && g_.Step == 6) {  // seat 2 accepts the added cards
         g_.Step = 1;
         setActionEnabled(g_, w_, false);
@@ -112,7 +103,7 @@ void MatchController::endBout() {
         if (KonEndTest(g_, w_))
             g_.Step = 10;
         else if (net)
-            w_.ports.peer.send("hgo");
+            w_.ports.peer.send(msg::Go{});
     } else if (g_.Attacker == 2 && g_.Step == 2) {  // seat 2 ends its beaten attack
         g_.Step = 1;
         setActionEnabled(g_, w_, false);
@@ -126,7 +117,7 @@ void MatchController::endBout() {
         g_.PrevAttacker = 2;
         g_.Attacker = 1;
         w_.log.onBoutEnd(true, 2);
-        if (net) w_.ports.peer.send(kPassMessage);
+        if (net) w_.ports.peer.send(msg::Pass{});
         if (KonEndTest(g_, w_)) g_.Step = 10;
     } else if (g_.Attacker == 2 && g_.Step == 4) {  // seat 2 stops adding to the taking seat 1
         g_.Step = 1;
@@ -141,7 +132,7 @@ void MatchController::endBout() {
         w_.log.onBoutEnd(false, 2);
         if (net) {
             w_.ports.table.tableText(Word::PleaseWait);
-            w_.ports.peer.send(kPassMessage);
+            w_.ports.peer.send(msg::Pass{});
             g_.Step = 21;
         }
         if (KonEndTest(g_, w_)) g_.Step = 10;
@@ -175,7 +166,7 @@ void MatchController::konOver() {
     redrawHand(g_, w_, 1);
     g_.Button7Caption = Word::WePlayStill;
     enableAfterKon();
-    if (g_.display.forecastOn) w_.ports.table.forecastTitle(" Прогноз...");
+    if (g_.display.forecastOn) w_.ports.table.forecast(kForecastPending);
     w_.log.onKonEnd(g_.KonResult, bonus);
 }
 
@@ -184,7 +175,7 @@ void MatchController::enableAfterKon() {
     if (g_.OnlineGame) {
         setActionButton(g_, w_, Word::WePlayStill, false);
         setEndMatchButton(g_, w_, true, true);
-        w_.ports.peer.send("o" + pad3(g_.ScoreDelta) + pad3(-g_.ScoreDelta));
+        w_.ports.peer.send(msg::KonOver{g_.ScoreDelta});
         g_.KonOver = true;
     } else if (g_.NetGame && cycleDone) {
         setActionButton(g_, w_, Word::WePlayStill, false);
@@ -199,7 +190,7 @@ void MatchController::enableAfterKon() {
     } else if (g_.NetGame) {
         setActionButton(g_, w_, Word::WePlayStill, false);
         setEndMatchButton(g_, w_, true, false);
-        w_.ports.peer.send("o");
+        w_.ports.peer.send(msg::KonOver{});
     } else {
         setActionButton(g_, w_, Word::WePlayStill, !cycleDone);
         setEndMatchButton(g_, w_, true, true);
@@ -209,7 +200,7 @@ void MatchController::enableAfterKon() {
 
 void MatchController::EndMatchButton() {
     if (!g_.KonOver || !g_.Button8Enabled) return;
-    if (g_.display.forecastOn) w_.ports.table.forecastTitle(" Прогноз...");
+    if (g_.display.forecastOn) w_.ports.table.forecast(kForecastPending);
     setMoveTimer(g_, w_, false);
     hooks_.EndMatch(g_, g_.ScoreDelta, g_.KonCount - g_.KonCountStart);
     if (g_.OnlineGame) g_.OnlineGame = false;
@@ -239,16 +230,16 @@ void MatchController::ComputerMove(int k) {
         const Text saved = g_.captions[1];
         const CaptionColour savedColour = g_.captionColours[1];
         setCaption(g_, w_, 1, Text::name(""), 'b');
-        const OpponentAnswer answer = opponent_.ChooseMove(g_, k, w_.ports.table);
+        const SeatChoice choice = seat1_.choose(g_, 1, k, thinking_);
         setCaption(g_, w_, 1, saved, savedColour);
-        g_.Zarp = answer.Zarp;
-        g_.WasTakes = answer.WasTakes;
-        if (g_.display.forecastOn) w_.ports.table.forecastTitle(answer.forecast);
+        if (choice.Zarp) g_.Zarp = *choice.Zarp;
+        if (choice.WasTakes) g_.WasTakes = *choice.WasTakes;
+        if (g_.display.forecastOn) w_.ports.table.forecast(choice.forecast);
 
         // A slot outside the hand would corrupt the state: it counts as a stop.
-        bool pass = answer.pass || answer.slot < 1 || answer.slot > g_.KolCards1;
+        bool pass = choice.slot < 1 || choice.slot > g_.KolCards1;
         if (k != kDefend && !MayAttack(g_)) pass = true;
-        int slot = pass ? 0 : answer.slot;
+        int slot = pass ? 0 : choice.slot;
         // A lead has no stop; an opponent that offers one leads its weakest card.
         if (k == kLead && slot == 0) slot = 1;
         ApplyMove(g_, w_, 1, k, slot);
@@ -277,7 +268,7 @@ ClickResult MatchController::HandClick(int slot) {
     const Card card = g_.CardsI2[slot];
     g_.KartaHod = card;  // the move message is built from it, for a defence too
     if (g_.NetGame || g_.OnlineGame) {
-        w_.ports.peer.send("hhod" + card.code1251() + std::to_string(card.value()));
+        w_.ports.peer.send(msg::Move{card});
         if (kind != kAddToTaker) setActionEnabled(g_, w_, false);
     }
     ApplyMove(g_, w_, 2, kind, slot);

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "core/match/opponent.h"
+#include "core/match/match_hooks.h"
+#include "core/match/seat.h"
 #include "core/ports.h"
 #include "core/state/game_state.h"
 
@@ -20,7 +21,9 @@ enum class ClickResult {
 
 class MatchController {
   public:
-    MatchController(GameState& g, World& w, Opponent& opponent, MatchHooks& hooks);
+    // Seat 1's moves come from `seat1` on the computer-move timer; seat 2's from the
+    // clicks and buttons of the local player.
+    MatchController(GameState& g, World& w, Seat& seat1, MatchHooks& hooks);
 
     // Starts a kon: a new match (continuing = false), the next kon or a re-deal.
     void NewKon(bool continuing);
@@ -50,11 +53,21 @@ class MatchController {
     int announceSixes();
     void konOver();
     void enableAfterKon();
-    std::string dealMessage() const;
 
     GameState& g_;
     World& w_;
-    Opponent& opponent_;
+    // Shows seat 1's thinking as its progress caption.
+    class ProgressCaption : public ThinkingPort {
+      public:
+        explicit ProgressCaption(TablePort& table) : table_(table) {}
+        void thinking(const ThinkingProgress& p) override { table_.progress(p); }
+
+      private:
+        TablePort& table_;
+    };
+
+    Seat& seat1_;
+    ProgressCaption thinking_{w_.ports.table};
     MatchHooks& hooks_;
     int sixesSeat_ = 0;  // the attacker announced with sixes at the last press, or 0
 };

@@ -27,7 +27,10 @@ void PlayStats::onKonEnd(int result, int bonus) {
     if (next_) next_->onKonEnd(result, bonus);
 }
 
-bool PlayStep(GameState& g, MatchController& c, SeatPlayer& seat2) {
+bool PlayStep(MatchSession& session) {
+    GameState& g = session.state();
+    MatchController& c = session.controller();
+    NoThinking quiet;
     if (g.Phase == 1 || g.Phase == 3) {
         c.ActionButton();
         return true;
@@ -46,7 +49,7 @@ bool PlayStep(GameState& g, MatchController& c, SeatPlayer& seat2) {
         return true;
     }
     if (const int kind = c.HumanMoveKind(); kind != 0) {
-        const int slot = seat2.choose(g, 2, kind);
+        const int slot = session.seat2()->choose(g, 2, kind, quiet).slot;
         if (slot != 0) return c.HandClick(slot) == ClickResult::Played;
         if (!g.Button7Enabled) return false;
         c.ActionButton();
@@ -59,13 +62,13 @@ bool PlayStep(GameState& g, MatchController& c, SeatPlayer& seat2) {
     return false;
 }
 
-PlayOutcome PlayKons(GameState& g, MatchController& controller, SeatPlayer& seat2,
-                     const PlayStats& stats, int kons) {
-    controller.NewKon(false);
+PlayOutcome PlayKons(MatchSession& session, const PlayStats& stats, int kons) {
+    GameState& g = session.state();
+    session.controller().NewKon(false);
     int lastOch = g.Och;
     int lastKon = g.KonCount;
     while (!(stats.kons >= kons && g.Step == 11)) {
-        if (!PlayStep(g, controller, seat2)) {
+        if (!PlayStep(session)) {
             return {false, "no one can act\n" + describePosition(g)};
         }
         if (auto broken = g.isConsistent()) return {false, *broken + "\n" + describePosition(g)};

@@ -1,13 +1,12 @@
 #pragma once
-// Plays kons without a window: seat 1 through the controller's opponent port, seat 2
-// by a seat player that clicks cards and presses the buttons as a person would.
-// Checks the invariants after every step.
+// Plays kons without a window: seat 1 through the controller's computer-move timer,
+// seat 2 by the session's second seat, whose choices are made into card clicks and
+// button presses as a person would make them. Checks the invariants after every step.
 
 #include <optional>
 #include <string>
 
-#include "core/match/controller.h"
-#include "core/match/seat_players.h"
+#include "core/match/match_session.h"
 #include "core/ports.h"
 
 namespace tavik {
@@ -34,13 +33,13 @@ struct PlayOutcome {
 };
 
 // One action of seat 2 as a person would take it (a card click or a button press),
-// or of the timer for seat 1. False when nothing can act.
-bool PlayStep(GameState& g, MatchController& controller, SeatPlayer& seat2);
+// or of the timer for seat 1. The session must have a second seat. False when
+// nothing can act.
+bool PlayStep(MatchSession& session);
 
-// Plays until `kons` kons have been decided (re-deals do not count). The world's log
-// must be `stats` (or forward to it). A cycle that completes ends the match through
-// the end-of-match button and a new match begins.
-PlayOutcome PlayKons(GameState& g, MatchController& controller, SeatPlayer& seat2,
-                     const PlayStats& stats, int kons);
+// Plays until `kons` kons have been decided (re-deals do not count). The session's
+// log must be `stats` (or pass its events on to it). A cycle that completes ends the
+// match through the end-of-match button and a new match begins.
+PlayOutcome PlayKons(MatchSession& session, const PlayStats& stats, int kons);
 
 }  // namespace tavik

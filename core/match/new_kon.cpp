@@ -9,8 +9,8 @@
 
 namespace tavik {
 
-MatchController::MatchController(GameState& g, World& w, Opponent& opponent, MatchHooks& hooks)
-    : g_(g), w_(w), opponent_(opponent), hooks_(hooks) {}
+MatchController::MatchController(GameState& g, World& w, Seat& seat1, MatchHooks& hooks)
+    : g_(g), w_(w), seat1_(seat1), hooks_(hooks) {}
 
 int MatchController::cycleLength() const {
     if (g_.OnlineGame) return 1;
@@ -34,16 +34,6 @@ void MatchController::loadStanding() {
     g_.KonCountStart = g_.KonCount;
     g_.ScoreDelta = 0;
     g_.Score = g_.BaseScore;
-}
-
-std::string MatchController::dealMessage() const {
-    std::string m = "b";
-    for (int i = 1; i <= 36; ++i) m += g_.KolodaI[i].code1251();
-    for (int i = 1; i <= 36; ++i) m += static_cast<char>('0' + g_.KolodaI[i].value());
-    m += static_cast<char>('0' + g_.Attacker);
-    for (bool rule : {g_.rules.ReDealRule, g_.rules.SixesRule, g_.rules.HintsRule})
-        m += rule ? '\xC8' : '\xCB';  // "И" true, "Л" false
-    return m;
 }
 
 void MatchController::NewKon(bool continuing) {
@@ -79,7 +69,7 @@ void MatchController::NewKon(bool continuing) {
     ChooseFirstAttacker(g_, continuing, 2);
 
     // 9. A LAN server sends the deal to the client.
-    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(dealMessage());
+    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::Deal{g_.KolodaI, g_.Attacker, g_.rules});
 
     // 10. Reset the kon.
     g_.Step = 1;
@@ -99,7 +89,7 @@ void MatchController::NewKon(bool continuing) {
     // 11-12. Buttons and scores.
     setActionButton(g_, w_, Word::ToBegin, true);
     setEndMatchButton(g_, w_, true, false);
-    table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2]);
+    table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2], g_.KonCount - g_.KonCountStart);
 
     // 14. Hands, the shown trump, names, the deck; the computer-move timer stays stopped.
     redrawHand(g_, w_, 1);
@@ -110,7 +100,7 @@ void MatchController::NewKon(bool continuing) {
     redrawDeck(g_, w_);
     playSound(g_, w_, snd::TasoKo);
     setMoveTimer(g_, w_, false);
-    table.konIndicator(g_.KonCount, g_.OnlineGame ? 1 : 30);
+    table.konIndicator(g_.KonCount, g_.OnlineGame ? 1 : 30, g_.KonCount - g_.KonCountStart);
 }
 
 }  // namespace tavik

@@ -41,7 +41,7 @@ std::vector<std::string> HeadlessRecorder::eventsStartingWith(std::string_view p
 void HeadlessRecorder::clearTableBoxes() {
     record("clear boxes");
 }
-void HeadlessRecorder::drawHand(int seat, bool faceUp) {
+void HeadlessRecorder::drawHand(int seat, const Hand&, int, bool faceUp) {
     record("hand " + std::to_string(seat) + (faceUp ? " up" : " down"));
 }
 void HeadlessRecorder::drawShownTrump(Card trump) {
@@ -73,7 +73,7 @@ void HeadlessRecorder::actionButton(Word caption, bool enabled) {
 void HeadlessRecorder::endMatchButton(bool visible, bool enabled) {
     record(std::string("button8 ") + (visible ? "shown " : "hidden ") + onOff(enabled));
 }
-void HeadlessRecorder::drawScores(int score, int delta, int wins1, int wins2) {
+void HeadlessRecorder::drawScores(int score, int delta, int wins1, int wins2, int) {
     record("scores " + std::to_string(score) + " " + std::to_string(delta) + " " +
            std::to_string(wins1) + ":" + std::to_string(wins2));
 }
@@ -88,13 +88,13 @@ void HeadlessRecorder::showResult(int konResult, bool animated) {
 void HeadlessRecorder::tableText(Word text) {
     record("text " + std::string(englishWord(text)));
 }
-void HeadlessRecorder::forecastTitle(const std::string& f) {
-    record("title " + f);
+void HeadlessRecorder::forecast(int code) {
+    record("title " + std::string(ForecastText(code)));
 }
-void HeadlessRecorder::progress(const std::string& text) {
-    record("progress " + text);
+void HeadlessRecorder::progress(const ThinkingProgress& p) {
+    record("progress " + ProgressText(std::string(englishWord(Word::IThink)) + " ", p));
 }
-void HeadlessRecorder::konIndicator(int konCount, int cycle) {
+void HeadlessRecorder::konIndicator(int konCount, int cycle, int) {
     record("kon " + std::to_string(konCount) + " / " + std::to_string(cycle));
 }
 void HeadlessRecorder::PlayResourceSound(std::string_view name, bool wait) {
@@ -104,8 +104,8 @@ void HeadlessRecorder::pause(int ms) {
     nowMs_ += ms;
     record("pause " + std::to_string(ms));
 }
-void HeadlessRecorder::send(const std::string& message) {
-    record("send " + message);
+void HeadlessRecorder::send(const PeerMessage& message) {
+    record("send " + describe(message));
 }
 void HeadlessRecorder::moveTimer(bool running, int intervalMs) {
     record(running ? "timer start " + std::to_string(intervalMs) : "timer stop");

@@ -24,7 +24,7 @@ class HeadlessRecorder : public TablePort,
 
     // TablePort
     void clearTableBoxes() override;
-    void drawHand(int seat, bool faceUp) override;
+    void drawHand(int seat, const Hand& cards, int count, bool faceUp) override;
     void drawShownTrump(Card trump) override;
     void drawTableCard(TablePlace place, Card card) override;
     void clearTable() override;
@@ -33,19 +33,21 @@ class HeadlessRecorder : public TablePort,
     void caption(int seat, const Text& text, CaptionColour colour) override;
     void actionButton(Word caption, bool enabled) override;
     void endMatchButton(bool visible, bool enabled) override;
-    void drawScores(int score, int scoreDelta, int wins1, int wins2) override;
+    void drawScores(int score, int scoreDelta, int wins1, int wins2, int matchKons) override;
     void drawSeatFrame(int seat, int wins) override;
     void showResult(int konResult, bool animated) override;
     void tableText(Word text) override;
-    void forecastTitle(const std::string& forecast) override;
-    void progress(const std::string& text) override;
-    void konIndicator(int konCount, int cycle) override;
+    // The forecast and the progress as the English window shows them.
+    void forecast(int code) override;
+    void progress(const ThinkingProgress& progress) override;
+    void konIndicator(int konCount, int cycle, int matchKons) override;
     // SoundPort
     void PlayResourceSound(std::string_view name, bool wait) override;
     // PausePort: time passes on the recorder's clock only.
     void pause(int milliseconds) override;
     // PeerPort
-    void send(const std::string& message) override;
+    // Records the message in its readable form (describe), not its bytes.
+    void send(const PeerMessage& message) override;
     // ClockPort: a fixed clock that moves only with pauses.
     std::int64_t nowMs() override { return nowMs_; }
     void moveTimer(bool running, int intervalMs) override;
@@ -64,12 +66,13 @@ class HeadlessRecorder : public TablePort,
 };
 
 // A ready world for headless play: the recorder for every port, a seeded generator
-// and a log.
+// and a log. A match session takes its ports().
 struct HeadlessWorld {
     explicit HeadlessWorld(std::uint64_t seed, bool recording = true, GameLog* log = nullptr)
         : recorder(recording),
           random(seed),
           world{{recorder, recorder, recorder, recorder, recorder, random}, log ? *log : noLog} {}
+    Ports ports() { return world.ports; }
     HeadlessRecorder recorder;
     SeededRandom random;
     GameLog noLog;

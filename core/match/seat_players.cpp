@@ -12,31 +12,22 @@ bool IsLegalMove(const GameState& g, int seat, int slot, int kind) {
     return kind == kDefend || MayAttack(g);
 }
 
-int RandomPlayer::choose(const GameState& g, int seat, int kind) {
+SeatChoice RandomPlayer::choose(const GameState& g, int seat, int kind, ThinkingPort&) {
     std::vector<int> options;
     for (int slot = 1; slot <= g.kolCards(seat); ++slot)
         if (IsLegalMove(g, seat, slot, kind)) options.push_back(slot);
     if (kind != kLead) options.push_back(0);
-    if (options.empty()) return 0;
-    return options[static_cast<std::size_t>(random_.random(static_cast<int>(options.size())))];
+    if (options.empty()) return {};
+    return {options[static_cast<std::size_t>(random_.random(static_cast<int>(options.size())))]};
 }
 
-int LowestPlayer::choose(const GameState& g, int seat, int kind) {
+SeatChoice LowestPlayer::choose(const GameState& g, int seat, int kind, ThinkingPort&) {
     for (int slot = 1; slot <= g.kolCards(seat); ++slot)
-        if (IsLegalMove(g, seat, slot, kind)) return slot;
-    return 0;
+        if (IsLegalMove(g, seat, slot, kind)) return {slot};
+    return {};
 }
 
-OpponentAnswer SeatPlayerOpponent::ChooseMove(const GameState& g, int mode, TablePort&) {
-    OpponentAnswer a;
-    a.slot = player_.choose(g, 1, mode);
-    a.pass = a.slot == 0;
-    a.Zarp = g.Zarp;
-    a.WasTakes = g.WasTakes;
-    return a;
-}
-
-std::unique_ptr<SeatPlayer> makeSeatPlayer(const std::string& name, std::uint64_t seed) {
+std::unique_ptr<Seat> makeSeatPlayer(const std::string& name, std::uint64_t seed) {
     if (name == "random") return std::make_unique<RandomPlayer>(seed);
     if (name == "lowest") return std::make_unique<LowestPlayer>();
     return nullptr;

@@ -36,7 +36,8 @@ void playSound(const GameState& g, World& w, std::string_view name) {
 
 void redrawHand(GameState& g, World& w, int seat) {
     NormaliseHand(g, seat);
-    w.ports.table.drawHand(seat, seat == 2 || g.OpenCards || g.Seat1Revealed);
+    w.ports.table.drawHand(seat, g.hand(seat), g.kolCards(seat),
+                           seat == 2 || g.OpenCards || g.Seat1Revealed);
 }
 
 void setMoveTimer(GameState& g, World& w, bool running) {

@@ -31,7 +31,7 @@ TEST_P(FixedDeckKon, ReachesItsEnding) {
     TableFixture t(e.deck);
     t.g.rules.SixesRule = true;
     LowestPlayer seat2;
-    const PlayOutcome out = PlayKons(t.g, t.controller, seat2, t.log, 1);
+    const PlayOutcome out = t.play(seat2, 1);
     ASSERT_TRUE(out.ok) << out.failure;
     EXPECT_EQ(t.g.KonResult, e.result);
     EXPECT_EQ(t.g.Step, 11);
@@ -249,7 +249,7 @@ TEST(Kon, TheComputerAddsToATakerInOneTick) {
 TEST(Match, TheThirtiethKonClosesTheCycle) {
     TableFixture t;
     RandomPlayer seat2(5);
-    const PlayOutcome out = PlayKons(t.g, t.controller, seat2, t.log, 30);
+    const PlayOutcome out = t.play(seat2, 30);
     ASSERT_TRUE(out.ok) << out.failure;
     EXPECT_EQ(t.g.KonCount, 30);
     EXPECT_FALSE(t.g.Button7Enabled) << "only the end-of-match button works now";
@@ -261,7 +261,7 @@ TEST(Match, TheThirtiethKonClosesTheCycle) {
 
     // The 29th kon still offers the next one.
     TableFixture u;
-    PlayKons(u.g, u.controller, seat2, u.log, 29);
+    u.play(seat2, 29);
     EXPECT_TRUE(u.g.Button7Enabled);
 }
 

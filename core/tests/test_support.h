@@ -66,43 +66,46 @@ class DeckRandom : public RandomPort {
 };
 
 // A computer opponent that plays the lowest legal card, or the answers queued for it.
-class ScriptedOpponent : public Opponent {
+class ScriptedOpponent : public Seat {
   public:
     std::deque<int> answers;  // slots to play; 0 passes
-    OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort&) override {
-        OpponentAnswer a;
-        if (!answers.empty()) {
-            a.slot = answers.front();
-            answers.pop_front();
-        } else {
-            a.slot = lowest_.choose(g, 1, mode);
-        }
-        a.pass = a.slot == 0;
-        a.Zarp = g.Zarp;
-        a.WasTakes = g.WasTakes;
-        return a;
+    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) override {
+        if (answers.empty()) return lowest_.choose(g, seat, kind, thinking);
+        SeatChoice c;
+        c.slot = answers.front();
+        answers.pop_front();
+        return c;
     }
 
   private:
     LowestPlayer lowest_;
 };
 
-// A whole table: state, recorder, dealt deck, scripted opponent and controller.
+// A whole table: a match session with the recorder, a dealt deck and the scripted
+// opponent in seat 1.
 struct TableFixture {
     explicit TableFixture(std::vector<std::string> deck = {})
         : random(std::move(deck)),
-          world{{recorder, recorder, recorder, recorder, recorder, random}, log},
-          controller(g, world, opponent, hooks) {
+          session({recorder, recorder, recorder, recorder, recorder, random}, opponent, nullptr,
+                  &log),
+          g(session.state()),
+          world(session.world()),
+          controller(session.controller()) {
         g.UserName = "Ivan  ";
     }
-    GameState g;
+    // Plays kons with the given player in seat 2.
+    PlayOutcome play(Seat& seat2, int kons) {
+        session.setSeat2(&seat2);
+        return PlayKons(session, log, kons);
+    }
     HeadlessRecorder recorder;
     DeckRandom random;
     PlayStats log;
-    World world;
     ScriptedOpponent opponent;
-    MatchHooks hooks;
-    MatchController controller;
+    MatchSession session;
+    GameState& g;
+    World& world;
+    MatchController& controller;
 };
 
 }  // namespace tavik::test

@@ -5,7 +5,7 @@
 // input is held back and the progress caption is drawn on the window's thread in
 // the order the search reports it.
 
-#include "core/match/opponent.h"
+#include "core/match/match_hooks.h"
 
 namespace tavik::ui {
 

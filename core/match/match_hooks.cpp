@@ -1,4 +1,4 @@
-#include "core/match/opponent.h"
+#include "core/match/match_hooks.h"
 
 namespace tavik {
 
