@@ -1,6 +1,5 @@
 #pragma once
-// What the match needs from the main window: its table view and the game state that
-// view shows, the settings and folders, the switch between the main screen and the
+// What the match needs from the main window: its table view, the settings and folders, the switch between the main screen and the
 // table, and the game's menu items. HostOf adapts any window that offers these calls
 // under the same names (the main window, or a small host in the tests).
 
@@ -8,7 +7,6 @@
 
 #include "core/files/data_folder.h"
 #include "config/settings.h"
-#include "core/state/game_state.h"
 #include "ui/table/table_view.h"
 
 namespace tavik::ui {
@@ -17,8 +15,6 @@ class GameHost {
   public:
     virtual ~GameHost() = default;
     virtual TableView& tableView() = 0;
-    // The state the table view was built with.
-    virtual GameState& gameState() = 0;
     virtual config::Settings& settings() = 0;
     virtual const files::DataFolder& dataFolder() const = 0;
     // Ends the game view and shows the main screen again (refilling the player list).
@@ -37,7 +33,6 @@ class HostOf : public GameHost {
   public:
     explicit HostOf(Window& w) : w_(w) {}
     TableView& tableView() override { return w_.tableView(); }
-    GameState& gameState() override { return w_.gameState(); }
     config::Settings& settings() override { return w_.settings(); }
     const files::DataFolder& dataFolder() const override { return w_.dataFolder(); }
     void showMainScreen() override { w_.showMainScreen(); }

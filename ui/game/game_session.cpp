@@ -30,19 +30,21 @@ void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
 GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* parent)
     : QObject(parent),
       host_(std::move(host)),
-      g_(host_->gameState()),
       settings_(host_->settings()),
       view_(&host_->tableView()),
       clock_([this] { tick(); }),
       clockRandom_(clock_),
-      world_{{*view_, sound_, pause_, peer_, clock_, parts.random ? *parts.random : clockRandom_},
-             log_},
+      match_({*view_, sound_, pause_, peer_, clock_, parts.random ? *parts.random : clockRandom_},
+             seat1_),
+      g_(match_.state()),
+      world_(match_.world()),
+      controller_(match_.controller()),
       notices_(host_->window(), settings_),
       lists_(host_->dataFolder().program, notices_),
       hooks_(lists_, host_->dataFolder().history(), notices_, &world_,
              parts.clock ? parts.clock : files::LocalTime::now),
-      scripted_(parts.opponent),
-      controller_(g_, world_, opponent_, hooks_) {
+      scripted_(parts.opponent) {
+    match_.setHooks(hooks_);
     TableView& view = *view_;
     hand_ = new HandInput(
         view, g_, controller_, [this](int slot) { playCard(slot); },
@@ -55,7 +57,7 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
     view.onResult = [this](int konResult, bool animated) {
         result_->ShowResult(konResult, animated, settings_);
     };
-    view.onForecast = [this](const std::string& forecast) { setTitle(forecast); };
+    view.onForecast = [this](int code) { setTitle(code); };
     connect(&view, &TableView::actionPressed, this, &GameSession::actionPressed);
     connect(&view, &TableView::endMatchPressed, this, &GameSession::endMatchPressed);
 }
@@ -128,15 +130,13 @@ void GameSession::start(int userSlot) {
     g_.display.soundOn = settings_.soundOn;
     g_.display.flyCardsOn = false;  // the card flights come with their animation
 
-    if (!scripted_) {
-        const std::string_view think = words::word(Word::IThink, settings_.language);
-        computer_ = std::make_unique<ai::ComputerOpponent>(std::string(think));
-    }
-    opponent_.setInner(scripted_ ? *scripted_ : *computer_);
+    if (!scripted_) computer_ = std::make_unique<ai::ComputerOpponent>(1);
+    seat1_.setInner(scripted_ ? *scripted_ : *computer_);
 
     matchOn_ = true;
     result_->HideResult();
     host_->hideMainScreen();
+    view_->setGameKind(g_.NetGame, g_.OnlineGame);
     view_->StartTable();
     view_->button8().setText(word("FinishMatch"));
     host_->setGameMenuEnabled(true, true);
@@ -242,7 +242,7 @@ void GameSession::showHistory() {
 void GameSession::toggleForecast() {
     if (g_.NetGame || g_.OnlineGame) return;
     g_.display.forecastOn = !g_.display.forecastOn;
-    setTitle(g_.display.forecastOn ? " Прогноз..." : "");
+    setTitle(g_.display.forecastOn ? kForecastPending : kForecastNone);
 }
 
 void GameSession::toggleOpenCards() {
@@ -253,10 +253,11 @@ void GameSession::toggleOpenCards() {
     });
 }
 
-void GameSession::setTitle(const std::string& forecast) {
+void GameSession::setTitle(int forecastCode) {
     QString title = word("Title");
+    const std::string_view forecast = ForecastText(forecastCode);
     if (!forecast.empty()) {
-        const QString text = QString::fromStdString(forecast);
+        const QString text = QString::fromUtf8(forecast.data(), static_cast<qsizetype>(forecast.size()));
         title += text.startsWith(' ') ? text : " " + text;
     }
     host_->window().setWindowTitle(title);

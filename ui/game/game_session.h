@@ -13,11 +13,12 @@
 
 #include "ai/computer_opponent.h"
 #include "core/files/file_match_hooks.h"
-#include "ui/game/background_opponent.h"
+#include "ui/game/background_seat.h"
 #include "ui/game/game_host.h"
 #include "ui/game/game_session_api.h"
 #include "ui/game/qt_ports.h"
-#include "core/match/controller.h"
+#include "core/match/match_session.h"
+#include "core/match/seeded_random.h"
 
 namespace tavik::ui {
 
@@ -46,7 +47,7 @@ class GameSession : public QObject, public GameSessionApi {
     // shuffle, the computer opponent and the local time.
     struct Parts {
         RandomPort* random = nullptr;
-        Opponent* opponent = nullptr;
+        Seat* opponent = nullptr;
         std::function<files::LocalTime()> clock;
     };
 
@@ -104,12 +105,12 @@ class GameSession : public QObject, public GameSessionApi {
     void run(Step&& step);
     void leaveNow();
     void finishMatch();
-    void setTitle(const std::string& forecast);
+    // The window title, followed by the forecast of the code (kForecastNone: plain).
+    void setTitle(int forecastCode);
     void prepareLists();
     QString word(std::string_view key) const;
 
     std::unique_ptr<GameHost> host_;
-    GameState& g_;
     config::Settings& settings_;
     QPointer<TableView> view_;
     QtPause pause_;
@@ -117,15 +118,16 @@ class GameSession : public QObject, public GameSessionApi {
     SilentSound sound_;
     NoPeer peer_;
     ClockSeededRandom clockRandom_;
-    GameLog log_;
-    World world_;
+    BackgroundSeat seat1_;  // the computer, thinking on a worker
+    MatchSession match_;    // owns the game state
+    GameState& g_;
+    World& world_;
+    MatchController& controller_;
     NoticeBoxes notices_;
     files::PlayerListFiles lists_;
     files::FileMatchHooks hooks_;
-    Opponent* scripted_;
+    Seat* scripted_;
     std::unique_ptr<ai::ComputerOpponent> computer_;
-    BackgroundOpponent opponent_;
-    MatchController controller_;
     QPointer<HandInput> hand_;
     QPointer<ResultDisplay> result_;
     QPointer<ActionKeys> keys_;

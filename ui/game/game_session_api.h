@@ -3,8 +3,8 @@
 // leaving it (the player's unfinished record is removed, the main screen returns).
 // The window calls leaveMatch() after its own confirmation when it is closed.
 //
-// The session plays on the game state the window's table view was built with, so
-// the window also offers `tavik::GameState& gameState()` beside `tableView()`.
+// The session owns its match and the match its game state; the window only hosts
+// the session and its table view.
 
 namespace tavik::ui {
 

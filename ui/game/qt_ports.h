@@ -41,7 +41,7 @@ class SilentSound : public SoundPort {
 
 class NoPeer : public PeerPort {
   public:
-    void send(const std::string&) override {}
+    void send(const PeerMessage&) override {}
 };
 
 }  // namespace tavik::ui

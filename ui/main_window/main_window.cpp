@@ -51,7 +51,7 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     setCentralWidget(area_);
     mainScreen_ = new MainScreen(display_, art_, settings_, area_);
     mainScreen_->hide();
-    tableView_ = new TableView(game_, display_, art_, settings_, {}, area_);
+    tableView_ = new TableView(display_, art_, settings_, {}, area_);
     tableView_->hide();
     waitBanner_ = new WaitBanner(settings_, area_);
     menu_ = new GameMenu(this);

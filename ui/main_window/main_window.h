@@ -53,7 +53,6 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     // --- for the match --------------------------------------------------------
     TableView& tableView() { return *tableView_; }
     // The state the table view was built with.
-    GameState& gameState() { return game_; }
     const config::Settings& settings() const { return settings_; }
     config::Settings& settings() { return settings_; }
     const files::DataFolder& dataFolder() const { return folder_; }
@@ -134,7 +133,6 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     config::Settings settings_;
     Display display_;
     CardArt art_;
-    GameState game_;
     std::unique_ptr<files::PlayerListFiles> lists_;
     std::unique_ptr<ArtLoader> loader_;
     QWidget* area_;

@@ -17,30 +17,30 @@ QApplication& EnsureApplication() {
 TableScene::TableScene(const TableSceneOptions& options)
     : display_(MakeDisplay(options.windowSize, options.fullScreenWidth, options.fullScreenHeight,
                            options.faceStyle)),
-      view_(std::make_unique<TableView>(game_, display_, art_, settings_)),
+      view_(std::make_unique<TableView>(display_, art_, settings_)),
       random_(options.seed),
-      world_{{*view_, quiet_, quiet_, quiet_, quiet_, random_}, bouts_},
       seat2Player_(options.seed ^ 0x5EA72ULL),
-      opponent_(seat1Player_),
-      controller_(game_, world_, opponent_, hooks_) {
+      match_({*view_, quiet_, quiet_, quiet_, quiet_, random_}, seat1Player_, &seat2Player_,
+             &bouts_) {
     settings_.deckStyle = options.faceStyle;
     ArtLoader loader(display_, settings_, art_, options.folders, options.notice);
     artLoaded_ = loader.LoadCardFaces();
     loader.LoadTableBackground(false);
     art_.backIndex = ChooseBackIndex(settings_.backStyle, settings_.oneBack, options.weekday,
                                      1 + static_cast<int>(options.seed % 10));
-    game_.UserName = "Player";
+    match_.state().UserName = "Player";
     view_->StartTable();
 }
 
 TableScene::~TableScene() = default;
 
 bool TableScene::PlayIntoMidGame(int maxSteps) {
-    controller_.NewKon(false);
+    const GameState& g = match_.state();
+    match_.controller().NewKon(false);
     for (int i = 0; i < maxSteps; ++i) {
-        const bool defended = game_.KolCardsStol >= 2 && game_.KolFree == 0;
-        if (bouts_.bouts >= 1 && defended && !game_.deckEmpty() && game_.Phase == 2) return true;
-        if (game_.Step == 11 || !PlayStep(game_, controller_, seat2Player_)) return false;
+        const bool defended = g.KolCardsStol >= 2 && g.KolFree == 0;
+        if (bouts_.bouts >= 1 && defended && !g.deckEmpty() && g.Phase == 2) return true;
+        if (g.Step == 11 || !PlayStep(match_)) return false;
     }
     return false;
 }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/match/controller.h"
+#include "core/match/match_session.h"
 #include "core/match/recorder.h"
 #include "core/match/seat_players.h"
 #include "ui/pictures/card_art.h"
@@ -45,7 +45,7 @@ class TableScene {
     // The whole table as the window shows it.
     QImage Render();
 
-    GameState& game() { return game_; }
+    GameState& game() { return match_.state(); }
     TableView& view() { return *view_; }
     const Display& display() const { return display_; }
     const CardArt& art() const { return art_; }
@@ -60,17 +60,13 @@ class TableScene {
     Display display_;
     config::Settings settings_;
     CardArt art_;
-    GameState game_;
     std::unique_ptr<TableView> view_;
     HeadlessRecorder quiet_{false};  // sounds, pauses, peer and clock go nowhere
     SeededRandom random_;
     BoutCounter bouts_;
-    World world_;
     LowestPlayer seat1Player_;
     RandomPlayer seat2Player_;
-    SeatPlayerOpponent opponent_;
-    MatchHooks hooks_;
-    MatchController controller_;
+    MatchSession match_;
     bool artLoaded_ = true;
 };
 

@@ -6,10 +6,9 @@
 
 namespace tavik::ui {
 
-TableView::TableView(const GameState& game, const Display& display, const CardArt& art,
+TableView::TableView(const Display& display, const CardArt& art,
                      const config::Settings& settings, WordLookup words, QWidget* parent)
     : QWidget(parent),
-      game_(game),
       display_(display),
       art_(art),
       settings_(settings),
@@ -51,8 +50,13 @@ void TableView::setTableDesign(int design) {
     }
 }
 
+void TableView::setGameKind(bool network, bool online) {
+    network_ = network;
+    online_ = online;
+}
+
 bool TableView::chatShown() const {
-    return game_.NetGame || game_.OnlineGame;
+    return network_ || online_;
 }
 
 bool TableView::boxShown(BoxId id) const {
@@ -61,7 +65,7 @@ bool TableView::boxShown(BoxId id) const {
             return chatShown();
         case BoxId::Timer1:
         case BoxId::Timer2:
-            return game_.OnlineGame;
+            return online_;
         default:
             return true;
     }
@@ -104,8 +108,8 @@ void TableView::clearTableBoxes() {
     }
 }
 
-void TableView::drawHand(int seat, bool faceUp) {
-    renderer_.DrawHand(seat, game_.hand(seat), game_.kolCards(seat), faceUp);
+void TableView::drawHand(int seat, const Hand& cards, int count, bool faceUp) {
+    renderer_.DrawHand(seat, cards, count, faceUp);
     showBox(seat == 1 ? BoxId::Hand1 : BoxId::Hand2);
 }
 
@@ -148,8 +152,8 @@ void TableView::endMatchButton(bool visible, bool enabled) {
     button8_->setEnabled(enabled);
 }
 
-void TableView::drawScores(int, int, int wins1, int wins2) {
-    renderer_.DrawGamePanel(game_.KonCount - game_.KonCountStart);
+void TableView::drawScores(int, int, int wins1, int wins2, int matchKons) {
+    renderer_.DrawGamePanel(matchKons);
     renderer_.DrawSeatPanel(1, wins1);
     renderer_.DrawSeatPanel(2, wins2);
     for (BoxId id : {BoxId::Kon, BoxId::Tab1, BoxId::Tab2}) showBox(id);
@@ -169,17 +173,18 @@ void TableView::tableText(Word text) {
     showBox(BoxId::Stol);
 }
 
-void TableView::forecastTitle(const std::string& forecast) {
-    if (onForecast) onForecast(forecast);
+void TableView::forecast(int code) {
+    if (onForecast) onForecast(code);
 }
 
-void TableView::progress(const std::string& text) {
-    renderer_.DrawProgressCaption(QString::fromStdString(text));
+void TableView::progress(const ThinkingProgress& p) {
+    const std::string think = words_(Word::IThink).toStdString();  // ends with its blank
+    renderer_.DrawProgressCaption(QString::fromStdString(ProgressText(think, p)));
     showBox(BoxId::Say1);
 }
 
-void TableView::konIndicator(int konCount, int cycle) {
-    renderer_.DrawGamePanel(game_.KonCount - game_.KonCountStart);
+void TableView::konIndicator(int konCount, int cycle, int matchKons) {
+    renderer_.DrawGamePanel(matchKons);
     konHint_ =
         words_(Word::Game) + ": " + QString::number(konCount) + " / " + QString::number(cycle);
     showBox(BoxId::Kon);

@@ -14,9 +14,9 @@ namespace tavik::ui {
 class TableView : public QWidget, public TablePort {
     Q_OBJECT
   public:
-    // The view reads the hands and counters from the game state it is given.
-    TableView(const GameState& game, const Display& display, const CardArt& art,
-              const config::Settings& settings, WordLookup words = {}, QWidget* parent = nullptr);
+    // The view draws what the port calls give it; it keeps no game state.
+    TableView(const Display& display, const CardArt& art, const config::Settings& settings,
+              WordLookup words = {}, QWidget* parent = nullptr);
 
     TableRenderer& renderer() { return renderer_; }
     // Places the boxes and controls for the display and clears the table; called when
@@ -25,7 +25,9 @@ class TableView : public QWidget, public TablePort {
     // The colours of the two table buttons: red with white text, or in the purple
     // design (1) the card colour with gold text.
     void setTableDesign(int design);
-    // The chat box, its input line and send button belong to LAN and online games.
+    // The kind of game on the table: the chat box, its input line and send button
+    // belong to LAN and online games, the move timers to online games.
+    void setGameKind(bool network, bool online);
     bool chatShown() const;
     TQorCardsButton& button7() { return *button7_; }
     TQorCardsButton& button8() { return *button8_; }
@@ -36,11 +38,11 @@ class TableView : public QWidget, public TablePort {
     // the kon result picture and the title with the forecast.
     std::function<void(const Flight&)> onFlight;
     std::function<void(int konResult, bool animated)> onResult;
-    std::function<void(const std::string& forecast)> onForecast;
+    std::function<void(int forecastCode)> onForecast;
 
     // TablePort
     void clearTableBoxes() override;
-    void drawHand(int seat, bool faceUp) override;
+    void drawHand(int seat, const Hand& cards, int count, bool faceUp) override;
     void drawShownTrump(Card trump) override;
     void drawTableCard(TablePlace place, Card card) override;
     void clearTable() override;
@@ -49,13 +51,14 @@ class TableView : public QWidget, public TablePort {
     void caption(int seat, const Text& text, CaptionColour colour) override;
     void actionButton(Word caption, bool enabled) override;
     void endMatchButton(bool visible, bool enabled) override;
-    void drawScores(int score, int scoreDelta, int wins1, int wins2) override;
+    void drawScores(int score, int scoreDelta, int wins1, int wins2, int matchKons) override;
     void drawSeatFrame(int seat, int wins) override;
     void showResult(int konResult, bool animated) override;
     void tableText(Word text) override;
-    void forecastTitle(const std::string& forecast) override;
-    void progress(const std::string& text) override;
-    void konIndicator(int konCount, int cycle) override;
+    void forecast(int code) override;
+    // The caption "I think... 3/7 (0 sec.)" in the language of the words.
+    void progress(const ThinkingProgress& progress) override;
+    void konIndicator(int konCount, int cycle, int matchKons) override;
 
     // The chat line of a network game; the first character is the message kind.
     void addChatLine(int colourNumber, const QString& text);
@@ -73,7 +76,8 @@ class TableView : public QWidget, public TablePort {
     void showBox(BoxId id);
     bool boxShown(BoxId id) const;
 
-    const GameState& game_;
+    bool network_ = false;
+    bool online_ = false;
     const Display& display_;
     const CardArt& art_;
     const config::Settings& settings_;

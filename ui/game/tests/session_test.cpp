@@ -105,7 +105,7 @@ class SessionTest : public ::testing::Test, WithApp {
         host.show();
     }
 
-    GameState& g() { return host.gameState(); }
+    GameState& g() { return session->game(); }
     TableView& view() { return host.tableView(); }
     // A point on the card in slot 1..KolCards2 of the player's hand.
     QPoint CardPoint(int slot) {

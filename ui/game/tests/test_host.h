@@ -1,6 +1,6 @@
 #pragma once
-// A small stand-in for the main window in the session tests: it hosts the table view
-// over the game state, offers the calls the session makes, records them, and emits
+// A small stand-in for the main window in the session tests: it hosts the table view,
+// offers the calls the session makes, records them, and emits
 // the menu's signals on demand.
 
 #include <gtest/gtest.h>
@@ -25,13 +25,12 @@ class TestHost : public QWidget {
         ArtLoader loader(display_, settings_, art_, PluginFolders{}, nullptr);
         loader.LoadCardFaces();
         loader.LoadTableBackground(false);
-        view_ = new TableView(game_, display_, art_, settings_, {}, this);
+        view_ = new TableView(display_, art_, settings_, {}, this);
         setFixedSize(view_->size());
         view_->hide();
     }
 
     TableView& tableView() { return *view_; }
-    GameState& gameState() { return game_; }
     config::Settings& settings() { return settings_; }
     const files::DataFolder& dataFolder() const { return folder_; }
     void showMainScreen() {
@@ -64,7 +63,6 @@ class TestHost : public QWidget {
     Display display_;
     config::Settings settings_;
     CardArt art_;
-    GameState game_;
     TableView* view_;
 };
 

@@ -108,13 +108,15 @@ TEST(TableView, PortCallsRedrawTheirBoxes) {
     EXPECT_EQ(
         changedPixels(r.picture(BoxId::Koloda), bg.copy(633, 128, 100, 170), {40, 164, 40, 4}), 0);
 
-    view.konIndicator(31, 30);
+    view.konIndicator(31, 30, 1);
     EXPECT_EQ(view.konHint(), "Game: 31 / 30");
 
-    // The chat box belongs to network games only.
+    // The chat box belongs to network games only; the view is told the kind of game.
     EXPECT_FALSE(view.chatShown());
-    scene.game().NetGame = true;
+    view.setGameKind(/*network=*/true, /*online=*/false);
     EXPECT_TRUE(view.chatShown());
+    view.setGameKind(false, false);
+    EXPECT_FALSE(view.chatShown());
 }
 
 }  // namespace

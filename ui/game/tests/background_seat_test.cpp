@@ -1,4 +1,4 @@
-#include "ui/game/background_opponent.h"
+#include "ui/game/background_seat.h"
 
 #include <gtest/gtest.h>
 
@@ -7,47 +7,45 @@
 #include <stdexcept>
 #include <thread>
 
-#include "core/match/recorder.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
 namespace {
 
 // Thinks for a while, reporting its progress three times.
-class SlowOpponent : public Opponent {
+class SlowOpponent : public Seat {
   public:
-    OpponentAnswer ChooseMove(const GameState&, int mode, TablePort& table) override {
+    SeatChoice choose(const GameState&, int, int kind, ThinkingPort& thinking) override {
         thread = std::this_thread::get_id();
         if (fail) throw std::runtime_error("no move");
         for (int i = 1; i <= 3; ++i) {
-            table.progress("step " + std::to_string(i));
+            thinking.thinking(ThinkingProgress{i, 3, 0});
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
         }
-        OpponentAnswer a;
-        a.slot = mode;
-        return a;
+        SeatChoice c;
+        c.slot = kind;
+        return c;
     }
     std::thread::id thread;
     bool fail = false;
 };
 
-// Records the progress texts and the thread that drew them.
-class ProgressTable : public HeadlessRecorder {
+// Records the progress reports and the thread that received them.
+class ProgressTable : public ThinkingPort {
   public:
-    ProgressTable() : HeadlessRecorder(false) {}
-    void progress(const std::string& text) override {
-        shown.push_back(text);
+    void thinking(const ThinkingProgress& p) override {
+        shown.push_back(p);
         onMainThread = onMainThread && std::this_thread::get_id() == main;
     }
-    std::vector<std::string> shown;
+    std::vector<ThinkingProgress> shown;
     std::thread::id main = std::this_thread::get_id();
     bool onMainThread = true;
 };
 
-TEST(BackgroundOpponent, ThinksOnAWorkerWhileTheWindowRuns) {
+TEST(BackgroundSeat, ThinksOnAWorkerWhileTheWindowRuns) {
     test::App();
     SlowOpponent slow;
-    BackgroundOpponent opponent;
+    BackgroundSeat opponent;
     opponent.setInner(slow);
     ProgressTable table;
     int ticks = 0;
@@ -55,17 +53,17 @@ TEST(BackgroundOpponent, ThinksOnAWorkerWhileTheWindowRuns) {
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(5);
 
-    const OpponentAnswer answer = opponent.ChooseMove(GameState{}, 3, table);
+    const SeatChoice answer = opponent.choose(GameState{}, 1, 3, table);
     EXPECT_EQ(answer.slot, 3);
     EXPECT_NE(slow.thread, std::this_thread::get_id());
     EXPECT_GT(ticks, 0) << "timers run while the computer thinks";
     // Every progress drawn on the window's thread, the last one before the answer.
     EXPECT_TRUE(table.onMainThread);
     ASSERT_FALSE(table.shown.empty());
-    EXPECT_EQ(table.shown.back(), "step 3");
+    EXPECT_EQ(table.shown.back(), (ThinkingProgress{3, 3, 0}));
 
     slow.fail = true;
-    EXPECT_THROW(opponent.ChooseMove(GameState{}, 1, table), std::runtime_error);
+    EXPECT_THROW(opponent.choose(GameState{}, 1, 1, table), std::runtime_error);
 }
 
 }  // namespace
