@@ -10,6 +10,7 @@
 //     more keeps no '#' and is taken whole, the seat digit included, as the game has
 //     always shown such a chat line; a chat text that contains '#' arrives cut there.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -9,7 +9,7 @@
 //             (re-deal, sixes, hints; "И" on, "Л" off): 113 bytes
 //   Redeal    "peresdacha1" / "peresdacha2"
 //   KonStart  "hsitkon2"
-//   Move      "hhod" + card code + decimal rank value ("hhod1\xF75" is the ten of hearts)
+//   Move      "hhod" + card code + decimal rank value (the ten of hearts: "hhod1ч5")
 //   Pass      "hhodpa"
 //   Go        "hgo"
 //   KonOver   "o", or "o" + pad3(d) + pad3(-d) for a score change d, where pad3 left-pads
@@ -24,6 +24,7 @@
 // write such text, so a peer always sees the rest of the text unchanged. Callers that
 // must not lose a character check the text before (files::utf8ToCp1251).
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
