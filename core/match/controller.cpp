@@ -39,8 +39,7 @@ void MatchController::beginPlay() {
             redrawHand(g_, w_, 1);
             g_.Phase = 3;
             setActionButton(g_, w_, Word::NewGame, true);
-            if (g_.NetGame && g_.NetRole == 1)
-                w_.ports.peer.send(msg::Redeal{seat});
+            if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::Redeal{seat});
             w_.log.onRedeal(seat);
         }
         if (g_.Phase == 3) return;

@@ -40,7 +40,8 @@ class MatchSession {
     // Passes every event to the seats, then to the log.
     class Observers : public GameLog {
       public:
-        Observers(Seat& seat1, Seat* seat2, GameLog* log) : seat1_(seat1), seat2_(seat2), log_(log) {}
+        Observers(Seat& seat1, Seat* seat2, GameLog* log)
+            : seat1_(seat1), seat2_(seat2), log_(log) {}
         void onDeal(const GameState& g) override;
         void onRedeal(int seat) override;
         void onMove(int seat, int kind, Card card) override;

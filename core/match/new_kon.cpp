@@ -69,7 +69,8 @@ void MatchController::NewKon(bool continuing) {
     ChooseFirstAttacker(g_, continuing, 2);
 
     // 9. A LAN server sends the deal to the client.
-    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::Deal{g_.KolodaI, g_.Attacker, g_.rules});
+    if (g_.NetGame && g_.NetRole == 1)
+        w_.ports.peer.send(msg::Deal{g_.KolodaI, g_.Attacker, g_.rules});
 
     // 10. Reset the kon.
     g_.Step = 1;
@@ -89,7 +90,8 @@ void MatchController::NewKon(bool continuing) {
     // 11-12. Buttons and scores.
     setActionButton(g_, w_, Word::ToBegin, true);
     setEndMatchButton(g_, w_, true, false);
-    table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2], g_.KonCount - g_.KonCountStart);
+    table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2],
+                     g_.KonCount - g_.KonCountStart);
 
     // 14. Hands, the shown trump, names, the deck; the computer-move timer stays stopped.
     redrawHand(g_, w_, 1);

@@ -81,9 +81,9 @@ struct Abort {
 
 }  // namespace msg
 
-using PeerMessage = std::variant<msg::Connect1, msg::Connect2, msg::Deal, msg::Redeal,
-                                 msg::KonStart, msg::Move, msg::Pass, msg::Go, msg::KonOver,
-                                 msg::Chat, msg::Abort>;
+using PeerMessage =
+    std::variant<msg::Connect1, msg::Connect2, msg::Deal, msg::Redeal, msg::KonStart, msg::Move,
+                 msg::Pass, msg::Go, msg::KonOver, msg::Chat, msg::Abort>;
 
 // A readable one-line form for logs and the headless recorder ("Move 1ч", "Pass").
 // It is not the wire form: that belongs to the codec.

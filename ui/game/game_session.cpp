@@ -1,5 +1,7 @@
 #include "ui/game/game_session.h"
 
+#include "config/words/word_table.h"
+#include "core/rules/controls.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/general_count_window.h"
@@ -8,8 +10,6 @@
 #include "ui/game/action_keys.h"
 #include "ui/game/hand_input.h"
 #include "ui/game/result_display.h"
-#include "core/rules/controls.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -257,7 +257,8 @@ void GameSession::setTitle(int forecastCode) {
     QString title = word("Title");
     const std::string_view forecast = ForecastText(forecastCode);
     if (!forecast.empty()) {
-        const QString text = QString::fromUtf8(forecast.data(), static_cast<qsizetype>(forecast.size()));
+        const QString text =
+            QString::fromUtf8(forecast.data(), static_cast<qsizetype>(forecast.size()));
         title += text.startsWith(' ') ? text : " " + text;
     }
     host_->window().setWindowTitle(title);

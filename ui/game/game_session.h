@@ -13,12 +13,12 @@
 
 #include "ai/computer_opponent.h"
 #include "core/files/file_match_hooks.h"
+#include "core/match/match_session.h"
+#include "core/match/seeded_random.h"
 #include "ui/game/background_seat.h"
 #include "ui/game/game_host.h"
 #include "ui/game/game_session_api.h"
 #include "ui/game/qt_ports.h"
-#include "core/match/match_session.h"
-#include "core/match/seeded_random.h"
 
 namespace tavik::ui {
 

@@ -6,8 +6,8 @@
 
 namespace tavik::ui {
 
-TableView::TableView(const Display& display, const CardArt& art,
-                     const config::Settings& settings, WordLookup words, QWidget* parent)
+TableView::TableView(const Display& display, const CardArt& art, const config::Settings& settings,
+                     WordLookup words, QWidget* parent)
     : QWidget(parent),
       display_(display),
       art_(art),

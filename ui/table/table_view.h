@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "ui/button/qor_cards_button.h"
 #include "core/ports.h"
+#include "ui/button/qor_cards_button.h"
 #include "ui/table/table_renderer.h"
 
 namespace tavik::ui {
