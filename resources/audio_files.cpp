@@ -81,7 +81,8 @@ std::optional<MidiInfo> readMidiInfo(std::string_view bytes) {
         if (size > bytes.size() - body) return std::nullopt;
         if (bytes.substr(at, 4) == "MTrk") {
             ++info.tracks;
-            const bool ended = size >= 3 && bytes.substr(body + size - 3, 3) == std::string_view("\xFF\x2F\x00", 3);
+            const bool ended = size >= 3 && bytes.substr(body + size - 3, 3) ==
+                                                std::string_view("\xFF\x2F\x00", 3);
             info.tracksEnded = info.tracksEnded && ended;
         }
         at = body + size;

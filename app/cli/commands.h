@@ -21,5 +21,7 @@ int wordsCommand(const std::vector<std::string>& args);
 
 // The table on screen, rendered offscreen into a PNG (built with the GUI only).
 int renderCommand(const std::vector<std::string>& args);
+// The built-in sounds, the MIDI song and the voice library (built with the GUI only).
+int soundsCommand(const std::vector<std::string>& args);
 
 }  // namespace tavik::cli

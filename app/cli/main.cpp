@@ -29,6 +29,7 @@ const Command kCommands[] = {
     {"render", tavik::cli::renderCommand,
      "render --window-size 1..5 [--face-style S] [--seed N] --out FILE.png\n"
      "            [--data-dir DIR] [--plugins DIR]"},
+    {"sounds", tavik::cli::soundsCommand, "sounds [--plugins DIR] [--data-dir DIR]"},
 #endif
 };
 

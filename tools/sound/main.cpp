@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
         const auto info = sound::readWavInfo(bytes);
         const auto st = soundgen::stats(sound::readWavSamples16(bytes, *info));
         const double ms = info->durationMs();
-        std::printf("%-8s %7.0f %8.2f %8.2f %9.5f %8.0f%s\n", file.c_str(), ms, st.peakDb,
-                    st.rmsDb, st.dcOffset, st.zeroCrossHz, fit(st, ms) ? "" : "  <- out of limits");
+        std::printf("%-8s %7.0f %8.2f %8.2f %9.5f %8.0f%s\n", file.c_str(), ms, st.peakDb, st.rmsDb,
+                    st.dcOffset, st.zeroCrossHz, fit(st, ms) ? "" : "  <- out of limits");
         if (!fit(st, ms)) ++failures;
         if (!soundgen::writeFile((dir / file).string(), bytes)) ++failures;
         qrc += "  <file alias=\"" + file + "\">" + (dir / file).string() + "</file>\n";

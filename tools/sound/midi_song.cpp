@@ -18,14 +18,14 @@ struct Note {
 
 // The tune, section A (eight bars) and section B (eight bars), in A minor.
 const std::vector<Note> kSectionA = {
-    {76, 1}, {71, .5}, {72, .5}, {74, 1}, {72, .5}, {71, .5},  // E B C D C B
-    {69, 1}, {69, .5}, {72, .5}, {76, 1}, {74, .5}, {72, .5},  // A A C E D C
-    {71, 1.5}, {72, .5}, {74, 1}, {76, 1},                     // B C D E
-    {72, 1}, {69, 1}, {69, 1}, {0, 1},                         // C A A
-    {0, .5}, {74, 1}, {77, .5}, {81, 1}, {79, .5}, {77, .5},   // D F A G F
-    {76, 1.5}, {72, .5}, {76, 1}, {74, .5}, {72, .5},          // E C E D C
-    {71, 1}, {71, .5}, {72, .5}, {74, 1}, {76, 1},             // B B C D E
-    {72, 1}, {69, 1}, {69, 1}, {0, 1},                         // C A A
+    {76, 1},   {71, .5}, {72, .5}, {74, 1},  {72, .5}, {71, .5},  // E B C D C B
+    {69, 1},   {69, .5}, {72, .5}, {76, 1},  {74, .5}, {72, .5},  // A A C E D C
+    {71, 1.5}, {72, .5}, {74, 1},  {76, 1},                       // B C D E
+    {72, 1},   {69, 1},  {69, 1},  {0, 1},                        // C A A
+    {0, .5},   {74, 1},  {77, .5}, {81, 1},  {79, .5}, {77, .5},  // D F A G F
+    {76, 1.5}, {72, .5}, {76, 1},  {74, .5}, {72, .5},            // E C E D C
+    {71, 1},   {71, .5}, {72, .5}, {74, 1},  {76, 1},             // B B C D E
+    {72, 1},   {69, 1},  {69, 1},  {0, 1},                        // C A A
 };
 const std::vector<Note> kSectionB = {
     {76, 2}, {72, 2}, {74, 2}, {71, 2}, {72, 2}, {69, 2}, {68, 2}, {71, 2},
@@ -38,20 +38,28 @@ const std::vector<Chord> kChordsB = {Am, E, Am, E, Am, E, Am, E};
 
 int bassRoot(Chord c) {
     switch (c) {
-        case Am: return 45;
-        case E: return 40;
-        case Dm: return 38;
-        case C: return 48;
+        case Am:
+            return 45;
+        case E:
+            return 40;
+        case Dm:
+            return 38;
+        case C:
+            return 48;
     }
     return 45;
 }
 
 std::vector<int> chordKeys(Chord c) {
     switch (c) {
-        case Am: return {57, 60, 64};
-        case E: return {56, 59, 64};
-        case Dm: return {57, 62, 65};
-        case C: return {55, 60, 64};
+        case Am:
+            return {57, 60, 64};
+        case E:
+            return {56, 59, 64};
+        case Dm:
+            return {57, 62, 65};
+        case C:
+            return {55, 60, 64};
     }
     return {};
 }
@@ -70,13 +78,17 @@ class Track {
         events_.push_back({tick, 0, b});
     }
     void program(int channel, int instrument) {
-        events_.push_back({0, 1, {static_cast<std::uint8_t>(0xC0 | channel),
-                                  static_cast<std::uint8_t>(instrument)}});
+        events_.push_back(
+            {0,
+             1,
+             {static_cast<std::uint8_t>(0xC0 | channel), static_cast<std::uint8_t>(instrument)}});
     }
     void note(int channel, int tick, int length, int key, int velocity) {
         const auto ch = static_cast<std::uint8_t>(channel), k = static_cast<std::uint8_t>(key);
         events_.push_back(
-            {tick, 2, {static_cast<std::uint8_t>(0x90 | ch), k, static_cast<std::uint8_t>(velocity)}});
+            {tick,
+             2,
+             {static_cast<std::uint8_t>(0x90 | ch), k, static_cast<std::uint8_t>(velocity)}});
         events_.push_back({tick + length, 0, {static_cast<std::uint8_t>(0x80 | ch), k, 0}});
     }
     // The chunk "MTrk" with delta times, ending with the end-of-track event.
@@ -96,7 +108,8 @@ class Track {
     }
     static std::string bigEndian(std::size_t v, int bytes) {
         std::string out;
-        for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+        for (int i = bytes - 1; i >= 0; --i)
+            out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
         return out;
     }
 
@@ -128,7 +141,8 @@ void accompany(Track& chords, Track& bass, Track& drums, const std::vector<Chord
             bass.note(2, tick + e * kDivision / 2, kDivision / 2 - 20, bassRoot(c) + (e % 2) * 12,
                       e % 2 ? 70 : 90);
         for (int beat : {1, 3})
-            for (int key : chordKeys(c)) chords.note(1, tick + beat * kDivision, kDivision / 2, key, 64);
+            for (int key : chordKeys(c))
+                chords.note(1, tick + beat * kDivision, kDivision / 2, key, 64);
         for (int beat : {0, 2}) drums.note(9, tick + beat * kDivision, kDivision / 4, 36, 90);
         for (int beat : {1, 3}) drums.note(9, tick + beat * kDivision, kDivision / 4, 54, 60);
         for (int e = 0; e < 8; ++e) drums.note(9, tick + e * kDivision / 2, kDivision / 8, 42, 35);
@@ -153,7 +167,9 @@ std::string makeMidiSong() {
 
     int tick = 0;
     const std::vector<std::pair<const std::vector<Note>*, const std::vector<Chord>*>> form = {
-        {&kSectionA, &kChordsA}, {&kSectionA, &kChordsA}, {&kSectionB, &kChordsB},
+        {&kSectionA, &kChordsA},
+        {&kSectionA, &kChordsA},
+        {&kSectionB, &kChordsB},
         {&kSectionA, &kChordsA}};
     for (const auto& [notes, bars] : form) {
         accompany(chords, bass, drums, *bars, tick);

@@ -15,7 +15,10 @@ double hz(double note) {
 // Timbres.
 Signal bell(double note, double seconds) {
     return additive(hz(note), seconds,
-                    {{1, 1.0, 0.9}, {2.0, 0.35, 0.5}, {2.76, 0.25, 0.35}, {5.4, 0.12, 0.15},
+                    {{1, 1.0, 0.9},
+                     {2.0, 0.35, 0.5},
+                     {2.76, 0.25, 0.35},
+                     {5.4, 0.12, 0.15},
                      {8.93, 0.06, 0.08}},
                     0.002);
 }
@@ -244,13 +247,25 @@ Signal badPlace() {
 
 Signal makeSound(std::string_view name) {
     static const std::pair<std::string_view, std::function<Signal()>> kRecipes[] = {
-        {"WHodsDo", laid},        {"WHodOtb", beaten},    {"WHodBer", taken},
-        {"WPlMore", announcement}, {"WDing_1", ding},     {"WKoloNo", deckEmpty},
-        {"WTasoKo", shuffle},     {"WKoGood", wonGame},   {"WKoBads", lostGame},
-        {"WNichya", draw},        {"WKoGutX", opponentTimeout},
-        {"WWrongs", wrong},       {"WToMenK", message},   {"WOpenFo", windowOpens},
-        {"STimerA", [] { return tick(1150, 0.08); }},      {"STimerB", tickUrgent},
-        {"WFiBest", bestPlace},   {"WFiGood", goodPlace}, {"WFiBads", badPlace},
+        {"WHodsDo", laid},
+        {"WHodOtb", beaten},
+        {"WHodBer", taken},
+        {"WPlMore", announcement},
+        {"WDing_1", ding},
+        {"WKoloNo", deckEmpty},
+        {"WTasoKo", shuffle},
+        {"WKoGood", wonGame},
+        {"WKoBads", lostGame},
+        {"WNichya", draw},
+        {"WKoGutX", opponentTimeout},
+        {"WWrongs", wrong},
+        {"WToMenK", message},
+        {"WOpenFo", windowOpens},
+        {"STimerA", [] { return tick(1150, 0.08); }},
+        {"STimerB", tickUrgent},
+        {"WFiBest", bestPlace},
+        {"WFiGood", goodPlace},
+        {"WFiBads", badPlace},
     };
     for (const auto& [recipeName, recipe] : kRecipes) {
         if (recipeName != name) continue;

@@ -81,8 +81,8 @@ void mixAt(Signal& dst, const Signal& src, double atSeconds, float gain) {
     for (std::size_t i = 0; i < src.size(); ++i) dst[at + i] += gain * src[i];
 }
 
-Signal additive(double freq, double seconds, const std::vector<Partial>& partials,
-                double attack, double vibratoHz, double vibratoDepth) {
+Signal additive(double freq, double seconds, const std::vector<Partial>& partials, double attack,
+                double vibratoHz, double vibratoDepth) {
     Signal s = silence(seconds);
     std::vector<double> phase(partials.size(), 0.0);
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -100,8 +100,8 @@ Signal additive(double freq, double seconds, const std::vector<Partial>& partial
     return s;
 }
 
-Signal fm(double freq, double ratio, double index, double indexDecay, double seconds,
-          double attack, double decay) {
+Signal fm(double freq, double ratio, double index, double indexDecay, double seconds, double attack,
+          double decay) {
     Signal s = silence(seconds);
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = static_cast<double>(i) / kRate;

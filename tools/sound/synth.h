@@ -32,12 +32,12 @@ struct Partial {
 };
 // A note of an additive voice with a linear attack and per-partial exponential decay;
 // vibratoHz/vibratoDepth add a gentle pitch wobble (depth as a frequency fraction).
-Signal additive(double freq, double seconds, const std::vector<Partial>& partials,
-                double attack, double vibratoHz = 0, double vibratoDepth = 0);
+Signal additive(double freq, double seconds, const std::vector<Partial>& partials, double attack,
+                double vibratoHz = 0, double vibratoDepth = 0);
 // A two-operator FM note: the modulation index falls from index to 0 with indexDecay,
 // the amplitude decays with decay (1/e time) after a linear attack.
-Signal fm(double freq, double ratio, double index, double indexDecay, double seconds,
-          double attack, double decay);
+Signal fm(double freq, double ratio, double index, double indexDecay, double seconds, double attack,
+          double decay);
 // A sine gliding exponentially from f0 to f1 over the note.
 Signal glide(double f0, double f1, double seconds);
 Signal noise(double seconds, std::uint32_t seed);
@@ -58,10 +58,10 @@ void attackRelease(Signal& s, double attack, double release);
 struct SignalStats {
     double peakDb = 0;  // dBFS of the largest sample
     double rmsDb = 0;
-    double dcOffset = 0;       // the mean, as a fraction of full scale
-    double firstSample = 0;    // fractions of full scale
+    double dcOffset = 0;     // the mean, as a fraction of full scale
+    double firstSample = 0;  // fractions of full scale
     double lastSample = 0;
-    double zeroCrossHz = 0;    // zero crossings per second / 2: a rough pitch/brightness
+    double zeroCrossHz = 0;  // zero crossings per second / 2: a rough pitch/brightness
 };
 
 // Removes the DC offset, fades the first 3 ms in and the last fadeOut seconds out, and

@@ -1,0 +1,93 @@
+// tavik-cli sounds: the built-in sounds with their durations (read from each WAV's
+// header), the MIDI song's size and track count, and the number of spoken card names
+// found in the voice library QorCVoice3.rcc (0 without it). One JSON line:
+// {"sounds":[{"name","ms"}...],"midi":{"bytes","tracks"},"voice":N}
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QResource>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "core/files/data_folder.h"
+#include "resources/audio_files.h"
+#include "resources/builtin_sounds.h"
+#include "ui/pictures/plugin_library.h"
+
+namespace tavik::cli {
+namespace {
+
+std::string readResource(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll().toStdString();
+}
+
+// The voice library in the folders: the number of the 360 voice names it holds.
+int countVoiceEntries(const QStringList& folders) {
+    const QString file = QString::fromLatin1(sound::kVoiceLibraryName.data(),
+                                             qsizetype(sound::kVoiceLibraryName.size())) +
+                         QStringLiteral(".rcc");
+    for (const QString& folder : folders) {
+        const QFileInfo info(QDir(folder), file);
+        if (!info.isFile()) continue;
+        const QString root = QStringLiteral("/voice-count");
+        if (!QResource::registerResource(info.absoluteFilePath(), root)) return 0;
+        int found = 0;
+        for (int language = 0; language < sound::kVoiceLanguages; ++language)
+            for (int n = 1; n <= 36; ++n) {
+                const std::string name = sound::voiceResourceName(Card::fromNumber(n), language);
+                if (QFile::exists(QStringLiteral(":") + root + QStringLiteral("/") +
+                                  QString::fromStdString(name) + QStringLiteral(".wav")))
+                    ++found;
+            }
+        QResource::unregisterResource(info.absoluteFilePath(), root);
+        return found;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int soundsCommand(const std::vector<std::string>& args) {
+    std::optional<std::string> plugins, dataDir;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size() || (args[i] != "--plugins" && args[i] != "--data-dir")) {
+            std::fprintf(stderr, "tavik-cli sounds: unknown option %s\n", args[i].c_str());
+            return 2;
+        }
+        (args[i] == "--plugins" ? plugins : dataDir) = args[i + 1];
+    }
+    sound::initBuiltinSounds();
+    std::string json = "{\"sounds\":[";
+    int failures = 0;
+    for (const sound::BuiltinSound& s : sound::kBuiltinSounds) {
+        const std::string name(s.name);
+        const auto info =
+            sound::readWavInfo(readResource(sound::builtinSoundPath(QString::fromStdString(name))));
+        if (!info) ++failures;
+        if (json.back() == '}') json += ",";
+        json += "{\"name\":\"" + name +
+                "\",\"ms\":" + std::to_string(info ? std::lround(info->durationMs()) : 0) + "}";
+    }
+    const std::string midi = readResource(sound::builtinMidiSongPath());
+    const auto midiInfo = sound::readMidiInfo(midi);
+    if (!midiInfo) ++failures;
+    json += "],\"midi\":{\"bytes\":" + std::to_string(midi.size()) +
+            ",\"tracks\":" + std::to_string(midiInfo ? midiInfo->tracks : 0) + "}";
+
+    QStringList folders;
+    if (plugins) folders << QString::fromStdString(*plugins);
+    folders << ui::DefaultPluginFolders(
+                   QString::fromStdString(files::ResolveDataFolder(dataDir).program))
+                   .folders;
+    json += ",\"voice\":" + std::to_string(countVoiceEntries(folders)) + "}";
+    std::printf("%s\n", json.c_str());
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace tavik::cli
