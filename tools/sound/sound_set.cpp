@@ -78,6 +78,7 @@ Signal laid() {
 
 Signal beaten() {
     Signal s = slide(0.42, 700, 3200, 21);
+    lowpass(s, 4000);
     mixAt(s, felt(0.36, 0.8f, 22, 120), 0);
     return s;
 }
@@ -147,10 +148,10 @@ Signal wonGame() {
 Signal lostGame() {
     Signal s;
     const double notes[] = {67, 66, 65};
-    for (int i = 0; i < 3; ++i) mixAt(s, brass(notes[i] - 12, 0.3, 0.1), 0.32 * i, 0.8f);
-    Signal last = brass(52, 0.75, 0.4);
+    for (int i = 0; i < 3; ++i) mixAt(s, brass(notes[i] - 12, 0.26, 0.1), 0.34 * i, 0.8f);
+    Signal last = brass(52, 0.8, 0.6);
     lowpass(last, 900);
-    mixAt(s, last, 0.96, 0.9f);
+    mixAt(s, last, 1.02, 0.9f);
     return s;
 }
 
