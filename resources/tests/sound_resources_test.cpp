@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "core/rules/sounds.h"
 #include "resources/audio_files.h"
 #include "resources/builtin_sounds.h"
 
@@ -56,6 +57,18 @@ TEST(BuiltinSounds, EverySoundIsAShortNormalisedWav) {
         EXPECT_LT(std::abs(int(pcm.back())), 300);
     }
     EXPECT_TRUE(soundBytes("WNoSuch").empty());
+}
+
+// The table's wait flags agree with the rules' own: the game waits for the same sounds
+// that the presentation is told to wait for.
+TEST(BuiltinSounds, WaitFlagsAgreeWithTheRules) {
+    for (const BuiltinSound& s : kBuiltinSounds) EXPECT_EQ(s.wait, soundWaits(s.name)) << s.name;
+    std::set<std::string_view> names;
+    for (const BuiltinSound& s : kBuiltinSounds) names.insert(s.name);
+    EXPECT_EQ(names.size(), kBuiltinSounds.size());
+    for (std::string_view coreName :
+         {snd::HodsDo, snd::TasoKo, snd::KoGood, snd::KoBads, snd::Nichya, snd::Wrongs})
+        EXPECT_TRUE(names.count(coreName)) << coreName;
 }
 
 TEST(BuiltinSounds, MidiSongIsAFormatOneFileWithEndedTracks) {
