@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/analyze_command.h"
-#include "app/cli/json_reader.h"
+#include "app/cli/json.h"
 
 namespace tavik::cli {
 namespace {
 
-JsonValue parse(const std::string& text) {
+Json parse(const std::string& text) {
     std::string error;
     const auto v = parseJson(text, error);
     if (!v) throw std::runtime_error(error);
@@ -16,21 +16,20 @@ JsonValue parse(const std::string& text) {
 }
 
 TEST(JsonReader, ReadsTheWholeGrammar) {
-    const JsonValue v = parse(
+    const Json v = parse(
         " {\"a\": [1, -2.5e1, true, false, null], \"b\": \"\\u0436\\ud83c\\udccf\\n\\\"\", \"c\": "
         "{}} ");
-    ASSERT_EQ(v.kind, JsonValue::Kind::Object);
-    const JsonValue* a = v.find("a");
-    ASSERT_TRUE(a && a->items.size() == 5);
-    EXPECT_TRUE(a->items[0].integral);
-    EXPECT_EQ(a->items[0].integer, 1);
-    EXPECT_FALSE(a->items[1].integral);
-    EXPECT_DOUBLE_EQ(a->items[1].number, -25);
-    EXPECT_TRUE(a->items[2].boolean);
-    EXPECT_EQ(a->items[4].kind, JsonValue::Kind::Null);
-    EXPECT_EQ(v.find("b")->text, "ж\xF0\x9F\x83\x8F\n\"");
-    EXPECT_EQ(v.find("c")->kind, JsonValue::Kind::Object);
-    EXPECT_EQ(v.find("d"), nullptr);
+    ASSERT_TRUE(v.is_object());
+    const Json& a = v.at("a");
+    ASSERT_TRUE(a.is_array() && a.size() == 5);
+    EXPECT_EQ(wholeNumber(a[0]), 1);
+    EXPECT_EQ(wholeNumber(a[1]), std::nullopt);
+    EXPECT_DOUBLE_EQ(a[1].get<double>(), -25);
+    EXPECT_TRUE(a[2].get<bool>());
+    EXPECT_TRUE(a[4].is_null());
+    EXPECT_EQ(v.at("b").get<std::string>(), "ж\xF0\x9F\x83\x8F\n\"");
+    EXPECT_TRUE(v.at("c").is_object());
+    EXPECT_FALSE(v.contains("d"));
 }
 
 TEST(JsonReader, RefusesBadText) {
@@ -61,31 +60,31 @@ TEST(JsonReader, RefusesBadText) {
 }
 
 // The answer as a value, with the timing left out.
-JsonValue answer(const std::string& input) {
+Json answer(const std::string& input) {
     std::string error;
     const auto line = analyzeJson(input, error);
     if (!line) throw std::runtime_error(error);
     return parse(*line);
 }
 
-std::string cardOf(const JsonValue& a) {
-    const JsonValue* c = a.find("card");
-    return c->kind == JsonValue::Kind::Null ? "null" : c->text;
+std::string cardOf(const Json& a) {
+    const Json& c = a.at("card");
+    return c.is_null() ? "null" : c.get<std::string>();
 }
 
 TEST(Analyze, AnswersWithEveryKeyInOrder) {
-    const JsonValue a =
+    const Json a =
         answer(R"({"mode":2,"trump":"ч","hand1":["8п","Дб"],"hand2":["9п"],"table":["Вк","8ч"]})");
     std::vector<std::string> keys;
-    for (const auto& [k, v] : a.members) keys.push_back(k);
+    for (const auto& [k, v] : a.items()) keys.push_back(k);
     EXPECT_EQ(keys, (std::vector<std::string>{"slot", "card", "stop", "prognoz", "value", "zarp",
                                               "wasTakes", "nodes", "micros"}));
-    EXPECT_EQ(a.find("slot")->integer, 1);
+    EXPECT_EQ(a.at("slot"), 1);
     EXPECT_EQ(cardOf(a), "8п");
-    EXPECT_FALSE(a.find("stop")->boolean);
-    EXPECT_EQ(a.find("prognoz")->integer, 2);
-    EXPECT_EQ(a.find("value")->integer, -2);
-    EXPECT_GT(a.find("nodes")->integer, 0);
+    EXPECT_EQ(a.at("stop"), false);
+    EXPECT_EQ(a.at("prognoz"), 2);
+    EXPECT_EQ(a.at("value"), -2);
+    EXPECT_GT(a.at("nodes").get<long long>(), 0);
 }
 
 struct Worked {
@@ -125,12 +124,12 @@ TEST(Analyze, WorkedDecisions) {
          "7б", false, 6, 3, true},
     };
     for (const Worked& c : cases) {
-        const JsonValue a = answer(c.input);
+        const Json a = answer(c.input);
         EXPECT_EQ(cardOf(a), c.card) << c.name;
-        EXPECT_EQ(a.find("stop")->boolean, c.stop) << c.name;
-        EXPECT_EQ(a.find("prognoz")->integer, c.prognoz) << c.name;
-        EXPECT_EQ(a.find("zarp")->integer, c.zarp) << c.name;
-        EXPECT_EQ(a.find("value")->kind == JsonValue::Kind::Number, c.searched) << c.name;
+        EXPECT_EQ(a.at("stop"), c.stop) << c.name;
+        EXPECT_EQ(a.at("prognoz"), c.prognoz) << c.name;
+        EXPECT_EQ(a.at("zarp"), c.zarp) << c.name;
+        EXPECT_EQ(a.at("value").is_number(), c.searched) << c.name;
     }
 }
 
