@@ -127,9 +127,11 @@ std::size_t numberLength(std::string_view s, std::size_t start) {
 // the start of an unexpected token, or the character that makes a token bad.
 class TreeBuilder : public nlohmann::json_sax<Json> {
   public:
-    // `overflows`: where numbers too large for a double start (see parseJson).
-    TreeBuilder(std::string_view text, const std::vector<std::size_t>& overflows)
-        : s_(text), overflows_(overflows) {}
+    // `text` is `original` as the library reads it (see parseJson), `overflows` where
+    // numbers too large for a double start.
+    TreeBuilder(std::string_view text, std::string_view original,
+                const std::vector<std::size_t>& overflows)
+        : s_(text), original_(original), overflows_(overflows) {}
 
     Json& root() { return root_; }
     const std::string& error() const { return error_; }
@@ -141,7 +143,10 @@ class TreeBuilder : public nlohmann::json_sax<Json> {
     bool number_integer(number_integer_t value) override { return number(value); }
     bool number_unsigned(number_unsigned_t value) override { return number(value); }
     bool number_float(number_float_t value, const string_t&) override { return number(value); }
-    bool string(string_t& value) override { return scalar(value, stringLength(tokenStart())); }
+    bool string(string_t& value) override {
+        const std::size_t start = tokenStart(), length = stringLength(start);
+        return scalar(withOriginalBytes(start, length, value), length);
+    }
     bool binary(binary_t&) override { return fail("unexpected character", tokenStart()); }
 
     bool start_object(std::size_t) override { return open(Json::object(), Expect::Key); }
@@ -157,9 +162,10 @@ class TreeBuilder : public nlohmann::json_sax<Json> {
     bool end_object() override { return close(); }
     bool end_array() override { return close(); }
 
-    bool key(string_t& name) override {
-        pos_ = tokenStart();
-        pos_ += stringLength(pos_);
+    bool key(string_t& read) override {
+        const std::size_t start = tokenStart(), length = stringLength(start);
+        const std::string name = withOriginalBytes(start, length, read);
+        pos_ = start + length;
         Json& object = *stack_.back();
         if (object.contains(name)) return fail("repeated key \"" + name + "\"", pos_);
         if (stack_.size() > kMaxDepth) {  // the member's value would lie too deep
@@ -238,6 +244,34 @@ class TreeBuilder : public nlohmann::json_sax<Json> {
         std::size_t p = start + 1;
         while (s_[p] != '"') p += s_[p] == '\\' ? 2 : 1;
         return p + 1 - start;
+    }
+
+    // The string token at `start` as decoded by the library, with the bytes that are no
+    // well-formed UTF-8 (read as '?', see readableCopy) put back.
+    std::string withOriginalBytes(std::size_t start, std::size_t length,
+                                  const std::string& decoded) const {
+        const std::size_t end = start + length - 1;  // the closing quote
+        if (s_.substr(start, length) == original_.substr(start, length)) return decoded;
+        std::string out;
+        std::size_t d = 0;  // in decoded
+        for (std::size_t i = start + 1; i < end;) {
+            if (s_[i] != '\\') {
+                out += s_[i] == original_[i] ? decoded[d] : original_[i];
+                ++d;
+                ++i;
+                continue;
+            }
+            std::size_t escape = 2, bytes = 1;  // an escape, and the UTF-8 it stands for
+            if (s_[i + 1] == 'u') {
+                const unsigned cp = std::stoul(std::string(s_.substr(i + 2, 4)), nullptr, 16);
+                escape = cp >= 0xD800 && cp <= 0xDBFF ? 12 : 6;  // a surrogate pair
+                bytes = cp < 0x80 ? 1 : cp < 0x800 ? 2 : escape == 12 ? 4 : 3;
+            }
+            out.append(decoded, d, bytes);
+            d += bytes;
+            i += escape;
+        }
+        return out;
     }
 
     // The value goes into the array or under the key read last, or becomes the root.
@@ -335,13 +369,13 @@ class TreeBuilder : public nlohmann::json_sax<Json> {
             return fail("lone surrogate", s_[last - 1] == '\\' ? last - 1 : last);
         }
         if (says("must follow U+D800")) return fail("lone surrogate", position);
-        if (says("UTF-8")) return fail("ill-formed UTF-8 in a string", position - 1);
         return fail("unexpected character", position - 1);
     }
 
     static constexpr int kNumberOverflow = 406;
 
     std::string_view s_;
+    std::string_view original_;
     const std::vector<std::size_t>& overflows_;
     std::optional<std::size_t> overflow_;
     std::size_t pos_ = 0;  // the end of the last token read
@@ -351,6 +385,45 @@ class TreeBuilder : public nlohmann::json_sax<Json> {
     std::string key_;
     std::string error_;
 };
+
+// The length of the well-formed UTF-8 character at `i`, or 0.
+std::size_t utf8Length(std::string_view s, std::size_t i) {
+    auto byte = [&](std::size_t k) {
+        return i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0U;
+    };
+    auto next = [&](std::size_t k, unsigned lo = 0x80, unsigned hi = 0xBF) {
+        return byte(k) >= lo && byte(k) <= hi;
+    };
+    const unsigned c = byte(0);
+    if (c < 0x80) return 1;
+    if (c >= 0xC2 && c <= 0xDF) return next(1) ? 2 : 0;
+    if (c == 0xE0) return next(1, 0xA0) && next(2) ? 3 : 0;
+    if (c == 0xED) return next(1, 0x80, 0x9F) && next(2) ? 3 : 0;
+    if (c >= 0xE1 && c <= 0xEF) return next(1) && next(2) ? 3 : 0;
+    if (c == 0xF0) return next(1, 0x90) && next(2) && next(3) ? 4 : 0;
+    if (c == 0xF4) return next(1, 0x80, 0x8F) && next(2) && next(3) ? 4 : 0;
+    if (c >= 0xF1 && c <= 0xF3) return next(1) && next(2) && next(3) ? 4 : 0;
+    return 0;
+}
+
+// The library reads strings of well-formed UTF-8 only and ends the text at a NUL byte,
+// where a string may hold any bytes and a NUL is one more character that does not
+// belong: a copy of the text with every ill-formed byte as '?' and every NUL as 0x01
+// (as much out of place), or "" when there is none.
+std::string readableCopy(std::string_view text) {
+    std::string copy;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = text[i] == '\0' ? 0 : utf8Length(text, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        if (copy.empty()) copy = text;
+        copy[i] = text[i] == '\0' ? '\x01' : '?';
+        ++i;
+    }
+    return copy;
+}
 
 }  // namespace
 
@@ -374,11 +447,11 @@ std::optional<Json> parseJson(std::string_view text, std::string& error) {
     // one is written over with a zero of the same length ("-1e999" becomes "-0e000", so
     // that every offset stays and what follows cannot extend it), the text read again,
     // and the number taken as infinity.
-    std::string copy;
+    std::string copy = readableCopy(text);
     std::vector<std::size_t> overflows;
     while (true) {
         const std::string_view read = copy.empty() ? text : std::string_view(copy);
-        TreeBuilder builder(read, overflows);
+        TreeBuilder builder(read, text, overflows);
         if (Json::sax_parse(read.begin(), read.end(), &builder)) return std::move(builder.root());
         if (!builder.overflow()) {
             error = builder.error();
