@@ -2,6 +2,8 @@
 // out; bad input refused with a reason.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/cli/analyze_command.h"
 #include "app/cli/json.h"
 
@@ -57,6 +59,85 @@ TEST(JsonReader, RefusesBadText) {
     std::string error;
     EXPECT_FALSE(parseJson(deep + std::string(200, ']'), error));
     EXPECT_NE(error.find("deep"), std::string::npos);
+}
+
+// Each refusal names what was expected and the byte where reading stopped.
+TEST(JsonReader, SaysWhatAndWhere) {
+    const std::string deep64(64, '['), deep65(65, '[');
+    const struct {
+        std::string text, error;
+    } cases[] = {
+        {"", "unexpected end of input at byte 0"},
+        {"  ", "unexpected end of input at byte 2"},
+        {"{", "expected a key at byte 1"},
+        {"{\"a\":1,}", "expected a key at byte 7"},
+        {"{a:1}", "expected a key at byte 1"},
+        {"{\"a\" 1}", "expected ':' at byte 5"},
+        {"[1 2]", "expected ',' or ']' at byte 3"},
+        {"{\"a\":1 \"b\"}", "expected ',' or '}' at byte 7"},
+        {"[1,]", "unexpected character at byte 3"},
+        {"]", "unexpected character at byte 0"},
+        {"\xEF\xBB\xBF{}", "unexpected character at byte 0"},
+        {std::string("[1,\0]", 5), "unexpected character at byte 3"},
+        {std::string("{}\0", 3), "unexpected text after the value at byte 2"},
+        {"{\"a\":1} x", "unexpected text after the value at byte 8"},
+        {"tru", "unknown word at byte 0"},
+        {"01", "leading zero in a number at byte 2"},
+        {"[-01.5]", "leading zero in a number at byte 4"},
+        {"1.", "bad number at byte 2"},
+        {"-", "bad number at byte 1"},
+        {"1e+", "bad number at byte 3"},
+        {"\"\\x\"", "bad escape at byte 3"},
+        {"\"a\nb\"", "control character in a string at byte 3"},
+        {"\"abc", "unterminated string at byte 4"},
+        {"\"\\", "unterminated string at byte 2"},
+        {"\"\\u12\"", "short \\u escape at byte 3"},
+        {"\"\\u12g4\"", "bad \\u escape at byte 6"},
+        {"\"\\ud800\"", "lone surrogate at byte 7"},
+        {"\"\\ud800\\u0041\"", "lone surrogate at byte 13"},
+        {"\"\\udc00\"", "lone surrogate at byte 7"},
+        {"{\"a\":1,\"a\":2}", "repeated key \"a\" at byte 10"},
+        {deep65 + "1", "nesting too deep at byte 65"},
+        {deep64 + "{\"a\": 1}", "nesting too deep at byte 70"},
+        {deep64 + "{\"a\" }", "expected ':' at byte 69"},
+        {std::string(200, '['), "nesting too deep at byte 65"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(parseJson(c.text, error)) << c.text;
+        EXPECT_EQ(error, c.error) << c.text;
+    }
+    // As deep as allowed.
+    std::string error;
+    EXPECT_TRUE(parseJson(deep64 + "[]" + std::string(64, ']'), error)) << error;
+    EXPECT_TRUE(parseJson(deep64 + "{}" + std::string(64, ']'), error)) << error;
+}
+
+// Strings hold any bytes but control characters; numbers too large for a double are
+// infinite.
+TEST(JsonReader, TakesWhatJsonAllows) {
+    const Json v = parse("[\"\xFF\xD0\\u0436\xC0\", 1e999, -1e999, 12345678901234567890]");
+    EXPECT_EQ(v[0].get<std::string>(), "\xFF\xD0ж\xC0");
+    EXPECT_EQ(v[1].get<double>(), HUGE_VAL);
+    EXPECT_EQ(v[2].get<double>(), -HUGE_VAL);
+    EXPECT_EQ(wholeNumber(v[3]), std::nullopt);
+    EXPECT_EQ(parse("{\"\xFE\":1}").begin().key(), "\xFE");
+}
+
+TEST(JsonLine, WritesNumbersAndStringsAsBefore) {
+    const Json v = {{"b", 2},
+                    {"a", Json::array({1.49, 16700000.0, 0.0, -0.5e-7, HUGE_VAL, 1.0 / 3})},
+                    {"text", "q\"\\/\n\x01\x7F\xFFж"},
+                    {"rating", rawNumber("1.500000")},
+                    {"big", std::uint64_t{18446744073709551615U}},
+                    {"none", nullptr},
+                    {"yes", true},
+                    {"nested", {{"z", Json::array()}, {"y", Json::object()}}}};
+    EXPECT_EQ(jsonLine(v),
+              "{\"b\":2,\"a\":[1.49,1.67e+07,0,-5e-08,null,0.333333],"
+              "\"text\":\"q\\\"\\\\/\\u000a\\u0001\x7F\xFFж\",\"rating\":1.500000,"
+              "\"big\":18446744073709551615,\"none\":null,\"yes\":true,"
+              "\"nested\":{\"z\":[],\"y\":{}}}");
 }
 
 // The answer as a value, with the timing left out.
