@@ -10,8 +10,7 @@
 
 #include "ai/choose_move.h"
 #include "app/cli/commands.h"
-#include "app/cli/json_reader.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 
 namespace tavik::cli {
 namespace {
@@ -23,68 +22,69 @@ const std::set<std::string, std::less<>> kKeys = {"mode",    "trump", "vskr",   
 // Reads the fields of the decision one by one; the first problem ends the reading.
 class DecisionReader {
   public:
-    explicit DecisionReader(const JsonValue& root) : root_(root) {}
+    explicit DecisionReader(const Json& root) : root_(root) {}
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
 
-    bool has(std::string_view key) const { return root_.find(key) != nullptr; }
+    bool has(std::string_view key) const { return find(key) != nullptr; }
 
     long long integer(std::string_view key, long long fallback, long long lo, long long hi,
                       bool required) {
-        const JsonValue* v = root_.find(key);
+        const Json* v = find(key);
         if (!v) {
             if (required) fail("\"" + std::string(key) + "\" is missing");
             return fallback;
         }
-        if (v->kind != JsonValue::Kind::Number || !v->integral || v->integer < lo ||
-            v->integer > hi) {
+        const std::optional<long long> n = wholeNumber(*v);
+        if (!n || *n < lo || *n > hi) {
             fail("\"" + std::string(key) + "\" must be a whole number from " + std::to_string(lo) +
                  " to " + std::to_string(hi));
             return fallback;
         }
-        return v->integer;
+        return *n;
     }
 
     bool boolean(std::string_view key) {
-        const JsonValue* v = root_.find(key);
+        const Json* v = find(key);
         if (!v) return false;
-        if (v->kind == JsonValue::Kind::Bool) return v->boolean;
-        if (v->kind == JsonValue::Kind::Number && v->integral &&
-            (v->integer == 0 || v->integer == 1))
-            return v->integer == 1;
+        if (v->is_boolean()) return v->get<bool>();
+        const std::optional<long long> n = wholeNumber(*v);
+        if (n && (*n == 0 || *n == 1)) return *n == 1;
         fail("\"" + std::string(key) + "\" must be true or false");
         return false;
     }
 
     std::string text(std::string_view key, bool required) {
-        const JsonValue* v = root_.find(key);
+        const Json* v = find(key);
         if (!v) {
             if (required) fail("\"" + std::string(key) + "\" is missing");
             return {};
         }
-        if (v->kind != JsonValue::Kind::String)
+        if (!v->is_string()) {
             fail("\"" + std::string(key) + "\" must be a string");
-        return v->text;
+            return {};
+        }
+        return v->get<std::string>();
     }
 
     std::vector<Card> cards(std::string_view key, bool required) {
         std::vector<Card> out;
-        const JsonValue* v = root_.find(key);
+        const Json* v = find(key);
         if (!v) {
             if (required) fail("\"" + std::string(key) + "\" is missing");
             return out;
         }
-        if (v->kind != JsonValue::Kind::Array) {
+        if (!v->is_array()) {
             fail("\"" + std::string(key) + "\" must be an array of card codes");
             return out;
         }
-        for (const JsonValue& item : v->items) {
+        for (const Json& item : *v) {
             const auto card =
-                item.kind == JsonValue::Kind::String ? Card::fromUtf8(item.text) : std::nullopt;
+                item.is_string() ? Card::fromUtf8(item.get<std::string>()) : std::nullopt;
             if (!card || card->empty()) {
                 fail("\"" + std::string(key) + "\" holds a bad card code" +
-                     (item.kind == JsonValue::Kind::String ? " \"" + item.text + "\"" : ""));
+                     (item.is_string() ? " \"" + item.get<std::string>() + "\"" : ""));
                 return out;
             }
             out.push_back(*card);
@@ -97,7 +97,12 @@ class DecisionReader {
     }
 
   private:
-    const JsonValue& root_;
+    const Json* find(std::string_view key) const {
+        const auto it = root_.find(std::string(key));
+        return it == root_.end() ? nullptr : &*it;
+    }
+
+    const Json& root_;
     std::string error_;
 };
 
@@ -106,12 +111,12 @@ struct Decision {
     ai::StatTavik2 snapshot;
 };
 
-std::optional<Decision> readDecision(const JsonValue& root, std::string& error) {
-    if (root.kind != JsonValue::Kind::Object) {
+std::optional<Decision> readDecision(const Json& root, std::string& error) {
+    if (!root.is_object()) {
         error = "the input must be a JSON object";
         return std::nullopt;
     }
-    for (const auto& [key, value] : root.members)
+    for (const auto& [key, value] : root.items())
         if (!kKeys.count(key)) {
             error = "unknown key \"" + key + "\"";
             return std::nullopt;
@@ -191,7 +196,7 @@ std::optional<Decision> readDecision(const JsonValue& root, std::string& error) 
 }  // namespace
 
 std::optional<std::string> analyzeJson(std::string_view input, std::string& error) {
-    const std::optional<JsonValue> root = parseJson(input, error);
+    const std::optional<Json> root = parseJson(input, error);
     if (!root) return std::nullopt;
     std::optional<Decision> d = readDecision(*root, error);
     if (!d) return std::nullopt;
@@ -206,22 +211,16 @@ std::optional<std::string> analyzeJson(std::string_view input, std::string& erro
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 
     const bool plays = slot >= 1 && slot <= 36 && !stop && !s.CardsI1[slot].empty();
-    JsonObject out;
-    out.add("slot", plays ? slot : 0);
-    if (plays)
-        out.add("card", s.CardsI1[slot].utf8());
-    else
-        out.addNull("card");
-    out.add("stop", stop).add("prognoz", static_cast<int>(s.Prognoz));
-    if (details.searched)
-        out.add("value", details.value);
-    else
-        out.addNull("value");
-    out.add("zarp", static_cast<int>(s.Zarp))
-        .add("wasTakes", s.WasTakes)
-        .add("nodes", static_cast<long long>(details.nodes))
-        .add("micros", micros);
-    return out.str();
+    const Json out = {{"slot", plays ? slot : 0},
+                      {"card", plays ? Json(s.CardsI1[slot].utf8()) : Json(nullptr)},
+                      {"stop", stop},
+                      {"prognoz", static_cast<int>(s.Prognoz)},
+                      {"value", details.searched ? Json(details.value) : Json(nullptr)},
+                      {"zarp", static_cast<int>(s.Zarp)},
+                      {"wasTakes", s.WasTakes},
+                      {"nodes", static_cast<long long>(details.nodes)},
+                      {"micros", micros}};
+    return jsonLine(out);
 }
 
 int analyzeCommand(const std::vector<std::string>& args) {

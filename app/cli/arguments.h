@@ -1,5 +1,8 @@
 #pragma once
-// Command-line options of the form "--name value" (or "--flag" for switches).
+// Command-line options of the form "--name value" (or "--flag" for switches), read
+// with CLI11. Every other word is positional, "-x" included; an option given twice
+// keeps its last value. There is no "--name=value" form, and "--" is an unknown option
+// like any other.
 
 #include <cstdint>
 #include <map>

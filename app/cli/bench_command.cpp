@@ -13,7 +13,7 @@
 #include "ai/tests/random_positions.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 
 namespace tavik::cli {
 namespace {
@@ -138,17 +138,15 @@ int benchSearch(const Arguments& a) {
         finished, hardSet.size(), static_cast<unsigned long long>(budget), median(nodeRatios),
         median(timeRatios));
     std::printf("transposition table: %.1f MiB\n", tableMiB);
-    std::printf("%s\n", JsonObject()
-                            .add("positions", static_cast<long long>(micros.size()))
-                            .add("median_us", median(micros))
-                            .add("p99_us", percentile(micros, 0.99))
-                            .add("max_us", *std::max_element(micros.begin(), micros.end()))
-                            .add("nodes_per_s", nodesPerS)
-                            .add("node_ratio_vs_literal", median(nodeRatios))
-                            .add("time_ratio_vs_literal", median(timeRatios))
-                            .add("table_mib", tableMiB)
-                            .str()
-                            .c_str());
+    const Json summary = {{"positions", static_cast<long long>(micros.size())},
+                          {"median_us", median(micros)},
+                          {"p99_us", percentile(micros, 0.99)},
+                          {"max_us", *std::max_element(micros.begin(), micros.end())},
+                          {"nodes_per_s", nodesPerS},
+                          {"node_ratio_vs_literal", median(nodeRatios)},
+                          {"time_ratio_vs_literal", median(timeRatios)},
+                          {"table_mib", tableMiB}};
+    std::printf("%s\n", jsonLine(summary).c_str());
     return 0;
 }
 

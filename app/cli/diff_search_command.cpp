@@ -10,7 +10,7 @@
 #include "ai/tests/random_positions.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 
 namespace tavik::cli {
 namespace {
@@ -87,15 +87,13 @@ int diffSearchCommand(const std::vector<std::string>& args) {
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%s\n", JsonObject()
-                            .add("positions", finished)
-                            .add("unfinished", unfinished)
-                            .add("differences", differences)
-                            .add("literal_nodes", static_cast<long long>(literalNodes))
-                            .add("fast_nodes", static_cast<long long>(fastNodes))
-                            .add("seconds", seconds)
-                            .str()
-                            .c_str());
+    const Json summary = {{"positions", finished},
+                          {"unfinished", unfinished},
+                          {"differences", differences},
+                          {"literal_nodes", static_cast<long long>(literalNodes)},
+                          {"fast_nodes", static_cast<long long>(fastNodes)},
+                          {"seconds", seconds}};
+    std::printf("%s\n", jsonLine(summary).c_str());
     return differences == 0 ? 0 : 1;
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "app/cli/json.h"
+
 namespace tavik::cli {
 
 struct FileCheck {
@@ -27,7 +29,7 @@ std::optional<std::string> showPlayerListFile(const std::string& path, std::stri
 FileCheck checkHistoryFile(const std::string& path);
 std::optional<std::string> showHistoryFile(const std::string& path, std::string& error);
 // The viewer's rows of a history file as a JSON array.
-std::string historyRowsJson(const std::string& bytes);
+Json historyRowsJson(const std::string& bytes);
 // Tavik2.ini.
 FileCheck checkSettingsFile(const std::string& path);
 std::optional<std::string> showSettingsFile(const std::string& path, std::string& error);

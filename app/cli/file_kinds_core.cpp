@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "app/cli/file_kinds.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 #include "core/files/atomic_file.h"
 #include "core/files/columns.h"
 #include "core/files/history_file.h"
@@ -20,12 +20,6 @@ std::string fixed6(double value) {
 
 std::string utf8(std::string_view bytes1251) {
     return files::trimBlanks(files::cp1251ToUtf8Lossy(bytes1251));
-}
-
-std::string jsonArray(const std::vector<std::string>& objects) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < objects.size(); ++i) out += (i ? "," : "") + objects[i];
-    return out + "]";
 }
 
 }  // namespace
@@ -48,33 +42,29 @@ std::optional<std::string> showPlayerListFile(const std::string& path, std::stri
     }
     const auto list = files::PlayerList::parse(*bytes, error);
     if (!list) return std::nullopt;
-    std::vector<std::string> slots, top;
+    Json slots = Json::array(), top = Json::array();
     for (int s = 1; s <= 5; ++s) {
-        JsonObject o;
-        o.add("slot", s);
+        Json o = {{"slot", s}};
         if (const auto r = list->slot(s)) {
-            o.add("name", utf8(r->name))
-                .addRaw("rating", fixed6(r->rating))
-                .add("kons", r->KonCount)
-                .add("score", r->score)
-                .add("passwordField", r->passwordField);
+            o["name"] = utf8(r->name);
+            o["rating"] = rawNumber(fixed6(r->rating));
+            o["kons"] = r->KonCount;
+            o["score"] = r->score;
+            o["passwordField"] = r->passwordField;
         } else {
-            o.add("empty", true);
+            o["empty"] = true;
         }
-        slots.push_back(o.str());
+        slots.push_back(std::move(o));
     }
     for (int place = 1; place <= 10; ++place) {
         const auto [name, score] = list->topTen(place);
-        top.push_back(
-            JsonObject().add("place", place).add("name", utf8(name)).add("score", score).str());
+        top.push_back({{"place", place}, {"name", utf8(name)}, {"score", score}});
     }
-    return JsonObject()
-        .add("kind", "player list")
-        .addRaw("slots", jsonArray(slots))
-        .addRaw("topTen", jsonArray(top))
-        .add("gameLine", files::cp1251ToUtf8Lossy(list->line(16)))
-        .add("checksum", list->line(17).substr(10))
-        .str();
+    return jsonLine({{"kind", "player list"},
+                     {"slots", slots},
+                     {"topTen", top},
+                     {"gameLine", files::cp1251ToUtf8Lossy(list->line(16))},
+                     {"checksum", list->line(17).substr(10)}});
 }
 
 FileCheck checkHistoryFile(const std::string& path) {
@@ -91,20 +81,18 @@ FileCheck checkHistoryFile(const std::string& path) {
     return c;
 }
 
-std::string historyRowsJson(const std::string& bytes) {
-    std::vector<std::string> rows;
+Json historyRowsJson(const std::string& bytes) {
+    Json rows = Json::array();
     for (const files::HistoryRow& r : files::HistoryRows(bytes)) {
-        rows.push_back(JsonObject()
-                           .add("time", r.time)
-                           .add("date", r.date)
-                           .add("player", r.player)
-                           .add("games", r.games)
-                           .add("result", r.result)
-                           .add("rating", r.rating)
-                           .add("type", files::HistoryTypeName(r.type))
-                           .str());
+        rows.push_back({{"time", r.time},
+                        {"date", r.date},
+                        {"player", r.player},
+                        {"games", r.games},
+                        {"result", r.result},
+                        {"rating", r.rating},
+                        {"type", std::string(files::HistoryTypeName(r.type))}});
     }
-    return jsonArray(rows);
+    return rows;
 }
 
 std::optional<std::string> showHistoryFile(const std::string& path, std::string& error) {
@@ -114,10 +102,11 @@ std::optional<std::string> showHistoryFile(const std::string& path, std::string&
         return std::nullopt;
     }
     const files::HistoryCheck check = files::CheckHistory(*bytes);
-    JsonObject o;
-    o.add("kind", "history").add("valid", check.valid);
-    if (!check.valid) o.add("reason", check.reason);
-    return o.add("records", check.records).addRaw("rows", historyRowsJson(*bytes)).str();
+    Json o = {{"kind", "history"}, {"valid", check.valid}};
+    if (!check.valid) o["reason"] = check.reason;
+    o["records"] = check.records;
+    o["rows"] = historyRowsJson(*bytes);
+    return jsonLine(o);
 }
 
 }  // namespace tavik::cli

@@ -2,24 +2,18 @@
 // the chat and news files, the radio state and the station list.
 #include <functional>
 
+#include "app/cli/file_kinds.h"
+#include "app/cli/json.h"
+#include "config/settings_file.h"
+#include "core/files/atomic_file.h"
 #include "online/account/string_cipher.h"
 #include "online/account/user_file.h"
 #include "online/chat/chat_files.h"
-#include "app/cli/file_kinds.h"
-#include "app/cli/json_writer.h"
-#include "core/files/atomic_file.h"
 #include "radio/radio_state.h"
-#include "config/settings_file.h"
 #include "radio/station_list.h"
 
 namespace tavik::cli {
 namespace {
-
-std::string arrayOf(const std::vector<std::string>& objects) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < objects.size(); ++i) out += (i ? "," : "") + objects[i];
-    return out + "]";
-}
 
 std::string joined(const std::vector<std::string>& problems) {
     std::string out;
@@ -71,67 +65,60 @@ const char* outcomeName(config::SettingsRead r) {
 
 std::string settingsJson(const config::SettingsLoad& load) {
     const config::Settings& s = load.settings;
-    std::vector<std::string> fonts;
+    Json fonts = Json::array();
     for (const config::FontSetting& f : s.fonts)
-        fonts.push_back(JsonObject().add("name", f.name).add("scale", f.scale).str());
-    JsonObject o;
-    o.add("kind", "settings").add("read", outcomeName(load.outcome));
-    if (load.outcome == config::SettingsRead::Stopped) o.add("stopLine", load.stopLine);
-    return o.addRaw("notes", jsonStringArray(load.notes))
-        .add("language", s.language)
-        .add("soundOn", s.soundOn)
-        .add("musicOn", s.musicOn)
-        .add("gifAnimation", s.gifAnimation)
-        .add("flyCardsOn", s.flyCardsOn)
-        .add("scoreFormat", s.scoreFormat)
-        .add("NetGame", s.NetGame)
-        .add("ownCursor", s.ownCursor)
-        .add("flySpeed", s.flySpeed)
-        .add("windowSize", s.windowSize)
-        .add("installRegistered", s.installRegistered)
-        .add("statsRegistered", s.statsRegistered)
-        .add("radioFromServer", s.radioFromServer)
-        .add("captionColour", s.captionColour)
-        .add("newButtons", s.newButtons)
-        .add("auxDesignPurple", s.auxDesignPurple)
-        .add("auxDesign", s.auxDesign)
-        .add("menuDesign", s.menuDesign)
-        .add("tableDesign", s.tableDesign)
-        .add("fireworksButtons", s.fireworksButtons)
-        .add("fireworksCards", s.fireworksCards)
-        .add("deckStyle", s.deckStyle)
-        .add("backStyle", s.backStyle)
-        .add("oneBack", s.oneBack)
-        .add("ReDealRule", s.ReDealRule)
-        .add("SixesRule", s.SixesRule)
-        .add("HintsRule", s.HintsRule)
-        .addRaw("fonts", arrayOf(fonts))
-        .add("ipAddress", s.ipAddress)
-        .add("port", s.port)
-        .add("backgroundPattern", s.backgroundPattern)
-        .add("backgroundTint", s.backgroundTint)
-        .add("playerName", s.playerName)
-        .add("TopTenAddressStored", s.TopTenAddressStored)
-        .add("passportName", s.passportName)
-        .add("passportCountry", s.passportCountry)
-        .add("passportCity", s.passportCity)
-        .add("passportSex", std::string(1, s.passportSex))
-        .add("StatAddressStored", s.StatAddressStored)
-        .add("saveGif", s.saveGif)
-        .add("gifCapture", s.gifCapture)
-        .add("gifDelay", s.gifDelay)
-        .str();
+        fonts.push_back({{"name", f.name}, {"scale", f.scale}});
+    Json o = {{"kind", "settings"}, {"read", outcomeName(load.outcome)}};
+    if (load.outcome == config::SettingsRead::Stopped) o["stopLine"] = load.stopLine;
+    o["notes"] = load.notes;
+    o["language"] = s.language;
+    o["soundOn"] = s.soundOn;
+    o["musicOn"] = s.musicOn;
+    o["gifAnimation"] = s.gifAnimation;
+    o["flyCardsOn"] = s.flyCardsOn;
+    o["scoreFormat"] = s.scoreFormat;
+    o["NetGame"] = s.NetGame;
+    o["ownCursor"] = s.ownCursor;
+    o["flySpeed"] = s.flySpeed;
+    o["windowSize"] = s.windowSize;
+    o["installRegistered"] = s.installRegistered;
+    o["statsRegistered"] = s.statsRegistered;
+    o["radioFromServer"] = s.radioFromServer;
+    o["captionColour"] = s.captionColour;
+    o["newButtons"] = s.newButtons;
+    o["auxDesignPurple"] = s.auxDesignPurple;
+    o["auxDesign"] = s.auxDesign;
+    o["menuDesign"] = s.menuDesign;
+    o["tableDesign"] = s.tableDesign;
+    o["fireworksButtons"] = s.fireworksButtons;
+    o["fireworksCards"] = s.fireworksCards;
+    o["deckStyle"] = s.deckStyle;
+    o["backStyle"] = s.backStyle;
+    o["oneBack"] = s.oneBack;
+    o["ReDealRule"] = s.ReDealRule;
+    o["SixesRule"] = s.SixesRule;
+    o["HintsRule"] = s.HintsRule;
+    o["fonts"] = fonts;
+    o["ipAddress"] = s.ipAddress;
+    o["port"] = s.port;
+    o["backgroundPattern"] = s.backgroundPattern;
+    o["backgroundTint"] = s.backgroundTint;
+    o["playerName"] = s.playerName;
+    o["TopTenAddressStored"] = s.TopTenAddressStored;
+    o["passportName"] = s.passportName;
+    o["passportCountry"] = s.passportCountry;
+    o["passportCity"] = s.passportCity;
+    o["passportSex"] = std::string(1, s.passportSex);
+    o["StatAddressStored"] = s.StatAddressStored;
+    o["saveGif"] = s.saveGif;
+    o["gifCapture"] = s.gifCapture;
+    o["gifDelay"] = s.gifDelay;
+    return jsonLine(o);
 }
 
-std::string stationJson(const radio::StationLine& l) {
-    return JsonObject()
-        .add("code", l.code)
-        .add("id", l.id)
-        .add("name", l.name)
-        .add("country", l.country)
-        .add("address", l.address)
-        .add("logo", l.logo)
-        .str();
+Json stationJson(const radio::StationLine& l) {
+    return {{"code", l.code},       {"id", l.id},           {"name", l.name},
+            {"country", l.country}, {"address", l.address}, {"logo", l.logo}};
 }
 
 }  // namespace
@@ -155,12 +142,10 @@ std::optional<std::string> showUserFile(const std::string& path, std::string& er
         if (!record) return std::nullopt;
         const bool deciphers =
             online::StringCipher(online::CipherKey::Account).decipher(record->PwC).has_value();
-        return JsonObject()
-            .add("kind", "user file")
-            .add("Nick", record->Nick)
-            .add("PwC", record->PwC)
-            .add("passwordDeciphers", deciphers)
-            .str();
+        return jsonLine({{"kind", "user file"},
+                         {"Nick", record->Nick},
+                         {"PwC", record->PwC},
+                         {"passwordDeciphers", deciphers}});
     });
 }
 
@@ -171,12 +156,10 @@ FileCheck checkChatFile(const std::string& path) {
 std::optional<std::string> showChatFile(const std::string& path, std::string& error) {
     return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
         const online::ChatFileState s = online::parseChatFile(b);
-        return JsonObject()
-            .add("kind", "chat state")
-            .add("ChatSeen", s.ChatSeen)
-            .add("ChatBottom", s.ChatBottom)
-            .add("ChatAutoOpen", s.ChatAutoOpen)
-            .str();
+        return jsonLine({{"kind", "chat state"},
+                         {"ChatSeen", s.ChatSeen},
+                         {"ChatBottom", s.ChatBottom},
+                         {"ChatAutoOpen", s.ChatAutoOpen}});
     });
 }
 
@@ -186,7 +169,7 @@ FileCheck checkNewsFile(const std::string& path) {
 
 std::optional<std::string> showNewsFile(const std::string& path, std::string& error) {
     return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
-        return JsonObject().add("kind", "news state").add("seen", online::parseNewsFile(b)).str();
+        return jsonLine({{"kind", "news state"}, {"seen", online::parseNewsFile(b)}});
     });
 }
 
@@ -197,16 +180,14 @@ FileCheck checkRadioStateFile(const std::string& path) {
 std::optional<std::string> showRadioStateFile(const std::string& path, std::string& error) {
     return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
         const radio::RadioState s = radio::parseRadioState(b);
-        return JsonObject()
-            .add("kind", "radio state")
-            .add("name", s.station.name)
-            .add("address", s.station.address)
-            .add("country", s.station.country)
-            .add("logo", s.station.logo)
-            .add("radioOn", s.radioOn)
-            .add("radioVolume", s.radioVolume)
-            .add("radioFilter", s.radioFilter)
-            .str();
+        return jsonLine({{"kind", "radio state"},
+                         {"name", s.station.name},
+                         {"address", s.station.address},
+                         {"country", s.station.country},
+                         {"logo", s.station.logo},
+                         {"radioOn", s.radioOn},
+                         {"radioVolume", s.radioVolume},
+                         {"radioFilter", s.radioFilter}});
     });
 }
 
@@ -217,13 +198,10 @@ FileCheck checkStationListFile(const std::string& path) {
 std::optional<std::string> showStationListFile(const std::string& path, std::string& error) {
     return showBy(path, error, [](const std::string& b) -> std::optional<std::string> {
         const radio::StationList list = radio::parseStationList(b);
-        std::vector<std::string> stations;
+        Json stations = Json::array();
         for (const radio::StationLine& line : list.stations) stations.push_back(stationJson(line));
-        return JsonObject()
-            .add("kind", "station list")
-            .addRaw("stations", arrayOf(stations))
-            .addRaw("problems", jsonStringArray(list.problems))
-            .str();
+        return jsonLine(
+            {{"kind", "station list"}, {"stations", stations}, {"problems", list.problems}});
     });
 }
 

@@ -6,7 +6,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/file_kinds.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 #include "core/files/atomic_file.h"
 #include "core/files/history_folder.h"
 
@@ -96,16 +96,13 @@ std::string historyFolder(const std::string& dir) {
 int history(const std::string& dir) {
     const std::string folder = historyFolder(dir);
     const auto list = files::ListHistoryFiles(folder, "Tavik2");
-    if (list.empty())
-        std::printf("%s\n", JsonObject().add("caption", "No History Files").str().c_str());
+    if (list.empty()) std::printf("%s\n", jsonLine({{"caption", "No History Files"}}).c_str());
     for (const files::HistoryListing& h : list) {
-        std::printf("%s\n", JsonObject()
-                                .add("file", h.number)
-                                .add("caption", h.caption)
-                                .add("modified", h.modified)
-                                .add("rows", h.records)
-                                .add("path", h.path)
-                                .str()
+        std::printf("%s\n", jsonLine({{"file", h.number},
+                                      {"caption", h.caption},
+                                      {"modified", h.modified},
+                                      {"rows", h.records},
+                                      {"path", h.path}})
                                 .c_str());
     }
     return 0;

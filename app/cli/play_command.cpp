@@ -7,7 +7,7 @@
 #include "ai/computer_opponent.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 #include "app/cli/play_files.h"
 #include "core/match/headless_play.h"
 #include "core/match/recorder.h"
@@ -24,36 +24,24 @@ class JsonMoveLog : public GameLog {
     void onDeal(const GameState& g) override {
         std::vector<std::string> deck;
         for (int i = 1; i <= 36; ++i) deck.push_back(g.KolodaI[i].utf8());
-        line(JsonObject()
-                 .add("event", "deal")
-                 .add("kon", g.KonCount)
-                 .addRaw("deck", jsonStringArray(deck))
-                 .add("attacker", g.Attacker));
+        line({{"event", "deal"}, {"kon", g.KonCount}, {"deck", deck}, {"attacker", g.Attacker}});
     }
-    void onRedeal(int seat) override {
-        line(JsonObject().add("event", "redeal").add("seat", seat));
-    }
+    void onRedeal(int seat) override { line({{"event", "redeal"}, {"seat", seat}}); }
     void onMove(int seat, int kind, Card card) override {
-        JsonObject o;
-        o.add("event", "move").add("seat", seat).add("kind", kind);
-        if (card.empty())
-            o.addNull("card");
-        else
-            o.add("card", card.utf8());
-        line(o);
+        line({{"event", "move"},
+              {"seat", seat},
+              {"kind", kind},
+              {"card", card.empty() ? Json(nullptr) : Json(card.utf8())}});
     }
     void onBoutEnd(bool discard, int attacker) override {
-        line(JsonObject()
-                 .add("event", "bout")
-                 .add("end", discard ? "discard" : "take")
-                 .add("attacker", attacker));
+        line({{"event", "bout"}, {"end", discard ? "discard" : "take"}, {"attacker", attacker}});
     }
     void onKonEnd(int result, int sixes) override {
-        line(JsonObject().add("event", "kon").add("result", result).add("sixes", sixes));
+        line({{"event", "kon"}, {"result", result}, {"sixes", sixes}});
     }
 
   private:
-    void line(const JsonObject& o) { out_ << o.str() << '\n'; }
+    void line(const Json& o) { out_ << jsonLine(o) << '\n'; }
     std::ostream& out_;
 };
 
@@ -140,21 +128,19 @@ int playCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "invariant broken: %s", outcome.failure.c_str());
         return 1;
     }
-    JsonObject summary;
-    summary.add("kons", stats.kons)
-        .add("wins1", stats.wins1)
-        .add("wins2", stats.wins2)
-        .add("draws", stats.draws)
-        .add("sixes", stats.sixes)
-        .add("redeals", stats.redeals)
-        .add("moves", stats.moves);
-    if (files) summary.add("matches", files->matches()).add("slot", g.UserSlot);
+    Json summary = {{"kons", stats.kons},   {"wins1", stats.wins1}, {"wins2", stats.wins2},
+                    {"draws", stats.draws}, {"sixes", stats.sixes}, {"redeals", stats.redeals},
+                    {"moves", stats.moves}};
+    if (files) {
+        summary["matches"] = files->matches();
+        summary["slot"] = g.UserSlot;
+    }
     if (p1Name == "ai" || p2Name == "ai") {  // each seat's share of the decided kons
         const int decided = stats.wins1 + stats.wins2;
-        summary.add("winRate1", decided ? static_cast<double>(stats.wins1) / decided : 0.0)
-            .add("winRate2", decided ? static_cast<double>(stats.wins2) / decided : 0.0);
+        summary["winRate1"] = decided ? static_cast<double>(stats.wins1) / decided : 0.0;
+        summary["winRate2"] = decided ? static_cast<double>(stats.wins2) / decided : 0.0;
     }
-    std::printf("%s\n", summary.str().c_str());
+    std::printf("%s\n", jsonLine(summary).c_str());
     return 0;
 }
 

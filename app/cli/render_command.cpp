@@ -6,7 +6,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json.h"
 #include "core/files/data_folder.h"
 #include "ui/table/table_scene.h"
 
@@ -50,18 +50,16 @@ int renderCommand(const std::vector<std::string>& args) {
     const QImage picture = scene.Render();
     if (!picture.save(QString::fromStdString(out), "PNG")) return fail("cannot write " + out);
     const GameState& g = scene.game();
-    std::printf("%s\n", JsonObject()
-                            .add("out", out)
-                            .add("width", picture.width())
-                            .add("height", picture.height())
-                            .add("faceStyle", scene.artLoaded() ? options.faceStyle : 0)
-                            .add("midGame", midGame)
-                            .add("hand1", g.KolCards1)
-                            .add("hand2", g.KolCards2)
-                            .add("table", g.KolCardsStol)
-                            .add("deck", g.deckEmpty() ? 0 : 37 - g.Och)
-                            .str()
-                            .c_str());
+    const Json summary = {{"out", out},
+                          {"width", picture.width()},
+                          {"height", picture.height()},
+                          {"faceStyle", scene.artLoaded() ? options.faceStyle : 0},
+                          {"midGame", midGame},
+                          {"hand1", g.KolCards1},
+                          {"hand2", g.KolCards2},
+                          {"table", g.KolCardsStol},
+                          {"deck", g.deckEmpty() ? 0 : 37 - g.Och}};
+    std::printf("%s\n", jsonLine(summary).c_str());
     return midGame ? 0 : 1;
 }
 

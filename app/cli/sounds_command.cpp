@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/cli/json.h"
 #include "core/files/data_folder.h"
 #include "resources/audio_files.h"
 #include "resources/builtin_sounds.h"
@@ -54,39 +56,37 @@ int countVoiceEntries(const QStringList& folders) {
 }  // namespace
 
 int soundsCommand(const std::vector<std::string>& args) {
-    std::optional<std::string> plugins, dataDir;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size() || (args[i] != "--plugins" && args[i] != "--data-dir")) {
-            std::fprintf(stderr, "tavik-cli sounds: unknown option %s\n", args[i].c_str());
-            return 2;
-        }
-        (args[i] == "--plugins" ? plugins : dataDir) = args[i + 1];
+    std::string error;
+    const auto parsed = Arguments::parse(args, {"plugins", "data-dir"}, {}, error);
+    if (!parsed) {
+        std::fprintf(stderr, "tavik-cli sounds: %s\n", error.c_str());
+        return 2;
     }
+    std::optional<std::string> dataDir;
+    if (parsed->has("data-dir")) dataDir = parsed->get("data-dir");
     sound::initBuiltinSounds();
-    std::string json = "{\"sounds\":[";
+    Json sounds = Json::array();
     int failures = 0;
     for (const sound::BuiltinSound& s : sound::kBuiltinSounds) {
         const std::string name(s.name);
         const auto info =
             sound::readWavInfo(readResource(sound::builtinSoundPath(QString::fromStdString(name))));
         if (!info) ++failures;
-        if (json.back() == '}') json += ",";
-        json += "{\"name\":\"" + name +
-                "\",\"ms\":" + std::to_string(info ? std::lround(info->durationMs()) : 0) + "}";
+        sounds.push_back({{"name", name}, {"ms", info ? std::lround(info->durationMs()) : 0L}});
     }
     const std::string midi = readResource(sound::builtinMidiSongPath());
     const auto midiInfo = sound::readMidiInfo(midi);
     if (!midiInfo) ++failures;
-    json += "],\"midi\":{\"bytes\":" + std::to_string(midi.size()) +
-            ",\"tracks\":" + std::to_string(midiInfo ? midiInfo->tracks : 0) + "}";
+    Json json = {{"sounds", sounds},
+                 {"midi", {{"bytes", midi.size()}, {"tracks", midiInfo ? midiInfo->tracks : 0}}}};
 
     QStringList folders;
-    if (plugins) folders << QString::fromStdString(*plugins);
+    if (parsed->has("plugins")) folders << QString::fromStdString(parsed->get("plugins"));
     folders << ui::DefaultPluginFolders(
                    QString::fromStdString(files::ResolveDataFolder(dataDir).program))
                    .folders;
-    json += ",\"voice\":" + std::to_string(countVoiceEntries(folders)) + "}";
-    std::printf("%s\n", json.c_str());
+    json["voice"] = countVoiceEntries(folders);
+    std::printf("%s\n", jsonLine(json).c_str());
     return failures == 0 ? 0 : 1;
 }
 

@@ -2,13 +2,15 @@
 // out; bad input refused with a reason.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/cli/analyze_command.h"
-#include "app/cli/json_reader.h"
+#include "app/cli/json.h"
 
 namespace tavik::cli {
 namespace {
 
-JsonValue parse(const std::string& text) {
+Json parse(const std::string& text) {
     std::string error;
     const auto v = parseJson(text, error);
     if (!v) throw std::runtime_error(error);
@@ -16,21 +18,20 @@ JsonValue parse(const std::string& text) {
 }
 
 TEST(JsonReader, ReadsTheWholeGrammar) {
-    const JsonValue v = parse(
+    const Json v = parse(
         " {\"a\": [1, -2.5e1, true, false, null], \"b\": \"\\u0436\\ud83c\\udccf\\n\\\"\", \"c\": "
         "{}} ");
-    ASSERT_EQ(v.kind, JsonValue::Kind::Object);
-    const JsonValue* a = v.find("a");
-    ASSERT_TRUE(a && a->items.size() == 5);
-    EXPECT_TRUE(a->items[0].integral);
-    EXPECT_EQ(a->items[0].integer, 1);
-    EXPECT_FALSE(a->items[1].integral);
-    EXPECT_DOUBLE_EQ(a->items[1].number, -25);
-    EXPECT_TRUE(a->items[2].boolean);
-    EXPECT_EQ(a->items[4].kind, JsonValue::Kind::Null);
-    EXPECT_EQ(v.find("b")->text, "ж\xF0\x9F\x83\x8F\n\"");
-    EXPECT_EQ(v.find("c")->kind, JsonValue::Kind::Object);
-    EXPECT_EQ(v.find("d"), nullptr);
+    ASSERT_TRUE(v.is_object());
+    const Json& a = v.at("a");
+    ASSERT_TRUE(a.is_array() && a.size() == 5);
+    EXPECT_EQ(wholeNumber(a[0]), 1);
+    EXPECT_EQ(wholeNumber(a[1]), std::nullopt);
+    EXPECT_DOUBLE_EQ(a[1].get<double>(), -25);
+    EXPECT_TRUE(a[2].get<bool>());
+    EXPECT_TRUE(a[4].is_null());
+    EXPECT_EQ(v.at("b").get<std::string>(), "ж\xF0\x9F\x83\x8F\n\"");
+    EXPECT_TRUE(v.at("c").is_object());
+    EXPECT_FALSE(v.contains("d"));
 }
 
 TEST(JsonReader, RefusesBadText) {
@@ -60,32 +61,111 @@ TEST(JsonReader, RefusesBadText) {
     EXPECT_NE(error.find("deep"), std::string::npos);
 }
 
+// Each refusal names what was expected and the byte where reading stopped.
+TEST(JsonReader, SaysWhatAndWhere) {
+    const std::string deep64(64, '['), deep65(65, '[');
+    const struct {
+        std::string text, error;
+    } cases[] = {
+        {"", "unexpected end of input at byte 0"},
+        {"  ", "unexpected end of input at byte 2"},
+        {"{", "expected a key at byte 1"},
+        {"{\"a\":1,}", "expected a key at byte 7"},
+        {"{a:1}", "expected a key at byte 1"},
+        {"{\"a\" 1}", "expected ':' at byte 5"},
+        {"[1 2]", "expected ',' or ']' at byte 3"},
+        {"{\"a\":1 \"b\"}", "expected ',' or '}' at byte 7"},
+        {"[1,]", "unexpected character at byte 3"},
+        {"]", "unexpected character at byte 0"},
+        {"\xEF\xBB\xBF{}", "unexpected character at byte 0"},
+        {std::string("[1,\0]", 5), "unexpected character at byte 3"},
+        {std::string("{}\0", 3), "unexpected text after the value at byte 2"},
+        {"{\"a\":1} x", "unexpected text after the value at byte 8"},
+        {"tru", "unknown word at byte 0"},
+        {"01", "leading zero in a number at byte 2"},
+        {"[-01.5]", "leading zero in a number at byte 4"},
+        {"1.", "bad number at byte 2"},
+        {"-", "bad number at byte 1"},
+        {"1e+", "bad number at byte 3"},
+        {"\"\\x\"", "bad escape at byte 3"},
+        {"\"a\nb\"", "control character in a string at byte 3"},
+        {"\"abc", "unterminated string at byte 4"},
+        {"\"\\", "unterminated string at byte 2"},
+        {"\"\\u12\"", "short \\u escape at byte 3"},
+        {"\"\\u12g4\"", "bad \\u escape at byte 6"},
+        {"\"\\ud800\"", "lone surrogate at byte 7"},
+        {"\"\\ud800\\u0041\"", "lone surrogate at byte 13"},
+        {"\"\\udc00\"", "lone surrogate at byte 7"},
+        {"{\"a\":1,\"a\":2}", "repeated key \"a\" at byte 10"},
+        {deep65 + "1", "nesting too deep at byte 65"},
+        {deep64 + "{\"a\": 1}", "nesting too deep at byte 70"},
+        {deep64 + "{\"a\" }", "expected ':' at byte 69"},
+        {std::string(200, '['), "nesting too deep at byte 65"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(parseJson(c.text, error)) << c.text;
+        EXPECT_EQ(error, c.error) << c.text;
+    }
+    // As deep as allowed.
+    std::string error;
+    EXPECT_TRUE(parseJson(deep64 + "[]" + std::string(64, ']'), error)) << error;
+    EXPECT_TRUE(parseJson(deep64 + "{}" + std::string(64, ']'), error)) << error;
+}
+
+// Strings hold any bytes but control characters; numbers too large for a double are
+// infinite.
+TEST(JsonReader, TakesWhatJsonAllows) {
+    const Json v = parse("[\"\xFF\xD0\\u0436\xC0\", 1e999, -1e999, 12345678901234567890]");
+    EXPECT_EQ(v[0].get<std::string>(), "\xFF\xD0ж\xC0");
+    EXPECT_EQ(v[1].get<double>(), HUGE_VAL);
+    EXPECT_EQ(v[2].get<double>(), -HUGE_VAL);
+    EXPECT_EQ(wholeNumber(v[3]), std::nullopt);
+    EXPECT_EQ(parse("{\"\xFE\":1}").begin().key(), "\xFE");
+}
+
+TEST(JsonLine, WritesNumbersAndStringsAsBefore) {
+    const Json v = {{"b", 2},
+                    {"a", Json::array({1.49, 16700000.0, 0.0, -0.5e-7, HUGE_VAL, 1.0 / 3})},
+                    {"text", "q\"\\/\n\x01\x7F\xFFж"},
+                    {"rating", rawNumber("1.500000")},
+                    {"big", std::uint64_t{18446744073709551615U}},
+                    {"none", nullptr},
+                    {"yes", true},
+                    {"nested", {{"z", Json::array()}, {"y", Json::object()}}}};
+    EXPECT_EQ(jsonLine(v),
+              "{\"b\":2,\"a\":[1.49,1.67e+07,0,-5e-08,null,0.333333],"
+              "\"text\":\"q\\\"\\\\/\\u000a\\u0001\x7F\xFFж\",\"rating\":1.500000,"
+              "\"big\":18446744073709551615,\"none\":null,\"yes\":true,"
+              "\"nested\":{\"z\":[],\"y\":{}}}");
+}
+
 // The answer as a value, with the timing left out.
-JsonValue answer(const std::string& input) {
+Json answer(const std::string& input) {
     std::string error;
     const auto line = analyzeJson(input, error);
     if (!line) throw std::runtime_error(error);
     return parse(*line);
 }
 
-std::string cardOf(const JsonValue& a) {
-    const JsonValue* c = a.find("card");
-    return c->kind == JsonValue::Kind::Null ? "null" : c->text;
+std::string cardOf(const Json& a) {
+    const Json& c = a.at("card");
+    return c.is_null() ? "null" : c.get<std::string>();
 }
 
 TEST(Analyze, AnswersWithEveryKeyInOrder) {
-    const JsonValue a =
+    const Json a =
         answer(R"({"mode":2,"trump":"ч","hand1":["8п","Дб"],"hand2":["9п"],"table":["Вк","8ч"]})");
     std::vector<std::string> keys;
-    for (const auto& [k, v] : a.members) keys.push_back(k);
+    for (const auto& [k, v] : a.items()) keys.push_back(k);
     EXPECT_EQ(keys, (std::vector<std::string>{"slot", "card", "stop", "prognoz", "value", "zarp",
                                               "wasTakes", "nodes", "micros"}));
-    EXPECT_EQ(a.find("slot")->integer, 1);
+    EXPECT_EQ(a.at("slot"), 1);
     EXPECT_EQ(cardOf(a), "8п");
-    EXPECT_FALSE(a.find("stop")->boolean);
-    EXPECT_EQ(a.find("prognoz")->integer, 2);
-    EXPECT_EQ(a.find("value")->integer, -2);
-    EXPECT_GT(a.find("nodes")->integer, 0);
+    EXPECT_EQ(a.at("stop"), false);
+    EXPECT_EQ(a.at("prognoz"), 2);
+    EXPECT_EQ(a.at("value"), -2);
+    EXPECT_GT(a.at("nodes").get<long long>(), 0);
 }
 
 struct Worked {
@@ -125,12 +205,12 @@ TEST(Analyze, WorkedDecisions) {
          "7б", false, 6, 3, true},
     };
     for (const Worked& c : cases) {
-        const JsonValue a = answer(c.input);
+        const Json a = answer(c.input);
         EXPECT_EQ(cardOf(a), c.card) << c.name;
-        EXPECT_EQ(a.find("stop")->boolean, c.stop) << c.name;
-        EXPECT_EQ(a.find("prognoz")->integer, c.prognoz) << c.name;
-        EXPECT_EQ(a.find("zarp")->integer, c.zarp) << c.name;
-        EXPECT_EQ(a.find("value")->kind == JsonValue::Kind::Number, c.searched) << c.name;
+        EXPECT_EQ(a.at("stop"), c.stop) << c.name;
+        EXPECT_EQ(a.at("prognoz"), c.prognoz) << c.name;
+        EXPECT_EQ(a.at("zarp"), c.zarp) << c.name;
+        EXPECT_EQ(a.at("value").is_number(), c.searched) << c.name;
     }
 }
 
