@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "config/words/word_table.h"
-#include "tools/art/face_inversion.h"
+#include "resources/art_common/face_inversion.h"
 #include "ui/pictures/picture_tools.h"
 
 namespace tavik::ui {
