@@ -10,9 +10,9 @@
 namespace tavik::ui {
 namespace {
 
-// The store's capacity in KiB: every program picture and the cards of the largest
-// window fit many times over.
-constexpr qsizetype kStoreKib = 256 * 1024;
+// The store's capacity in KiB: all the program's pictures together with the cards
+// resized for a few window sizes. A picture dropped is simply made again.
+constexpr qsizetype kStoreKib = 64 * 1024;
 
 struct PictureStore {
     QMutex mutex;
