@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ai/endgame_search.h"
-#include "ai/tests/literal_search.h"
-#include "ai/tests/random_positions.h"
+#include "ai/literal_search.h"
+#include "ai/random_positions.h"
 #include "ai/tests/snapshot_builder.h"
 #include "core/match/recorder.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "ai/choose_move.h"
-#include "ai/tests/literal_search.h"
-#include "ai/tests/random_positions.h"
+#include "ai/literal_search.h"
+#include "ai/random_positions.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/json.h"

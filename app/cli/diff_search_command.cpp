@@ -5,9 +5,9 @@
 #include <string>
 
 #include "ai/endgame_search.h"
+#include "ai/literal_search.h"
+#include "ai/random_positions.h"
 #include "ai/search_position.h"
-#include "ai/tests/literal_search.h"
-#include "ai/tests/random_positions.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/json.h"

@@ -8,7 +8,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/json.h"
 #include "core/files/data_folder.h"
-#include "ui/table/table_scene.h"
+#include "ui/table_scene/table_scene.h"
 
 namespace tavik::cli {
 namespace {

@@ -7,9 +7,9 @@
 #include <QSet>
 #include <vector>
 
-#include "tools/art/button_gradients.h"
-#include "resources/tests/art_test_support.h"
+#include "resources/art_common/button_gradients.h"
 #include "resources/builtin_art.h"
+#include "resources/tests/art_test_support.h"
 #include "resources/tests/screen_art_expected.h"
 
 namespace tavik::art::test {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QResource>
 
-#include "tools/art/face_inversion.h"
+#include "resources/art_common/face_inversion.h"
 #include "resources/tests/art_test_support.h"
 
 namespace tavik::art::test {

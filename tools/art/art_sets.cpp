@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
+#include "resources/art_common/face_inversion.h"
 #include "tools/art/art_output.h"
 #include "tools/art/card_back.h"
 #include "tools/art/card_face.h"
 #include "tools/art/contact_sheet.h"
-#include "tools/art/face_inversion.h"
 #include "tools/art/suit_paths.h"
 
 namespace tavik::art {

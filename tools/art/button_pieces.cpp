@@ -9,9 +9,9 @@
 #include <cmath>
 #include <vector>
 
+#include "resources/art_common/button_gradients.h"
 #include "tools/art/art_output.h"
 #include "tools/art/art_sets.h"
-#include "tools/art/button_gradients.h"
 #include "tools/art/contact_sheet.h"
 
 namespace tavik::art {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "tools/art/button_gradients.h"
+#include "resources/art_common/button_gradients.h"
 
 namespace tavik::ui {
 

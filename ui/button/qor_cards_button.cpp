@@ -1,11 +1,10 @@
 #include "ui/button/qor_cards_button.h"
 
-#include <QHash>
 #include <QIcon>
 #include <QPainter>
 
 #include "ui/layout/rounding.h"
-#include "ui/pictures/plugin_library.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {
@@ -44,12 +43,11 @@ QImage stretched(const QImage& piece, QSize size, bool smooth) {
 }  // namespace
 
 QImage TransformedPiece(const QString& name, TColorSB colour, int kLight) {
-    static QHash<QString, QImage> cache;
-    const QString key =
-        name + '|' + QString::number(static_cast<int>(colour)) + '|' + QString::number(kLight);
-    if (auto it = cache.constFind(key); it != cache.constEnd()) return it.value();
-    QImage piece(BuiltinPicturePath(name.toStdString()));
-    if (!piece.isNull()) {
+    const QString key = QStringLiteral("button/") + name + '|' +
+                        QString::number(static_cast<int>(colour)) + '|' + QString::number(kLight);
+    return CachedPicture(key, [&] {
+        QImage piece = ProgramPicture(name);
+        if (piece.isNull()) return piece;
         piece = piece.convertToFormat(QImage::Format_ARGB32);
         const PieceKind kind = name.startsWith('Q') ? PieceKind::PictureQ : PieceKind::PictureR;
         for (int y = 0; y < piece.height(); ++y) {
@@ -62,9 +60,8 @@ QImage TransformedPiece(const QString& name, TColorSB colour, int kLight) {
                 row[x] = qRgba(out.r, out.g, out.b, qAlpha(row[x]));
             }
         }
-    }
-    cache.insert(key, piece);
-    return piece;
+        return piece;
+    });
 }
 
 TQorCardsButton::TQorCardsButton(QWidget* parent) : QPushButton(parent) {

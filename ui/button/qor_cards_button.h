@@ -129,7 +129,8 @@ class TQorCardsButton : public QPushButton {
     GlyphLayout layout_ = GlyphLayout::Left;
 };
 
-// The bar's pieces after the colour transform, cached by picture, colour and lightening.
+// The bar's pieces after the colour transform, made once for each picture, colour and
+// lightening and kept in the program's picture store.
 QImage TransformedPiece(const QString& name, TColorSB colour, int kLight);
 
 }  // namespace tavik::ui

@@ -6,19 +6,19 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "ui/dialogs/art_files.h"
 #include "ui/dialogs/dialog_words.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {
 
 // The medal with the place number picture in its middle; null without the medal.
 QImage MedalPicture(int place) {
-    QImage medal = ProgramArtImage("GMedal");
+    QImage medal = ProgramPicture(QStringLiteral("GMedal"));
     if (medal.isNull()) return medal;
     medal = medal.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage number = ProgramArtImage(place < 10 ? "GPlace0" + std::to_string(place)
-                                                     : "GPlace" + std::to_string(place));
+    const QImage number =
+        ProgramPicture(QStringLiteral("GPlace%1").arg(place, 2, 10, QLatin1Char('0')));
     if (!number.isNull()) {
         QPainter p(&medal);
         p.drawImage((medal.width() - number.width()) / 2, (medal.height() - number.height()) / 2,
@@ -62,7 +62,7 @@ EndGameWindow::EndGameWindow(const EndGameContent& content, int language, QWidge
     auto* layout = new QVBoxLayout(this);
     auto* pictures = new QHBoxLayout;
     pictures->addStretch();
-    movie_ = ProgramArtMovie(content.animation);
+    movie_ = ProgramAnimation(QString::fromStdString(content.animation));
     if (movie_) {
         auto* animation = new QLabel(this);
         animation->setMovie(movie_.get());

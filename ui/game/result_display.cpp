@@ -3,9 +3,9 @@
 #include <QLayout>
 #include <QVBoxLayout>
 
-#include "ui/dialogs/art_files.h"
-#include "ui/fonts/fonts.h"
 #include "config/words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {
@@ -56,7 +56,7 @@ void ResultDisplay::ShowResult(int konResult, bool animated, const config::Setti
                                 std::max(12, box.height / 6), true));
 
     picture_->setMovie(nullptr);
-    movie_ = ProgramArtMovie(look.animation);
+    movie_ = ProgramAnimation(QString::fromStdString(look.animation));
     if (movie_) {
         picture_->setMovie(movie_.get());
         if (animated)

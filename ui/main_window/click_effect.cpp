@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ui/main_window/program_pictures.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

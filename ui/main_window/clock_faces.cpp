@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/fonts/fonts.h"
-#include "ui/main_window/program_pictures.h"
 #include "config/words/word_keys.h"
 #include "config/words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

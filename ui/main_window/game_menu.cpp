@@ -3,9 +3,9 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "ui/main_window/program_pictures.h"
 #include "config/words/word_keys.h"
 #include "config/words/word_table.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/fonts/fonts.h"
-#include "ui/main_window/program_pictures.h"
-#include "ui/table/text_drawing.h"
 #include "config/words/word_keys.h"
 #include "config/words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/program_pictures.h"
+#include "ui/table/text_drawing.h"
 
 namespace tavik::ui {
 namespace {

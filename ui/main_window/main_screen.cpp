@@ -4,17 +4,17 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "config/words/languages.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 #include "ui/fonts/fonts.h"
 #include "ui/main_window/balloon_hint.h"
 #include "ui/main_window/candles.h"
 #include "ui/main_window/caption_colour.h"
 #include "ui/main_window/picture_view.h"
 #include "ui/main_window/player_list_text.h"
-#include "ui/main_window/program_pictures.h"
 #include "ui/pictures/picture_tools.h"
-#include "config/words/languages.h"
-#include "config/words/word_keys.h"
-#include "config/words/word_table.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

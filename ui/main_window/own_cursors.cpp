@@ -15,7 +15,7 @@
 
 #include "resources/builtin_art.h"
 #include "ui/main_window/picture_view.h"
-#include "ui/main_window/program_pictures.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {

@@ -3,9 +3,9 @@
 #include <QMessageBox>
 #include <algorithm>
 
-#include "tools/art/face_inversion.h"
-#include "ui/pictures/picture_tools.h"
 #include "config/words/word_table.h"
+#include "resources/art_common/face_inversion.h"
+#include "ui/pictures/picture_tools.h"
 
 namespace tavik::ui {
 namespace {
@@ -15,7 +15,7 @@ constexpr QSize kSmallAcross{94, 69};
 constexpr QSize kSmallSuit{20, 20};
 
 QImage loadPicture(const PictureSource& source, const std::string& name) {
-    QImage image(source.path(name));
+    QImage image = source.picture(name);
     if (image.isNull()) return image;
     return image.convertToFormat(QImage::Format_ARGB32);
 }

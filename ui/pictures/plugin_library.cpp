@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QResource>
 
-#include "resources/builtin_art.h"
+#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {
@@ -59,21 +59,17 @@ bool PictureSource::open(const PluginFolders& folders, ArtLibrary lib) {
     return true;
 }
 
-QString PictureSource::path(const std::string& name) const {
-    if (root_.isEmpty()) return BuiltinPicturePath(name);
-    // A library lists its pictures by file name: the resource name and the kind of picture.
+QImage PictureSource::picture(const std::string& name) const {
+    if (root_.isEmpty()) return ProgramPicture(QString::fromStdString(name));
+    // A library lists its pictures by file name: the resource name and the kind of
+    // picture. Its pictures are read afresh: the file may be replaced between loads.
     const QString base =
         QStringLiteral(":") + root_ + QStringLiteral("/") + QString::fromStdString(name);
     for (const char* suffix : {".png", ".jpg", ".gif", ""}) {
         const QString candidate = base + QLatin1String(suffix);
-        if (QFileInfo::exists(candidate)) return candidate;
+        if (QFileInfo::exists(candidate)) return QImage(candidate);
     }
-    return base;
-}
-
-QString BuiltinPicturePath(const std::string& name) {
-    art::initBuiltinArt();
-    return art::builtinArtPath(QString::fromStdString(name));
+    return {};
 }
 
 }  // namespace tavik::ui

@@ -3,6 +3,7 @@
 // the program's folder, then its parent folder, then the installed plug-in folder,
 // and mounted under a root of their own while pictures are read from them.
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -40,15 +41,13 @@ class PictureSource {
     bool open(const PluginFolders& folders, ArtLibrary lib);
     bool isLibrary() const { return !root_.isEmpty(); }
 
-    // The resource path of a picture by its name.
-    QString path(const std::string& name) const;
+    // A picture by its name: the program's own through ProgramPicture, a library's
+    // read from the mounted file; null when there is none.
+    QImage picture(const std::string& name) const;
 
   private:
     QString file_;
     QString root_;
 };
-
-// The resource path of one of the program's own pictures.
-QString BuiltinPicturePath(const std::string& name);
 
 }  // namespace tavik::ui

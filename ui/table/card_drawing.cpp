@@ -3,27 +3,18 @@
 #include <QPainter>
 
 #include "ui/pictures/picture_tools.h"
+#include "ui/pictures/program_pictures.h"
 #include "ui/table/table_renderer.h"
 
 namespace tavik::ui {
 namespace {
 
-// The rounded corners of a resized large picture: quarter ellipses of Scaled(8).
+// The rounded corners of a resized large picture: quarter ellipses of Scaled(8). Made
+// once for each picture and cell and kept in the program's picture store.
 QImage cachedCut(const QImage& picture, int w, int h, int corner) {
-    struct Entry {
-        qint64 key = 0;
-        int w = 0, h = 0, corner = 0;
-        QImage image;
-    };
-    static std::array<Entry, 128> cache;
-    static std::size_t next = 0;
-    for (const Entry& e : cache)
-        if (e.key == picture.cacheKey() && e.w == w && e.h == h && e.corner == corner)
-            return e.image;
-    Entry& e = cache[next];
-    next = (next + 1) % cache.size();
-    e = {picture.cacheKey(), w, h, corner, CutCornersResized(picture, w, h, corner)};
-    return e.image;
+    const QString key =
+        QStringLiteral("cut/%1/%2x%3/%4").arg(picture.cacheKey()).arg(w).arg(h).arg(corner);
+    return CachedPicture(key, [&] { return CutCornersResized(picture, w, h, corner); });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/fonts/fonts.h"
+#include "ui/pictures/program_pictures.h"
 #include "ui/table/table_renderer.h"
 #include "ui/table/text_drawing.h"
 
@@ -107,7 +108,8 @@ void TableRenderer::DrawMoveTimer(int seat, int seconds) {
     QImage& target = picture(id);
     QPainter p(&target);
     const bool hurry = seconds < 8;
-    p.drawImage(target.rect(), programPicture(hurry ? "GTimerR" : "GTimerY"));
+    p.drawImage(target.rect(),
+                ProgramPicture(hurry ? QStringLiteral("GTimerR") : QStringLiteral("GTimerY")));
     const QFont font = KindFont(serif(), S(18), true);
     DrawTextCentred(p, font, hurry ? kYellow : kRed, QString::number(seconds), 0, target.width(),
                     nearest(target.height() - TextHeight(font), 2));

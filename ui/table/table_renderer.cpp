@@ -2,13 +2,12 @@
 #include "ui/table/table_renderer.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QPainter>
 
-#include "ui/fonts/fonts.h"
-#include "ui/pictures/plugin_library.h"
-#include "ui/table/text_drawing.h"
 #include "config/words/word_table.h"
+#include "ui/fonts/fonts.h"
+#include "ui/pictures/program_pictures.h"
+#include "ui/table/text_drawing.h"
 
 namespace tavik::ui {
 
@@ -50,22 +49,14 @@ void TableRenderer::ClearBox(BoxId id) {
     p.drawImage(-b.left, -b.top, art_.background);
 }
 
-QImage TableRenderer::programPicture(const std::string& name) const {
-    static QHash<QString, QImage> cache;
-    const QString key = QString::fromStdString(name);
-    auto it = cache.constFind(key);
-    if (it == cache.constEnd()) it = cache.insert(key, QImage(BuiltinPicturePath(name)));
-    return it.value();
-}
-
 void TableRenderer::drawBoxPicture(BoxId id, const std::string& smallName,
                                    const std::string& largeName) {
     QImage& target = picture(id);
     QPainter p(&target);
     if (display_.smallWindow())
-        p.drawImage(0, 0, programPicture(smallName));
+        p.drawImage(0, 0, ProgramPicture(QString::fromStdString(smallName)));
     else
-        p.drawImage(target.rect(), programPicture(largeName));
+        p.drawImage(target.rect(), ProgramPicture(QString::fromStdString(largeName)));
 }
 
 void TableRenderer::DrawHand(int seat, const Hand& hand, int count, bool showFaces) {
@@ -110,9 +101,10 @@ void TableRenderer::DrawDeck(Card trumpCard, Suit trumpSuit, int nextDeckIndex) 
         {
             QPainter p(&target);
             if (small)
-                p.drawImage(20, 1, programPicture("GKolodaSmall"));
+                p.drawImage(20, 1, ProgramPicture(QStringLiteral("GKolodaSmall")));
             else
-                p.drawImage(QRect(S(20), S(1), S(58), S(25)), programPicture("GKolodaSmallB"));
+                p.drawImage(QRect(S(20), S(1), S(58), S(25)),
+                            ProgramPicture(QStringLiteral("GKolodaSmallB")));
         }
         DrawCardFace(S(12) + S(display_.cardShift), S(70), trumpCard, target);
         // The pile of backs across over the trump card grows upwards with the cards left.
@@ -135,10 +127,11 @@ void TableRenderer::DrawDeck(Card trumpCard, Suit trumpSuit, int nextDeckIndex) 
         QPainter p(&target);
         const QImage symbol = art_.suitSymbol(trumpSuit, !small);
         if (small) {
-            p.drawImage(20, 54, programPicture("GKolodaLarge"));
+            p.drawImage(20, 54, ProgramPicture(QStringLiteral("GKolodaLarge")));
             p.drawImage(40, 74, symbol);
         } else {
-            p.drawImage(QRect(S(20), S(54), S(60), S(60)), programPicture("GKolodaLargeB"));
+            p.drawImage(QRect(S(20), S(54), S(60), S(60)),
+                        ProgramPicture(QStringLiteral("GKolodaLargeB")));
             const int half = nearest(S(60), 2);
             p.drawImage(S(20) + half - 20, S(54) + half - 20, symbol);
         }

@@ -9,11 +9,11 @@
 #include <functional>
 #include <string_view>
 
+#include "config/settings.h"
+#include "core/ports.h"
+#include "core/state/game_state.h"
 #include "ui/layout/table_boxes.h"
 #include "ui/pictures/card_art.h"
-#include "core/ports.h"
-#include "config/settings.h"
-#include "core/state/game_state.h"
 
 namespace tavik::ui {
 
@@ -82,9 +82,6 @@ class TableRenderer {
     const std::array<QString, 5>& chatLines() const { return chatText_; }
     // A text across the table box ("Expectation of the server...").
     void DrawWaitingText(const QString& text);
-
-    // The resource picture of the program by name (cached).
-    QImage programPicture(const std::string& name) const;
 
   private:
     static std::size_t index(BoxId id) { return static_cast<std::size_t>(id); }

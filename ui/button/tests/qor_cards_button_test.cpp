@@ -3,7 +3,7 @@
 #include <QEnterEvent>
 #include <QtTest/QTest>
 
-#include "tools/art/button_gradients.h"
+#include "resources/art_common/button_gradients.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {

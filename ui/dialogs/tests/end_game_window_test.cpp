@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/dialogs/art_files.h"
 #include "ui/dialogs/general_count_window.h"
+#include "ui/pictures/program_pictures.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
@@ -75,7 +75,7 @@ TEST(EndGameWindow, ShowsTheTextsAndTheMedalWhenItsPictureExists) {
     test::SaveRender(window.grab().toImage(), "end-game-place3");
     EXPECT_EQ(window.windowTitle(), "The completion of game");
     EXPECT_EQ(window.lines()[2], "Result: -40");
-    EXPECT_EQ(window.medalShown(), !ProgramArtImage("GMedal").isNull());
+    EXPECT_EQ(window.medalShown(), !ProgramPicture(QStringLiteral("GMedal")).isNull());
 }
 
 TEST(GeneralCountWindow, SevenRowsUnderThePlayersName) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/dialogs/art_files.h"
 #include "ui/game/tests/test_host.h"
+#include "ui/pictures/program_pictures.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
@@ -38,7 +38,7 @@ TEST(ResultDisplay, TextColourAndStillFrameOfEachResult) {
         // The result lies over the table box.
         const Box& stol = host.tableView().renderer().box(BoxId::Stol);
         EXPECT_EQ(result.geometry(), QRect(stol.left, stol.top, stol.width, stol.height));
-        if (ProgramArtFile(c.picture).isEmpty()) {
+        if (ProgramPicturePath(QLatin1String(c.picture)).isEmpty()) {
             EXPECT_EQ(result.movie(), nullptr);  // only the text without the picture
             continue;
         }

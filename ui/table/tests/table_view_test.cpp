@@ -1,7 +1,7 @@
 // The table view as the match controller drives it: a game dealt from a seed and
 // played into a bout, rendered in the small, medium and large windows.
-#include "ui/table/table_scene.h"
 #include "ui/table/tests/table_test_support.h"
+#include "ui/table_scene/table_scene.h"
 
 namespace tavik::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ai/tests/literal_search.h"
+#include "ai/literal_search.h"
 
 #include <array>
 

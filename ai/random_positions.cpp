@@ -1,4 +1,4 @@
-#include "ai/tests/random_positions.h"
+#include "ai/random_positions.h"
 
 #include <algorithm>
 #include <vector>

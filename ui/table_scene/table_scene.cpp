@@ -1,4 +1,4 @@
-#include "ui/table/table_scene.h"
+#include "ui/table_scene/table_scene.h"
 
 #include "core/match/headless_play.h"
 

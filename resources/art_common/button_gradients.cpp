@@ -1,4 +1,4 @@
-#include "tools/art/button_gradients.h"
+#include "resources/art_common/button_gradients.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "tools/art/face_inversion.h"
+#include "resources/art_common/face_inversion.h"
 
 namespace tavik::art {
 
