@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "config/words/languages.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 #include "ui/fonts/fonts.h"
 #include "ui/main_window/balloon_hint.h"
 #include "ui/main_window/candles.h"
@@ -12,9 +15,6 @@
 #include "ui/main_window/player_list_text.h"
 #include "ui/main_window/program_pictures.h"
 #include "ui/pictures/picture_tools.h"
-#include "config/words/languages.h"
-#include "config/words/word_keys.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -118,8 +118,14 @@ void MainScreen::showHint(const QString& title, const QString& text, const QWidg
                        settings_.font(config::FontKind::Decor).name);
 }
 
+void MainScreen::setHolidayShown(bool shown) {
+    holidayShown_ = shown;
+    boxes_ = MainScreenLayout(display_, holidayShown_);
+    placeControls();
+}
+
 void MainScreen::Compose(const std::optional<files::PlayerList>& list) {
-    boxes_ = MainScreenLayout(display_, false);  // the calendar's pictures come later
+    boxes_ = MainScreenLayout(display_, holidayShown_);
     setFixedSize(display_.clientWidth, display_.clientHeight);
     applyDesign();
     applyFonts();
