@@ -18,6 +18,8 @@ int diffSearchCommand(const std::vector<std::string>& args);
 int benchCommand(const std::vector<std::string>& args);
 // The language tables: words --coverage, words KEY.
 int wordsCommand(const std::vector<std::string>& args);
+// The holiday calendar: calendar --date YYYY-MM-DD [--language N].
+int calendarCommand(const std::vector<std::string>& args);
 
 // The table on screen, rendered offscreen into a PNG (built with the GUI only).
 int renderCommand(const std::vector<std::string>& args);

@@ -25,6 +25,7 @@ const Command kCommands[] = {
     {"bench", tavik::cli::benchCommand,
      "bench search [--seed N] [--count N] [--pool N] [--hard N] [--literal-budget NODES]"},
     {"words", tavik::cli::wordsCommand, "words --coverage | words KEY"},
+    {"calendar", tavik::cli::calendarCommand, "calendar --date YYYY-MM-DD [--language 0..9]"},
 #ifdef TAVIK_RENDER_COMMAND
     {"render", tavik::cli::renderCommand,
      "render --window-size 1..5 [--face-style S] [--seed N] --out FILE.png\n"

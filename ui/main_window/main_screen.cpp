@@ -118,8 +118,14 @@ void MainScreen::showHint(const QString& title, const QString& text, const QWidg
                        settings_.font(config::FontKind::Decor).name);
 }
 
+void MainScreen::setHolidayShown(bool shown) {
+    holidayShown_ = shown;
+    boxes_ = MainScreenLayout(display_, holidayShown_);
+    placeControls();
+}
+
 void MainScreen::Compose(const std::optional<files::PlayerList>& list) {
-    boxes_ = MainScreenLayout(display_, false);  // the calendar's pictures come later
+    boxes_ = MainScreenLayout(display_, holidayShown_);
     setFixedSize(display_.clientWidth, display_.clientHeight);
     applyDesign();
     applyFonts();

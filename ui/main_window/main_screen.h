@@ -10,12 +10,12 @@
 #include <array>
 #include <optional>
 
-#include "ui/button/qor_cards_button.h"
+#include "config/settings.h"
 #include "core/files/player_list.h"
+#include "ui/button/qor_cards_button.h"
 #include "ui/layout/main_boxes.h"
 #include "ui/main_window/clock_faces.h"
 #include "ui/pictures/card_art.h"
-#include "config/settings.h"
 
 class QLabel;
 
@@ -53,6 +53,10 @@ class MainScreen : public QWidget {
     void ApplyLanguage();
     // Draws the title picture and the mode banner in the caption colour.
     void DrawCaptions();
+    // The holiday calendar shows its pictures beside the title: the candles (and the
+    // clocks under them) move 20 base pixels outwards.
+    void setHolidayShown(bool shown);
+    bool holidayShown() const { return holidayShown_; }
     // Where the information clock's figures come from (the web service, later).
     void setInfoClockSource(InfoClockSource source) { infoSource_ = std::move(source); }
 
@@ -121,6 +125,7 @@ class MainScreen : public QWidget {
     int infoMode_ = 1;
     bool infoChangedThisMinute_ = false;
     int candlePhase_ = 0;
+    bool holidayShown_ = false;
 };
 
 }  // namespace tavik::ui

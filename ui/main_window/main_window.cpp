@@ -7,9 +7,12 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "config/settings_file.h"
+#include "config/words/word_keys.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/game/game_session_api.h"
 #include "ui/main_window/balloon_hint.h"
+#include "ui/main_window/calendar_view.h"
 #include "ui/main_window/click_effect.h"
 #include "ui/main_window/game_menu.h"
 #include "ui/main_window/intro_view.h"
@@ -17,9 +20,7 @@
 #include "ui/main_window/main_screen.h"
 #include "ui/main_window/own_cursors.h"
 #include "ui/main_window/wait_banner.h"
-#include "config/settings_file.h"
 #include "ui/table/table_view.h"
-#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 namespace {
@@ -51,6 +52,10 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     setCentralWidget(area_);
     mainScreen_ = new MainScreen(display_, art_, settings_, area_);
     mainScreen_->hide();
+    calendar_ = new CalendarView(*mainScreen_, display_, settings_,
+                                 DefaultPluginFolders(QString::fromStdString(folder_.program)));
+    calendar_->setMainScreenShown([this] { return mainScreenShown_; });
+    hooks_.showCalendar = [this] { calendar_->ShowCalendar(); };
     tableView_ = new TableView(display_, art_, settings_, {}, area_);
     tableView_->hide();
     waitBanner_ = new WaitBanner(settings_, area_);
@@ -179,7 +184,10 @@ void MainWindow::ApplyWindowSize() {
     if (settings_.windowSize != 1) settings_.saveGif = false;
     fitWindow();
     if (onTable) tableView_->StartTable();
-    if (mainScreenShown_) mainScreen_->Compose(currentList());
+    if (mainScreenShown_) {
+        if (hooks_.showCalendar) hooks_.showCalendar();
+        mainScreen_->Compose(currentList());
+    }
 }
 
 std::optional<files::PlayerList> MainWindow::currentList() const {
@@ -236,6 +244,7 @@ void MainWindow::ShowWaitBanner(bool on) {
 void MainWindow::ApplyLanguage() {
     setWindowTitle(word(words::key::Title));
     mainScreen_->ApplyLanguage();
+    if (mainScreenShown_ && hooks_.showCalendar) hooks_.showCalendar();
     menu_->ApplyLanguage(settings_.language);
     tableView_->update();
     waitBanner_->update();

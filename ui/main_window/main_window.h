@@ -12,16 +12,17 @@
 #include <memory>
 #include <optional>
 
+#include "config/settings.h"
 #include "core/files/data_folder.h"
 #include "core/files/notices.h"
 #include "core/files/player_list_file.h"
+#include "core/state/game_state.h"
 #include "ui/layout/layout.h"
 #include "ui/pictures/card_art.h"
-#include "config/settings.h"
-#include "core/state/game_state.h"
 
 namespace tavik::ui {
 
+class CalendarView;
 class GameMenu;
 class GameSessionApi;
 class IntroView;
@@ -85,6 +86,8 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     bool mainScreenShown() const { return mainScreenShown_; }
     bool introShown() const { return introShown_; }
     MainScreen& mainScreen() { return *mainScreen_; }
+    // The holiday calendar of the main screen (the hook showCalendar shows it).
+    CalendarView& calendar() { return *calendar_; }
     IntroView* intro();
     GameMenu& menu() { return *menu_; }
     const QTimer& mainTimer() const { return mainTimer_; }
@@ -137,6 +140,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     std::unique_ptr<ArtLoader> loader_;
     QWidget* area_;
     MainScreen* mainScreen_;
+    CalendarView* calendar_;
     TableView* tableView_;
     WaitBanner* waitBanner_;
     GameMenu* menu_;

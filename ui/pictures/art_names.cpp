@@ -50,6 +50,8 @@ std::string LibraryName(ArtLibrary lib) {
             return "QorBackG03";
         case ArtLibrary::CGraph:
             return "QorCGraph1";
+        case ArtLibrary::Calendar:
+            return "QorCalendar01";
         case ArtLibrary::None:
             break;
     }

@@ -7,8 +7,9 @@
 namespace tavik::ui {
 
 // The plug-in libraries, by their logical names.
-enum class ArtLibrary { None, CardsA, CardsB, CardsC, BackG, CGraph };
-// "QorCards06A" ... "QorCGraph1"; empty for None (the program's own pictures).
+enum class ArtLibrary { None, CardsA, CardsB, CardsC, BackG, CGraph, Calendar };
+// "QorCards06A" ... "QorCGraph1", "QorCalendar01"; empty for None (the program's own
+// pictures).
 std::string LibraryName(ArtLibrary lib);
 
 inline constexpr int kFaceStyles = 48;  // face styles 0..47

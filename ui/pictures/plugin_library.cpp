@@ -1,5 +1,6 @@
 #include "ui/pictures/plugin_library.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QResource>
@@ -24,6 +25,13 @@ PluginFolders DefaultPluginFolders(const QString& programFolder) {
         f.folders << dir.absolutePath();
         QDir parent = dir;
         if (parent.cdUp()) f.folders << parent.absolutePath();
+    }
+    // share/tavik-vel/plugins beside the executable's folder: an installation moved to
+    // another prefix, and the build tree, whose libraries are built there.
+    if (QCoreApplication::instance()) {
+        const QString besideExecutable = QDir::cleanPath(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tavik-vel/plugins"));
+        if (!f.folders.contains(besideExecutable)) f.folders << besideExecutable;
     }
 #ifdef TAVIK_INSTALLED_PLUGIN_DIR
     f.folders << QStringLiteral(TAVIK_INSTALLED_PLUGIN_DIR);

@@ -17,7 +17,9 @@ struct PluginFolders {
     QStringList folders;
 };
 
-// The program's folder, its parent folder and the installed share/tavik-vel/plugins.
+// The program's folder, its parent folder, share/tavik-vel/plugins beside the
+// executable's folder (the build tree builds its libraries there) and the installed
+// share/tavik-vel/plugins.
 PluginFolders DefaultPluginFolders(const QString& programFolder);
 
 // The file name of a library on this platform ("QorCards06A.rcc").
