@@ -205,10 +205,10 @@ constexpr std::array<std::string_view, 82> kRowTexts = {
     "pasha.p-07#PRA#R_PALMBRN#Вход Господень в Иерусалим#The entry into Jerusalem#Einzug in "
     "Jerusalem (Palmsonntag)#Entrée du Christ à Jérusalem#Entrada en Jerusalén#主进圣城节#Ingresso "
     "a Gerusalemme#Vjezd do Jeruzaléma#主の聖都エルサレム入城#주님의 예루살렘 입성#",
-    "pasha.p+40#PRA#R_ASCENSN#Вознесение Господне#Ascension Of Our Lord#Christi "
+    "pasha.p+39#PRA#R_ASCENSN#Вознесение Господне#Ascension Of Our Lord#Christi "
     "Himmelfahrt#Ascension du Seigneur#Ascensión del Señor#耶稣升天节#Ascensione del "
     "Signore#Nanebevstoupení Páně#主の昇天祭#주님 승천 대축일#",
-    "pasha.p+50#PRA#R_BIRCH00#День Святой Троицы#Trinity Sunday#Dreifaltigkeitsfest#Fête de la "
+    "pasha.p+49#PRA#R_BIRCH00#День Святой Троицы#Trinity Sunday#Dreifaltigkeitsfest#Fête de la "
     "Sainte Trinité#Fiesta de la Santísima Trinidad#圣三一节#Festa della Santissima "
     "Trinità#Slavnost Nejsvětější Trojice#聖三者祭#성삼위일체 대축일#",
     "07.01.0000#PRA#R_XMASSTR#Рождество "

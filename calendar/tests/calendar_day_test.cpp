@@ -77,11 +77,16 @@ TEST(CalendarDay, HintsOfYearlyRows) {
     const std::vector<Holiday> flag = TodaysHolidays(BuiltinRows(), {2023, 6, 14}, kEnglish);
     ASSERT_EQ(flag.size(), 1u);
     EXPECT_EQ(flag[0].hint, "American flag day (Holiday United States)");
-    // In 2024 the Orthodox Ascension (Easter 5 May + 40) falls on the same day, later in
-    // table order.
-    const std::vector<Holiday> both = TodaysHolidays(BuiltinRows(), {2024, 6, 14}, kEnglish);
-    ASSERT_EQ(both.size(), 2u);
-    EXPECT_EQ(both[1].hint, "Ascension Of Our Lord (The Orthodox holiday)");
+    // Orthodox Easter 2024 is 5 May: Ascension is the Thursday 39 days later, Trinity
+    // the Sunday seven weeks later.
+    const std::vector<Holiday> ascension = TodaysHolidays(BuiltinRows(), {2024, 6, 13}, kEnglish);
+    ASSERT_EQ(ascension.size(), 1u);
+    EXPECT_EQ(ascension[0].hint, "Ascension Of Our Lord (The Orthodox holiday)");
+    EXPECT_EQ(Weekday({2024, 6, 13}), 5);  // Thursday (1 = Sunday)
+    const std::vector<Holiday> trinity = TodaysHolidays(BuiltinRows(), {2024, 6, 23}, kEnglish);
+    ASSERT_EQ(trinity.size(), 1u);
+    EXPECT_EQ(trinity[0].name, "Trinity Sunday");
+    EXPECT_EQ(Weekday({2024, 6, 23}), 1);
     const std::vector<Holiday> year = TodaysHolidays(BuiltinRows(), {2024, 1, 1}, kEnglish);
     ASSERT_EQ(year.size(), 1u);
     EXPECT_EQ(year[0].hint, "New Year");
