@@ -11,7 +11,7 @@ std::string englishThink() {
     return std::string(englishWord(Word::IThink)) + " ";
 }
 
-OpponentAnswer ComputerOpponent::ChooseMove(const GameState& g, int mode, TablePort& table) {
+OpponentAnswer ComputerOpponent::ChooseMove(const GameState& g, MoveKind mode, TablePort& table) {
     StatTavik2 s = MakeSnapshot(g, 1, g.Zarp, g.WasTakes != 0, think_, &table);
     bool stop = false;
     const int slot = ai::ChooseMove(mode, s, stop, search_);
@@ -24,15 +24,15 @@ OpponentAnswer ComputerOpponent::ChooseMove(const GameState& g, int mode, TableP
     return a;
 }
 
-int AiSeatPlayer::choose(const GameState& g, int seat, int kind) {
+int AiSeatPlayer::choose(const GameState& g, int seat, MoveKind kind) {
     StatTavik2 s = MakeSnapshot(g, seat, zarp_, wasTakes_, englishThink(), nullptr);
     bool stop = false;
     int slot = ai::ChooseMove(kind, s, stop, search_);
     zarp_ = s.Zarp;
     wasTakes_ = s.WasTakes;
     if (stop || slot < 1 || slot > g.kolCards(seat)) slot = 0;
-    if (kind != kDefend && !MayAttack(g)) slot = 0;
-    if (kind == kLead && slot == 0) slot = 1;  // a lead is never a pass
+    if (kind != MoveKind::Defend && !MayAttack(g)) slot = 0;
+    if (kind == MoveKind::Lead && slot == 0) slot = 1;  // a lead is never a pass
     return slot;
 }
 

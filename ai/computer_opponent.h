@@ -20,7 +20,7 @@ std::string englishThink();
 class ComputerOpponent : public Opponent {
   public:
     explicit ComputerOpponent(std::string think = englishThink()) : think_(std::move(think)) {}
-    OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) override;
+    OpponentAnswer ChooseMove(const GameState& g, MoveKind mode, TablePort& table) override;
     EndgameSearch& search() { return search_; }
 
   private:
@@ -37,7 +37,7 @@ class ComputerOpponent : public Opponent {
 class AiSeatPlayer : public SeatPlayer, public GameLog {
   public:
     explicit AiSeatPlayer(int seat) : seat_(seat) {}
-    int choose(const GameState& g, int seat, int kind) override;
+    int choose(const GameState& g, int seat, MoveKind kind) override;
     void onDeal(const GameState&) override { wasTakes_ = false; }
     void onBoutEnd(bool discard, int attacker) override;
 

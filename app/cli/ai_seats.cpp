@@ -16,7 +16,7 @@ void AiSeats::onRedeal(int seat) {
     if (next_) next_->onRedeal(seat);
 }
 
-void AiSeats::onMove(int seat, int kind, Card card) {
+void AiSeats::onMove(int seat, MoveKind kind, Card card) {
     if (next_) next_->onMove(seat, kind, card);
 }
 
@@ -25,7 +25,7 @@ void AiSeats::onBoutEnd(bool discard, int attacker) {
     if (next_) next_->onBoutEnd(discard, attacker);
 }
 
-void AiSeats::onKonEnd(int result, int sixes) {
+void AiSeats::onKonEnd(KonOutcome result, int sixes) {
     if (next_) next_->onKonEnd(result, sixes);
 }
 

@@ -22,9 +22,9 @@ class AiSeats : public GameLog {
 
     void onDeal(const GameState& g) override;
     void onRedeal(int seat) override;
-    void onMove(int seat, int kind, Card card) override;
+    void onMove(int seat, MoveKind kind, Card card) override;
     void onBoutEnd(bool discard, int attacker) override;
-    void onKonEnd(int result, int sixes) override;
+    void onKonEnd(KonOutcome result, int sixes) override;
 
   private:
     std::unique_ptr<ai::ComputerOpponent> seat1_;

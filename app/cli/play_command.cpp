@@ -32,9 +32,9 @@ class JsonMoveLog : public GameLog {
     void onRedeal(int seat) override {
         line(JsonObject().add("event", "redeal").add("seat", seat));
     }
-    void onMove(int seat, int kind, Card card) override {
+    void onMove(int seat, MoveKind kind, Card card) override {
         JsonObject o;
-        o.add("event", "move").add("seat", seat).add("kind", kind);
+        o.add("event", "move").add("seat", seat).add("kind", static_cast<int>(kind));
         if (card.empty())
             o.addNull("card");
         else
@@ -47,8 +47,11 @@ class JsonMoveLog : public GameLog {
                  .add("end", discard ? "discard" : "take")
                  .add("attacker", attacker));
     }
-    void onKonEnd(int result, int sixes) override {
-        line(JsonObject().add("event", "kon").add("result", result).add("sixes", sixes));
+    void onKonEnd(KonOutcome result, int sixes) override {
+        line(JsonObject()
+                 .add("event", "kon")
+                 .add("result", static_cast<int>(result))
+                 .add("sixes", sixes));
     }
 
   private:

@@ -22,9 +22,9 @@ struct OpponentAnswer {
 class Opponent {
   public:
     virtual ~Opponent() = default;
-    // The move of seat 1 in mode 1..4 (the controller's Step). The table port shows
-    // the progress caption of a long search.
-    virtual OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) = 0;
+    // The move of seat 1 of the given kind (the mode). The table port shows the
+    // progress caption of a long search.
+    virtual OpponentAnswer ChooseMove(const GameState& g, MoveKind mode, TablePort& table) = 0;
 };
 
 // What a match needs from the rest of the program: the stored standing of a player

@@ -35,7 +35,7 @@ class HeadlessRecorder : public TablePort,
     void endMatchButton(bool visible, bool enabled) override;
     void drawScores(int score, int scoreDelta, int wins1, int wins2) override;
     void drawSeatFrame(int seat, int wins) override;
-    void showResult(int konResult, bool animated) override;
+    void showResult(KonOutcome konResult, bool animated) override;
     void tableText(Word text) override;
     void forecastTitle(const std::string& forecast) override;
     void progress(const std::string& text) override;

@@ -6,28 +6,28 @@
 
 namespace tavik {
 
-bool IsLegalMove(const GameState& g, int seat, int slot, int kind) {
+bool IsLegalMove(const GameState& g, int seat, int slot, MoveKind kind) {
     if (slot < 1 || slot > g.kolCards(seat)) return false;
     if (CheckMove(g, seat, slot, kind) != kMoveOk) return false;
-    return kind == kDefend || MayAttack(g);
+    return kind == MoveKind::Defend || MayAttack(g);
 }
 
-int RandomPlayer::choose(const GameState& g, int seat, int kind) {
+int RandomPlayer::choose(const GameState& g, int seat, MoveKind kind) {
     std::vector<int> options;
     for (int slot = 1; slot <= g.kolCards(seat); ++slot)
         if (IsLegalMove(g, seat, slot, kind)) options.push_back(slot);
-    if (kind != kLead) options.push_back(0);
+    if (kind != MoveKind::Lead) options.push_back(0);
     if (options.empty()) return 0;
     return options[static_cast<std::size_t>(random_.random(static_cast<int>(options.size())))];
 }
 
-int LowestPlayer::choose(const GameState& g, int seat, int kind) {
+int LowestPlayer::choose(const GameState& g, int seat, MoveKind kind) {
     for (int slot = 1; slot <= g.kolCards(seat); ++slot)
         if (IsLegalMove(g, seat, slot, kind)) return slot;
     return 0;
 }
 
-OpponentAnswer SeatPlayerOpponent::ChooseMove(const GameState& g, int mode, TablePort&) {
+OpponentAnswer SeatPlayerOpponent::ChooseMove(const GameState& g, MoveKind mode, TablePort&) {
     OpponentAnswer a;
     a.slot = player_.choose(g, 1, mode);
     a.pass = a.slot == 0;

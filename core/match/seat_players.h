@@ -16,18 +16,18 @@ class SeatPlayer {
     virtual ~SeatPlayer() = default;
     // The hand slot the seat plays as a move of the kind now, or 0 to pass (stop or
     // take). Never 0 for a lead.
-    virtual int choose(const GameState& g, int seat, int kind) = 0;
+    virtual int choose(const GameState& g, int seat, MoveKind kind) = 0;
 };
 
 // True when the card in the slot is a legal move of the kind for the seat, including
 // the attack limit.
-bool IsLegalMove(const GameState& g, int seat, int slot, int kind);
+bool IsLegalMove(const GameState& g, int seat, int slot, MoveKind kind);
 
 // A random legal move; passes at random where passing is allowed.
 class RandomPlayer : public SeatPlayer {
   public:
     explicit RandomPlayer(std::uint64_t seed) : random_(seed) {}
-    int choose(const GameState& g, int seat, int kind) override;
+    int choose(const GameState& g, int seat, MoveKind kind) override;
 
   private:
     SeededRandom random_;
@@ -37,14 +37,14 @@ class RandomPlayer : public SeatPlayer {
 // Beats whenever it can and never stops while a card fits.
 class LowestPlayer : public SeatPlayer {
   public:
-    int choose(const GameState& g, int seat, int kind) override;
+    int choose(const GameState& g, int seat, MoveKind kind) override;
 };
 
 // Lets a seat player sit in seat 1 through the computer opponent's port.
 class SeatPlayerOpponent : public Opponent {
   public:
     explicit SeatPlayerOpponent(SeatPlayer& player) : player_(player) {}
-    OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) override;
+    OpponentAnswer ChooseMove(const GameState& g, MoveKind mode, TablePort& table) override;
 
   private:
     SeatPlayer& player_;

@@ -69,7 +69,7 @@ class DeckRandom : public RandomPort {
 class ScriptedOpponent : public Opponent {
   public:
     std::deque<int> answers;  // slots to play; 0 passes
-    OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort&) override {
+    OpponentAnswer ChooseMove(const GameState& g, MoveKind mode, TablePort&) override {
         OpponentAnswer a;
         if (!answers.empty()) {
             a.slot = answers.front();

@@ -6,8 +6,8 @@
 #include <optional>
 #include <thread>
 
-#include "ui/game/qt_ports.h"
 #include "core/match/recorder.h"
+#include "ui/game/qt_ports.h"
 
 namespace tavik::ui {
 namespace {
@@ -38,7 +38,7 @@ class ProgressRelay : public HeadlessRecorder {
 
 }  // namespace
 
-OpponentAnswer BackgroundOpponent::ChooseMove(const GameState& g, int mode, TablePort& table) {
+OpponentAnswer BackgroundOpponent::ChooseMove(const GameState& g, MoveKind mode, TablePort& table) {
     const GameState position = g;  // the worker reads its own copy
     ProgressRelay relay;
     OpponentAnswer answer;

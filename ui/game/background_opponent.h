@@ -13,7 +13,7 @@ class BackgroundOpponent : public Opponent {
   public:
     // The opponent that chooses; it must be set before the first move.
     void setInner(Opponent& inner) { inner_ = &inner; }
-    OpponentAnswer ChooseMove(const GameState& g, int mode, TablePort& table) override;
+    OpponentAnswer ChooseMove(const GameState& g, MoveKind mode, TablePort& table) override;
 
   private:
     Opponent* inner_ = nullptr;

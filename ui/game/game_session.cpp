@@ -1,5 +1,7 @@
 #include "ui/game/game_session.h"
 
+#include "config/words/word_table.h"
+#include "core/rules/controls.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/general_count_window.h"
@@ -8,8 +10,6 @@
 #include "ui/game/action_keys.h"
 #include "ui/game/hand_input.h"
 #include "ui/game/result_display.h"
-#include "core/rules/controls.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -52,7 +52,7 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
     result_ = new ResultDisplay(view);
     keys_ = new ActionKeys(
         view.button7(), [this] { toggleForecast(); }, [this] { toggleOpenCards(); });
-    view.onResult = [this](int konResult, bool animated) {
+    view.onResult = [this](KonOutcome konResult, bool animated) {
         result_->ShowResult(konResult, animated, settings_);
     };
     view.onForecast = [this](const std::string& forecast) { setTitle(forecast); };
@@ -146,7 +146,7 @@ void GameSession::start(int userSlot) {
 void GameSession::actionPressed() {
     if (!matchOn_) return;
     run([this] {
-        if (g_.Step == 11 && g_.Button7Enabled) result_->HideResult();
+        if (g_.Step == BoutStep::ResultShown && g_.Button7Enabled) result_->HideResult();
         controller_.ActionButton();
     });
 }

@@ -3,9 +3,9 @@
 #include <QLayout>
 #include <QVBoxLayout>
 
+#include "config/words/word_table.h"
 #include "ui/dialogs/art_files.h"
 #include "ui/fonts/fonts.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -17,15 +17,17 @@ struct ResultLook {
     int stillFrame;
 };
 
-ResultLook LookOf(int konResult) {
+ResultLook LookOf(KonOutcome konResult) {
     switch (konResult) {
-        case 1:
+        case KonOutcome::Seat1Won:
             return {Word::YouLose, QColor(Qt::cyan), "GKonBads", 20};
-        case 2:
+        case KonOutcome::Seat2Won:
             return {Word::YouHaveWon, QColor(128, 255, 128), "GKonGood", 9};
-        default:
-            return {Word::DeadHeat, QColor(Qt::yellow), "GKonNich", 0};
+        case KonOutcome::None:
+        case KonOutcome::Draw:
+            break;
     }
+    return {Word::DeadHeat, QColor(Qt::yellow), "GKonNich", 0};
 }
 
 }  // namespace
@@ -42,7 +44,8 @@ ResultDisplay::ResultDisplay(TableView& view)
     hide();
 }
 
-void ResultDisplay::ShowResult(int konResult, bool animated, const config::Settings& settings) {
+void ResultDisplay::ShowResult(KonOutcome konResult, bool animated,
+                               const config::Settings& settings) {
     const ResultLook look = LookOf(konResult);
     const Box& box = view_.renderer().box(BoxId::Stol);
     setGeometry(box.left, box.top, box.width, box.height);

@@ -39,8 +39,10 @@ bool TableScene::PlayIntoMidGame(int maxSteps) {
     controller_.NewKon(false);
     for (int i = 0; i < maxSteps; ++i) {
         const bool defended = game_.KolCardsStol >= 2 && game_.KolFree == 0;
-        if (bouts_.bouts >= 1 && defended && !game_.deckEmpty() && game_.Phase == 2) return true;
-        if (game_.Step == 11 || !PlayStep(game_, controller_, seat2Player_)) return false;
+        if (bouts_.bouts >= 1 && defended && !game_.deckEmpty() && game_.Phase == GamePhase::Play)
+            return true;
+        if (game_.Step == BoutStep::ResultShown || !PlayStep(game_, controller_, seat2Player_))
+            return false;
     }
     return false;
 }

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "ui/button/qor_cards_button.h"
 #include "core/ports.h"
+#include "ui/button/qor_cards_button.h"
 #include "ui/table/table_renderer.h"
 
 namespace tavik::ui {
@@ -35,7 +35,7 @@ class TableView : public QWidget, public TablePort {
     // What the table shows that belongs to other parts of the window: card flights,
     // the kon result picture and the title with the forecast.
     std::function<void(const Flight&)> onFlight;
-    std::function<void(int konResult, bool animated)> onResult;
+    std::function<void(KonOutcome konResult, bool animated)> onResult;
     std::function<void(const std::string& forecast)> onForecast;
 
     // TablePort
@@ -51,7 +51,7 @@ class TableView : public QWidget, public TablePort {
     void endMatchButton(bool visible, bool enabled) override;
     void drawScores(int score, int scoreDelta, int wins1, int wins2) override;
     void drawSeatFrame(int seat, int wins) override;
-    void showResult(int konResult, bool animated) override;
+    void showResult(KonOutcome konResult, bool animated) override;
     void tableText(Word text) override;
     void forecastTitle(const std::string& forecast) override;
     void progress(const std::string& text) override;

@@ -16,7 +16,7 @@ namespace {
 // Thinks for a while, reporting its progress three times.
 class SlowOpponent : public Opponent {
   public:
-    OpponentAnswer ChooseMove(const GameState&, int mode, TablePort& table) override {
+    OpponentAnswer ChooseMove(const GameState&, MoveKind mode, TablePort& table) override {
         thread = std::this_thread::get_id();
         if (fail) throw std::runtime_error("no move");
         for (int i = 1; i <= 3; ++i) {
@@ -24,7 +24,7 @@ class SlowOpponent : public Opponent {
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
         }
         OpponentAnswer a;
-        a.slot = mode;
+        a.slot = static_cast<int>(mode);  // tells the caller which mode arrived
         return a;
     }
     std::thread::id thread;
@@ -55,7 +55,7 @@ TEST(BackgroundOpponent, ThinksOnAWorkerWhileTheWindowRuns) {
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(5);
 
-    const OpponentAnswer answer = opponent.ChooseMove(GameState{}, 3, table);
+    const OpponentAnswer answer = opponent.ChooseMove(GameState{}, MoveKind::Defend, table);
     EXPECT_EQ(answer.slot, 3);
     EXPECT_NE(slow.thread, std::this_thread::get_id());
     EXPECT_GT(ticks, 0) << "timers run while the computer thinks";
@@ -65,7 +65,7 @@ TEST(BackgroundOpponent, ThinksOnAWorkerWhileTheWindowRuns) {
     EXPECT_EQ(table.shown.back(), "step 3");
 
     slow.fail = true;
-    EXPECT_THROW(opponent.ChooseMove(GameState{}, 1, table), std::runtime_error);
+    EXPECT_THROW(opponent.ChooseMove(GameState{}, MoveKind::Lead, table), std::runtime_error);
 }
 
 }  // namespace
