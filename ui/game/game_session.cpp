@@ -24,7 +24,8 @@ std::string trimEnd(std::string s) {
 void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
     if (quiet) return;
     const int lang = settings_.language;
-    ShowMessage(&parent_, WordText("Title", lang), FileNoticeText(notice, path, lang), lang);
+    ShowMessage(&parent_, WordText(words::key::Title, lang), FileNoticeText(notice, path, lang),
+                lang);
 }
 
 GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* parent)
@@ -81,7 +82,7 @@ ResultDisplay& GameSession::result() {
     return *result_;
 }
 
-QString GameSession::word(std::string_view key) const {
+QString GameSession::word(words::WordKey key) const {
     return WordText(key, settings_.language);
 }
 
@@ -129,7 +130,7 @@ void GameSession::start(int userSlot) {
     g_.display.flyCardsOn = false;  // the card flights come with their animation
 
     if (!scripted_) {
-        const std::string_view think = words::word(Word::IThink, settings_.language);
+        const std::string_view think = words::word(words::key::IThink, settings_.language);
         computer_ = std::make_unique<ai::ComputerOpponent>(std::string(think));
     }
     opponent_.setInner(scripted_ ? *scripted_ : *computer_);
@@ -138,7 +139,7 @@ void GameSession::start(int userSlot) {
     result_->HideResult();
     host_->hideMainScreen();
     view_->StartTable();
-    view_->button8().setText(word("FinishMatch"));
+    view_->button8().setText(word(words::key::FinishMatch));
     host_->setGameMenuEnabled(true, true);
     run([this] { controller_.NewKon(false); });
 }
@@ -208,8 +209,9 @@ void GameSession::leaveNow() {
 
 void GameSession::quit() {
     if (!matchOn_ || busy_) return;
-    if (AskYesNo(&host_->window(), word("Title"),
-                 word("LeaveToMenu") + "\n" + word("DataWillBeLost"), settings_.language))
+    if (AskYesNo(&host_->window(), word(words::key::Title),
+                 word(words::key::LeaveToMenu) + "\n" + word(words::key::DataWillBeLost),
+                 settings_.language))
         leaveMatch();
 }
 
@@ -227,8 +229,9 @@ void GameSession::changeName() {
     if (dialog.exec() != QDialog::Accepted) return;
     const PlayerChoice& choice = dialog.choice();
     hooks_.RenamePlayer(g_, choice.name, choice.passwordField);
-    ShowMessage(&host_->window(), word("Title"),
-                word("NameChanged") + "\n" + word("NewName") + QString::fromStdString(choice.name),
+    ShowMessage(&host_->window(), word(words::key::Title),
+                word(words::key::NameChanged) + "\n" + word(words::key::NewName) +
+                    QString::fromStdString(choice.name),
                 settings_.language);
     run([this] { showName(g_, world_, 2); });
 }
@@ -254,7 +257,7 @@ void GameSession::toggleOpenCards() {
 }
 
 void GameSession::setTitle(const std::string& forecast) {
-    QString title = word("Title");
+    QString title = word(words::key::Title);
     if (!forecast.empty()) {
         const QString text = QString::fromStdString(forecast);
         title += text.startsWith(' ') ? text : " " + text;

@@ -12,12 +12,13 @@
 #include <optional>
 
 #include "ai/computer_opponent.h"
+#include "config/words/word_keys.h"
 #include "core/files/file_match_hooks.h"
+#include "core/match/controller.h"
 #include "ui/game/background_opponent.h"
 #include "ui/game/game_host.h"
 #include "ui/game/game_session_api.h"
 #include "ui/game/qt_ports.h"
-#include "core/match/controller.h"
 
 namespace tavik::ui {
 
@@ -106,7 +107,7 @@ class GameSession : public QObject, public GameSessionApi {
     void finishMatch();
     void setTitle(const std::string& forecast);
     void prepareLists();
-    QString word(std::string_view key) const;
+    QString word(words::WordKey key) const;
 
     std::unique_ptr<GameHost> host_;
     GameState& g_;

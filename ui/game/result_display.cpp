@@ -50,7 +50,7 @@ void ResultDisplay::ShowResult(KonOutcome konResult, bool animated,
     const Box& box = view_.renderer().box(BoxId::Stol);
     setGeometry(box.left, box.top, box.width, box.height);
 
-    const std::string_view said = words::word(look.text, settings.language);
+    const std::string_view said = words::word(words::keyOf(look.text), settings.language);
     text_->setText(QString::fromUtf8(said.data(), static_cast<qsizetype>(said.size())));
     QPalette palette = text_->palette();
     palette.setColor(QPalette::WindowText, look.colour);

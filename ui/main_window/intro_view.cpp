@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 #include "ui/fonts/fonts.h"
 #include "ui/main_window/program_pictures.h"
 #include "ui/table/text_drawing.h"
-#include "config/words/word_keys.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -34,7 +34,7 @@ void bevelledFrame(QPainter& p, const QRect& r) {
     edge(1, mid, dark);
 }
 
-QString wordOf(std::string_view key, int language) {
+QString wordOf(words::WordKey key, int language) {
     return QString::fromUtf8(words::word(key, language));
 }
 

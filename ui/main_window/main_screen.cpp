@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "config/words/languages.h"
+#include "config/words/word_keys.h"
+#include "config/words/word_table.h"
 #include "ui/fonts/fonts.h"
 #include "ui/main_window/balloon_hint.h"
 #include "ui/main_window/candles.h"
@@ -12,9 +15,6 @@
 #include "ui/main_window/player_list_text.h"
 #include "ui/main_window/program_pictures.h"
 #include "ui/pictures/picture_tools.h"
-#include "config/words/languages.h"
-#include "config/words/word_keys.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -54,7 +54,7 @@ MainScreen::MainScreen(const Display& display, const CardArt& art, config::Setti
 
 MainScreen::~MainScreen() = default;
 
-QString MainScreen::word(std::string_view key) const {
+QString MainScreen::word(words::WordKey key) const {
     return QString::fromUtf8(words::word(key, settings_.language));
 }
 

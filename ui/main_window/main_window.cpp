@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "config/settings_file.h"
+#include "config/words/word_keys.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/game/game_session_api.h"
 #include "ui/main_window/balloon_hint.h"
@@ -17,9 +19,7 @@
 #include "ui/main_window/main_screen.h"
 #include "ui/main_window/own_cursors.h"
 #include "ui/main_window/wait_banner.h"
-#include "config/settings_file.h"
 #include "ui/table/table_view.h"
-#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 namespace {
@@ -76,7 +76,7 @@ IntroView* MainWindow::intro() {
     return intro_;
 }
 
-QString MainWindow::word(std::string_view key) const {
+QString MainWindow::word(words::WordKey key) const {
     return WordText(key, settings_.language);
 }
 

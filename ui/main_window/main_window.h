@@ -12,13 +12,14 @@
 #include <memory>
 #include <optional>
 
+#include "config/settings.h"
+#include "config/words/word_keys.h"
 #include "core/files/data_folder.h"
 #include "core/files/notices.h"
 #include "core/files/player_list_file.h"
+#include "core/state/game_state.h"
 #include "ui/layout/layout.h"
 #include "ui/pictures/card_art.h"
-#include "config/settings.h"
-#include "core/state/game_state.h"
 
 namespace tavik::ui {
 
@@ -128,7 +129,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void fitWindow();
     void notReady();
     void showAbout();
-    QString word(std::string_view key) const;
+    QString word(words::WordKey key) const;
 
     files::DataFolder folder_;
     config::Settings settings_;

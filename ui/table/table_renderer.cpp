@@ -5,17 +5,16 @@
 #include <QHash>
 #include <QPainter>
 
+#include "config/words/word_table.h"
 #include "ui/fonts/fonts.h"
 #include "ui/pictures/plugin_library.h"
 #include "ui/table/text_drawing.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 
 WordLookup WordsOf(const config::Settings& settings) {
     return [&settings](Word w) {
-        const std::string_view s = words::word(w, settings.language);
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+        return QString::fromStdString(words::text(Text::of(w), settings.language));
     };
 }
 

@@ -32,7 +32,7 @@ namespace {
 using tavik::test::C;
 
 QString Word_(Word w) {
-    return QString::fromUtf8(words::word(w, 0).data());
+    return QString::fromUtf8(words::word(words::keyOf(w), 0).data());
 }
 
 // Runs `act` on the next modal window of type T (a dialog or a message box) once it
