@@ -7,6 +7,7 @@
 // InGameJ, DostHod) are read through Card::value() instead of being stored twice.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,6 +50,7 @@ constexpr BoutStep StepOf(MoveKind kind) {
 }
 // The kind of move made at a step from Lead to AddToTaker (only those steps have one).
 constexpr MoveKind MoveKindAt(BoutStep step) {
+    assert(step >= BoutStep::Lead && step <= BoutStep::AddToTaker);
     return static_cast<MoveKind>(static_cast<int>(step));
 }
 
