@@ -9,19 +9,20 @@
 namespace tavik::ai {
 namespace {
 
-int withDeck(int mode, StatTavik2& s, bool& stop) {
+int withDeck(MoveKind mode, StatTavik2& s, bool& stop) {
     switch (mode) {
-        case 1:
+        case MoveKind::Lead:
             stop = false;
             s.Zarp = 0;
             return LeadWithDeck(s);
-        case 2:
+        case MoveKind::Add:
             return ThrowInWithDeck(s, stop);
-        case 3:
+        case MoveKind::Defend:
             return DefendWithDeck(s, stop);
-        default:
-            return AddToTakerWithDeck(s, stop);
+        case MoveKind::AddToTaker:
+            break;
     }
+    return AddToTakerWithDeck(s, stop);
 }
 
 int solved(StatTavik2& s, const SolverAnswer& answer) {
@@ -29,31 +30,29 @@ int solved(StatTavik2& s, const SolverAnswer& answer) {
     return FindCard(s.CardsI1, answer.card);
 }
 
-int searched(int mode, StatTavik2& s, bool& stop, EndgameSearch& search, ChoiceDetails* details) {
-    const SearchRoot root = mode == 3 ? DefenceRoot(s) : AttackRoot(s, mode);
+int searched(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
+             ChoiceDetails* details) {
+    const SearchRoot root = mode == MoveKind::Defend ? DefenceRoot(s) : AttackRoot(s, mode);
     const SearchAnswer answer = search.run(root, SearchProgress{s.Image});
     s.Prognoz = ForecastCode(answer.value);
     if (details) *details = ChoiceDetails{true, answer.value, answer.nodes, answer.timedOut};
     const int slot = FindCard(s.CardsI1, answer.card);
-    if (mode != 1) stop = slot == 0;
+    if (mode != MoveKind::Lead) stop = slot == 0;
     return slot;
 }
 
 }  // namespace
 
-int ChooseMove(int mode, StatTavik2& s, bool& stop, EndgameSearch& search, ChoiceDetails* details) {
+int ChooseMove(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
+               ChoiceDetails* details) {
     if (details) *details = ChoiceDetails{};
     s.Prognoz = kForecastPending;
     stop = false;
-    if (mode < 1 || mode > 4) {
-        stop = true;
-        return 0;
-    }
     if (!s.deckEmpty()) return withDeck(mode, s, stop);
 
     const bool heuristics = s.cardsInPlay() > s.MaxSuper;
     switch (mode) {
-        case 1:
+        case MoveKind::Lead:
             if (s.KolCards1 == 2 && s.KolCards2 == 2)
                 return solved(s, SolveTwoVsTwo(s.CardsI1[1], s.CardsI1[2], s.CardsI2[1],
                                                s.CardsI2[2], s.Koz));
@@ -62,13 +61,13 @@ int ChooseMove(int mode, StatTavik2& s, bool& stop, EndgameSearch& search, Choic
                                                  s.CardsI2[1], s.Koz));
             if (heuristics) return LeadEndgame(s);
             break;
-        case 2:
+        case MoveKind::Add:
             if (heuristics) return ThrowInEndgame(s, stop);
             break;
-        case 3:
+        case MoveKind::Defend:
             if (heuristics) return DefendEndgame(s, stop);
             break;
-        default:
+        case MoveKind::AddToTaker:
             if (heuristics) return AddToTakerEndgame(s, stop);
             break;
     }

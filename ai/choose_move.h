@@ -1,8 +1,8 @@
 #pragma once
 // ChooseMove: one decision of the computer opponent from its snapshot.
 //
-// Modes (the controller's Step values): 1 lead, 2 add when every attack card is
-// beaten, 3 beat the attack card KartaHod or take, 4 add to a defender who takes.
+// Modes are the move kinds: lead, add when every attack card is beaten, beat the
+// attack card KartaHod or take, add to a defender who takes.
 // While the deck has cards the heuristic rules decide; with an empty deck a lead of
 // two cards against two or three against one goes to the solvers, more than MaxSuper
 // cards in play to the endgame rules, and otherwise the exact search decides.
@@ -22,11 +22,11 @@ struct ChoiceDetails {
     bool timedOut = false;
 };
 
-// Returns the slot 1..36 of CardsI1 to play, or 0 for no card. stop: in modes 1, 2
-// and 4 "add nothing and end the attack", in mode 3 "take the table" (a slot returned
+// Returns the slot 1..36 of CardsI1 to play, or 0 for no card. stop: when attacking
+// "add nothing and end the attack", when defending "take the table" (a slot returned
 // with stop is not played). Writes Prognoz and may write Zarp; reads nothing else of
 // the game than the snapshot.
-int ChooseMove(int mode, StatTavik2& s, bool& stop, EndgameSearch& search,
+int ChooseMove(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
                ChoiceDetails* details = nullptr);
 
 }  // namespace tavik::ai

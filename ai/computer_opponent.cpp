@@ -7,7 +7,7 @@
 
 namespace tavik::ai {
 
-SeatChoice ComputerOpponent::choose(const GameState& g, int seat, int kind,
+SeatChoice ComputerOpponent::choose(const GameState& g, int seat, MoveKind kind,
                                     ThinkingPort& thinking) {
     const bool stateKeeps = seat == 1;  // the game state keeps seat 1's memory
     StatTavik2 s = stateKeeps ? MakeSnapshot(g, seat, g.Zarp, g.WasTakes != 0, &thinking)
@@ -25,8 +25,8 @@ SeatChoice ComputerOpponent::choose(const GameState& g, int seat, int kind,
     zarp_ = s.Zarp;
     wasTakes_ = s.WasTakes;
     if (stop || slot < 1 || slot > g.kolCards(seat)) slot = 0;
-    if (kind != kDefend && !MayAttack(g)) slot = 0;
-    if (kind == kLead && slot == 0) slot = 1;  // a lead is never a pass
+    if (kind != MoveKind::Defend && !MayAttack(g)) slot = 0;
+    if (kind == MoveKind::Lead && slot == 0) slot = 1;  // a lead is never a pass
     choice.slot = slot;
     return choice;
 }

@@ -17,7 +17,7 @@ namespace tavik::ai {
 class ComputerOpponent : public Seat {
   public:
     explicit ComputerOpponent(int seat = 1) : seat_(seat) {}
-    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) override;
+    SeatChoice choose(const GameState& g, int seat, MoveKind kind, ThinkingPort& thinking) override;
     void onDeal(const GameState&) override { wasTakes_ = false; }
     void onBoutEnd(bool discard, int attacker) override;
     EndgameSearch& search() { return search_; }

@@ -87,22 +87,22 @@ void attackWith(Bout& b, int attacker, std::size_t i, bool taking) {
 }
 
 // Plays one random bout and collects seat 1's decisions of the mode; false when none came up.
-bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffleHand,
+bool playBout(Bout& b, int attacker, MoveKind mode, SeededRandom& random, bool shuffleHand,
               std::vector<StatTavik2>& found) {
     const int defender = 3 - attacker;
-    auto note = [&](int m) {
-        if (m == mode && (m == 3 ? defender : attacker) == 1)
+    auto note = [&](MoveKind m) {
+        if (m == mode && (m == MoveKind::Defend ? defender : attacker) == 1)
             found.push_back(snapshotOf(b, random, shuffleHand));
     };
-    note(1);
-    if (mode == 1) return !found.empty();
+    note(MoveKind::Lead);
+    if (mode == MoveKind::Lead) return !found.empty();
     const Cards& lead = b.hand[attacker];
     attackWith(b, attacker, static_cast<std::size_t>(random.random(static_cast<int>(lead.size()))),
                false);
     bool taking = false;
     while (true) {
         if (!taking) {
-            note(3);
+            note(MoveKind::Defend);
             std::vector<std::size_t> beaters;
             for (std::size_t i = 0; i < b.hand[defender].size(); ++i)
                 if (CardBeats(b.karta, b.hand[defender][i], b.trump)) beaters.push_back(i);
@@ -111,7 +111,7 @@ bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffl
                     random.random(static_cast<int>(beaters.size())))];
                 b.table.push_back(takeAt(b.hand[defender], i));
                 b.free = 0;
-                note(2);
+                note(MoveKind::Add);
                 const auto adds = addable(b, attacker);
                 if (adds.empty() || random.random(3) == 0) break;
                 attackWith(
@@ -122,7 +122,7 @@ bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffl
             }
             taking = true;
         }
-        note(4);
+        note(MoveKind::AddToTaker);
         const auto adds = addable(b, attacker);
         if (adds.empty() || random.random(2) == 0) break;
         attackWith(b, attacker,
@@ -134,10 +134,11 @@ bool playBout(Bout& b, int attacker, int mode, SeededRandom& random, bool shuffl
 
 }  // namespace
 
-RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int maxCards, int mode) {
+RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int maxCards,
+                                     std::optional<MoveKind> wanted) {
     minCards = std::clamp(minCards, 2, 36);
     maxCards = std::clamp(maxCards, minCards, 36);
-    if (mode < 1 || mode > 4) mode = 1 + random.random(4);
+    const MoveKind mode = wanted ? *wanted : static_cast<MoveKind>(1 + random.random(4));
     while (true) {
         Bout b;
         b.trump = static_cast<Suit>(1 + random.random(4));
@@ -151,7 +152,7 @@ RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int max
         b.outOfPlay.assign(deck.begin() + inPlay, deck.end());
         normalise(b.hand[1], b.trump);
         normalise(b.hand[2], b.trump);
-        const int attacker = mode == 1 ? 1 : (mode == 3 ? 2 : 1);
+        const int attacker = mode == MoveKind::Defend ? 2 : 1;
         const bool shuffleHand = random.random(5) == 0;
         std::vector<StatTavik2> found;
         if (!playBout(b, attacker, mode, random, shuffleHand, found)) continue;

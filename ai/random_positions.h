@@ -5,6 +5,8 @@
 // unbeaten cards, and defenders who take. Hands are in the game's display order;
 // a share of them is shuffled to put the search's slot-order tie-break to work.
 
+#include <optional>
+
 #include "ai/snapshot.h"
 #include "core/match/seeded_random.h"
 
@@ -12,11 +14,12 @@ namespace tavik::ai {
 
 struct RandomDecision {
     StatTavik2 snapshot;
-    int mode = 1;
+    MoveKind mode = MoveKind::Lead;
 };
 
-// A decision with minCards..maxCards cards in play (2..36); mode 0 picks the mode at random.
+// A decision with minCards..maxCards cards in play (2..36); without a mode the mode is
+// picked at random.
 RandomDecision RandomEndgameDecision(SeededRandom& random, int minCards, int maxCards,
-                                     int mode = 0);
+                                     std::optional<MoveKind> mode = std::nullopt);
 
 }  // namespace tavik::ai

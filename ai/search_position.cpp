@@ -19,10 +19,10 @@ SearchRoot commonRoot(const StatTavik2& s) {
 
 }  // namespace
 
-SearchRoot AttackRoot(const StatTavik2& s, int mode) {
+SearchRoot AttackRoot(const StatTavik2& s, MoveKind mode) {
     SearchRoot r = commonRoot(s);
-    if (mode == 1) r.hods = 0;
-    r.taking = mode == 4;
+    if (mode == MoveKind::Lead) r.hods = 0;
+    r.taking = mode == MoveKind::AddToTaker;
     return r;
 }
 

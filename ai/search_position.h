@@ -32,9 +32,9 @@ struct SearchAnswer {
     bool timedOut = false;  // the time limit ended the search; unexamined branches counted 0
 };
 
-// The root of the attack search for modes 1, 2 and 4 (mode 4 adds to a taker; mode 1
-// has an attack count of 0), and of the defence search for mode 3.
-SearchRoot AttackRoot(const StatTavik2& s, int mode);
+// The root of the attack search for a lead, an add or an add to a taker (a lead has an
+// attack count of 0), and of the defence search.
+SearchRoot AttackRoot(const StatTavik2& s, MoveKind mode);
 SearchRoot DefenceRoot(const StatTavik2& s);
 
 }  // namespace tavik::ai

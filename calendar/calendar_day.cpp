@@ -10,54 +10,56 @@ namespace tavik::calendar {
 namespace {
 
 // The language tables' keys, in the order of their pictures or numbers.
-constexpr std::array<std::string_view, 12> kZodiacKeys = {
-    "ZodiacAries",       "ZodiacTaurus",    "ZodiacGemini",   "ZodiacCancer",
-    "ZodiacLeo",         "ZodiacVirgo",     "ZodiacLibra",    "ZodiacScorpio",
-    "ZodiacSagittarius", "ZodiacCapricorn", "ZodiacAquarius", "ZodiacPisces"};
-constexpr std::array<std::string_view, 12> kMonthKeys = {
-    "MonthJanuary",   "MonthFebruary", "MonthMarch",    "MonthApril",
-    "MonthMay",       "MonthJune",     "MonthJuly",     "MonthAugust",
-    "MonthSeptember", "MonthOctober",  "MonthNovember", "MonthDecember"};
+constexpr std::array<words::WordKey, 12> kZodiacKeys = {
+    words::key::ZodiacAries,     words::key::ZodiacTaurus,   words::key::ZodiacGemini,
+    words::key::ZodiacCancer,    words::key::ZodiacLeo,      words::key::ZodiacVirgo,
+    words::key::ZodiacLibra,     words::key::ZodiacScorpio,  words::key::ZodiacSagittarius,
+    words::key::ZodiacCapricorn, words::key::ZodiacAquarius, words::key::ZodiacPisces};
+constexpr std::array<words::WordKey, 12> kMonthKeys = {
+    words::key::MonthJanuary, words::key::MonthFebruary, words::key::MonthMarch,
+    words::key::MonthApril,   words::key::MonthMay,      words::key::MonthJune,
+    words::key::MonthJuly,    words::key::MonthAugust,   words::key::MonthSeptember,
+    words::key::MonthOctober, words::key::MonthNovember, words::key::MonthDecember};
 
 // By the year modulo 12: 0 the Monkey ... 11 the Goat.
 struct ChineseAnimal {
     std::string_view picture;
-    std::string_view key;
+    words::WordKey key;
 };
 constexpr std::array<ChineseAnimal, 12> kChineseYears = {{
-    {"R_VOSMONK", "YearOfTheMonkey"},
-    {"R_VOSPETU", "YearOfTheRooster"},
-    {"R_VOSDOG0", "YearOfTheDog"},
-    {"R_VOSPIG0", "YearOfThePig"},
-    {"R_VOSKRIS", "YearOfTheRat"},
-    {"R_VOSBULL", "YearOfTheOx"},
-    {"R_VOSTIGR", "YearOfTheTiger"},
-    {"R_VOSRABB", "YearOfTheRabbit"},
-    {"R_VOSDRAG", "YearOfTheDragon"},
-    {"R_VOSSNAK", "YearOfTheSnake"},
-    {"R_VOSHORS", "YearOfTheHorse"},
-    {"R_VOSKOZA", "YearOfTheGoat"},
+    {"R_VOSMONK", words::key::YearOfTheMonkey},
+    {"R_VOSPETU", words::key::YearOfTheRooster},
+    {"R_VOSDOG0", words::key::YearOfTheDog},
+    {"R_VOSPIG0", words::key::YearOfThePig},
+    {"R_VOSKRIS", words::key::YearOfTheRat},
+    {"R_VOSBULL", words::key::YearOfTheOx},
+    {"R_VOSTIGR", words::key::YearOfTheTiger},
+    {"R_VOSRABB", words::key::YearOfTheRabbit},
+    {"R_VOSDRAG", words::key::YearOfTheDragon},
+    {"R_VOSSNAK", words::key::YearOfTheSnake},
+    {"R_VOSHORS", words::key::YearOfTheHorse},
+    {"R_VOSKOZA", words::key::YearOfTheGoat},
 }};
 
 struct GroupKey {
     std::string_view group;
-    std::string_view key;
+    words::WordKey key;
 };
 constexpr std::array<GroupKey, 8> kGroupTitles = {{
-    {"ENG", "GroupENG"},
-    {"RUS", "GroupRUS"},
-    {"DEU", "GroupDEU"},
-    {"FRA", "GroupFRA"},
-    {"ISP", "GroupISP"},
-    {"USA", "GroupUSA"},
-    {"PRA", "GroupPRA"},
-    {"KAT", "GroupKAT"},
+    {"ENG", words::key::GroupENG},
+    {"RUS", words::key::GroupRUS},
+    {"DEU", words::key::GroupDEU},
+    {"FRA", words::key::GroupFRA},
+    {"ISP", words::key::GroupISP},
+    {"USA", words::key::GroupUSA},
+    {"PRA", words::key::GroupPRA},
+    {"KAT", words::key::GroupKAT},
 }};
 
 // The first day of the later sign in each month, and that sign.
 constexpr std::array<int, 12> kSignStartDay = {21, 21, 21, 21, 21, 22, 23, 24, 24, 24, 23, 22};
 
-std::string wordText(std::string_view key, int language) {
+std::string wordText(words::WordKey key, int language) {
     return std::string(words::word(key, language));
 }
 
@@ -108,8 +110,7 @@ std::string HolidayHint(const CalendarRow& row, int year, int language) {
     // A year before the event itself has no anniversary: such a day shows only the title.
     const int years = row.date[2] == '.' && rowYear != "0000" ? year - std::stoi(rowYear) : 0;
     if (years > 0) {
-        hint += " (" + std::to_string(years) +
-                wordText("AnniversarySuffix", language);
+        hint += " (" + std::to_string(years) + wordText(words::key::AnniversarySuffix, language);
         if (!title.empty()) hint += ", " + title;
         hint += ")";
     } else if (!title.empty()) {

@@ -57,8 +57,8 @@ class TablePort {
     virtual void drawScores(int score, int scoreDelta, int wins1, int wins2, int matchKons) = 0;
     // A seat frame showing "Prizes:" and the seat's wins.
     virtual void drawSeatFrame(int seat, int wins) = 0;
-    // The kon result: 1 seat 1 won, 2 seat 2 won, 3 draw; a still frame when not animated.
-    virtual void showResult(int konResult, bool animated) = 0;
+    // The kon result (a seat won or a draw); a still frame when not animated.
+    virtual void showResult(KonOutcome konResult, bool animated) = 0;
     // A text across the table ("Please, wait...", "Expectation of the server...").
     virtual void tableText(Word text) = 0;
     // The window title with the computer's forecast (ForecastText of the code), or the
@@ -131,9 +131,9 @@ class GameLog {
     virtual void onDeal(const GameState&) {}
     virtual void onRedeal(int /*seat*/) {}
     // A move; an empty card is a pass (the attacker's stop or the defender's take).
-    virtual void onMove(int /*seat*/, int /*kind*/, Card /*card*/) {}
+    virtual void onMove(int /*seat*/, MoveKind /*kind*/, Card /*card*/) {}
     virtual void onBoutEnd(bool /*discard*/, int /*attacker*/) {}
-    virtual void onKonEnd(int /*result*/, int /*sixes*/) {}
+    virtual void onKonEnd(KonOutcome /*result*/, int /*sixes*/) {}
 };
 
 // The full set of ports one game talks to.

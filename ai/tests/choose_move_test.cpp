@@ -22,7 +22,7 @@ struct Decision {
     int prognoz = 0;
 };
 
-Decision decide(int mode, StatTavik2 s) {
+Decision decide(MoveKind mode, StatTavik2 s) {
     EndgameSearch search;
     Decision d;
     const int slot = ChooseMove(mode, s, d.stop, search, &d.details);
@@ -33,11 +33,12 @@ Decision decide(int mode, StatTavik2 s) {
 
 TEST(ChooseMove, TheDeckDecidesBetweenHeuristicsAndEndgame) {
     // With Och 36 the face-up card is still to be drawn: the deck rules apply.
-    const Decision deck =
-        decide(1, Snap().trump("ч").och(36).vskr("Т").hand1("6б 7б 8ч").hand2("Тб Тп 9ч"));
+    const Decision deck = decide(
+        MoveKind::Lead, Snap().trump("ч").och(36).vskr("Т").hand1("6б 7б 8ч").hand2("Тб Тп 9ч"));
     EXPECT_FALSE(deck.details.searched);
     EXPECT_EQ(deck.prognoz, kForecastPending);
-    const Decision empty = decide(1, Snap().trump("ч").och(37).hand1("6б 7б 8ч").hand2("Тб Тп 9ч"));
+    const Decision empty =
+        decide(MoveKind::Lead, Snap().trump("ч").och(37).hand1("6б 7б 8ч").hand2("Тб Тп 9ч"));
     EXPECT_TRUE(empty.details.searched);
     EXPECT_EQ(empty.prognoz, ForecastCode(empty.details.value));
 }
@@ -45,9 +46,9 @@ TEST(ChooseMove, TheDeckDecidesBetweenHeuristicsAndEndgame) {
 TEST(ChooseMove, TwelveCardsInPlayAreSearchedThirteenAreNot) {
     const StatTavik2 twelve =
         Snap().trump("к").hand1("6б 7б 8б 9б 1б").hand2("6ч 7ч 8ч 9ч 1ч Вч").table("9п", 1);
-    EXPECT_TRUE(decide(3, twelve).details.searched);
+    EXPECT_TRUE(decide(MoveKind::Defend, twelve).details.searched);
     const StatTavik2 thirteen = Snap(twelve).hand1("6б 7б 8б 9б 1б Тк").get();
-    const Decision d = decide(3, thirteen);
+    const Decision d = decide(MoveKind::Defend, thirteen);
     EXPECT_FALSE(d.details.searched);
     EXPECT_EQ(d.card, "Тк");
     EXPECT_EQ(ForecastText(d.prognoz), " Прогноз...");
@@ -56,7 +57,7 @@ TEST(ChooseMove, TwelveCardsInPlayAreSearchedThirteenAreNot) {
 TEST(ChooseMove, TwoAgainstTwoAlwaysGoesToTheSolver) {
     // Even with cards on the table, which a lead never has in play.
     const StatTavik2 s = Snap().trump("ч").hand1("7б 7п").hand2("8б 8п").table("6к Вк", 0);
-    const Decision d = decide(1, s);
+    const Decision d = decide(MoveKind::Lead, s);
     EXPECT_FALSE(d.details.searched);
     EXPECT_EQ(d.card, "7б");
     EXPECT_FALSE(d.stop);
@@ -66,15 +67,16 @@ TEST(ChooseMove, TwoAgainstTwoAlwaysGoesToTheSolver) {
 TEST(ChooseMove, SearchAnswersTakeOrStopAsSlotZero) {
     // Nothing beats the ace: the defence search answers "take" with -3, and the forecast stays
     // pending.
-    const Decision take = decide(3, Snap().trump("ч").hand1("6б 7к").hand2("8п 9п").table("Тп", 1));
+    const Decision take =
+        decide(MoveKind::Defend, Snap().trump("ч").hand1("6б 7к").hand2("8п 9п").table("Тп", 1));
     EXPECT_TRUE(take.details.searched);
     EXPECT_EQ(take.details.value, kValueNoMove);
     EXPECT_EQ(take.card, "##");
     EXPECT_TRUE(take.stop);
     EXPECT_EQ(ForecastText(take.prognoz), " Прогноз...");
     // The taking human already owes an answer for each of its cards: nothing more is added.
-    const Decision full =
-        decide(4, Snap().trump("ч").hand1("6п 7п").hand2("Тб Тк").table("6б 6к", 2));
+    const Decision full = decide(MoveKind::AddToTaker,
+                                 Snap().trump("ч").hand1("6п 7п").hand2("Тб Тк").table("6б 6к", 2));
     EXPECT_EQ(full.details.value, kValueNoMove);
     EXPECT_TRUE(full.stop);
 }
@@ -82,14 +84,15 @@ TEST(ChooseMove, SearchAnswersTakeOrStopAsSlotZero) {
 TEST(ChooseMove, TheTieGoesToTheCardNotToTheOption) {
     // Adding the eight loses (the human's nine beats it with its last card), and so
     // does ending the attack (the human leads the nine and nothing beats it).
-    const Decision d = decide(2, Snap().trump("ч").hand1("8п Дб").hand2("9п").table("Вк 8ч", 0));
+    const Decision d =
+        decide(MoveKind::Add, Snap().trump("ч").hand1("8п Дб").hand2("9п").table("Вк 8ч", 0));
     EXPECT_EQ(d.details.value, kValueLoss);
     EXPECT_EQ(d.card, "8п");
     EXPECT_FALSE(d.stop);
     EXPECT_EQ(ForecastText(d.prognoz), " Компьютер проигрывает");
     // Here ending the attack wins and every card loses.
     const Decision end =
-        decide(2, Snap().trump("б").hand1("6ч 9б Тб").hand2("Дч Вб").table("6п 7п", 0));
+        decide(MoveKind::Add, Snap().trump("б").hand1("6ч 9б Тб").hand2("Дч Вб").table("6п 7п", 0));
     EXPECT_EQ(end.details.value, kValueWin);
     EXPECT_TRUE(end.stop);
     EXPECT_EQ(ForecastText(end.prognoz), " Компьютер выигрывает");
@@ -145,7 +148,7 @@ TEST(SolveThreeVsOne, Cases) {
 }
 
 TEST(SolveThreeVsOne, IsUsedForALeadOfThreeAgainstOne) {
-    const Decision d = decide(1, Snap().trump("ч").hand1("6б 7б 8б").hand2("Тб"));
+    const Decision d = decide(MoveKind::Lead, Snap().trump("ч").hand1("6б 7б 8б").hand2("Тб"));
     EXPECT_FALSE(d.details.searched);
     EXPECT_EQ(d.card, "6б");
     EXPECT_EQ(ForecastText(d.prognoz), " Компьютер проигрывает");

@@ -80,8 +80,8 @@ struct AddingTable {
         g.KolFree = 1;
         g.KartaHod = g.InGameI[laid];
         g.Attacker = 1;
-        g.Step = 4;
-        g.Phase = 2;
+        g.Step = BoutStep::AddToTaker;
+        g.Phase = GamePhase::Play;
         g.GameActive = true;
         g.Zarp = static_cast<std::uint8_t>(zarp);
     }
@@ -89,7 +89,7 @@ struct AddingTable {
 
 TEST(ComputerMove, PairPlanAddsOneCardAndKeepsTheMemory) {
     AddingTable t("9п 9к 1б", "6к 7к 8к", "9б", 2);
-    t.controller.ComputerMove(4);
+    t.controller.ComputerMove(MoveKind::AddToTaker);
     EXPECT_EQ(t.g.KolCardsStol, 2);
     EXPECT_EQ(t.g.InGameI[2], cards("9п")[0]);
     EXPECT_EQ(t.g.Zarp, 3);  // copied back from the snapshot
@@ -97,11 +97,11 @@ TEST(ComputerMove, PairPlanAddsOneCardAndKeepsTheMemory) {
 
 TEST(ComputerMove, AddsUntilItStopsOrTheHumanCannotAnswerMore) {
     AddingTable plenty("9п 9к 1б", "6к 7к 8к 6п", "9б", 0);
-    plenty.controller.ComputerMove(4);
+    plenty.controller.ComputerMove(MoveKind::AddToTaker);
     EXPECT_EQ(plenty.g.KolCardsStol, 3);  // both nines; the ten's rank is not on the table
     EXPECT_EQ(plenty.g.KolFree, 3);
     AddingTable owed("9п 9к 1б", "6к 7к", "9б", 0);
-    owed.controller.ComputerMove(4);
+    owed.controller.ComputerMove(MoveKind::AddToTaker);
     EXPECT_EQ(owed.g.KolCardsStol, 2);  // two cards in the human's hand, two to answer
 }
 

@@ -20,7 +20,7 @@ struct Answer {
     int zarp;
 };
 
-Answer decide(int mode, StatTavik2 s) {
+Answer decide(MoveKind mode, StatTavik2 s) {
     EndgameSearch search;
     bool stop = false;
     const int slot = ChooseMove(mode, s, stop, search);
@@ -80,7 +80,7 @@ TEST(LeadWithDeck, PlansAndStandardLead) {
     for (const LeadCase& c : cases) {
         StatTavik2 s = c.snapshot;
         s.Zarp = 3;  // a lead with a deck always starts from no plan
-        const Answer a = decide(1, s);
+        const Answer a = decide(MoveKind::Lead, s);
         EXPECT_EQ(a.card, c.expected.card) << c.name;
         EXPECT_FALSE(a.stop) << c.name;
         EXPECT_EQ(a.zarp, c.expected.zarp) << c.name;
@@ -89,14 +89,14 @@ TEST(LeadWithDeck, PlansAndStandardLead) {
 
 TEST(LeadWithDeck, PairPlanAddsExactlyOneCardThenStops) {
     StatTavik2 s = Snap().trump("ч").och(31).hand1("6б 7к 9п 1б Вп Кк").hand2("6ч 7ч 8ч 9ч 1ч Вч");
-    ASSERT_EQ(decide(1, s).zarp, 2);
+    ASSERT_EQ(decide(MoveKind::Lead, s).zarp, 2);
     s.Zarp = 2;
     s = Snap(s).hand1("7к 9п 1б Вп Кк").table("6б 9б", 0).zarp(2).get();
-    Answer a = decide(2, s);
+    Answer a = decide(MoveKind::Add, s);
     EXPECT_EQ(a.card, "9п");
     EXPECT_EQ(a.zarp, 3);
     s = Snap(s).hand1("7к 1б Вп Кк").table("6б 9б 9п Вб", 0).zarp(3).get();
-    a = decide(2, s);
+    a = decide(MoveKind::Add, s);
     EXPECT_TRUE(a.stop);
     EXPECT_EQ(a.card, "##");
 }
@@ -132,7 +132,7 @@ TEST(ThrowInWithDeck, Rules) {
          {"##", true, 2}},
     };
     for (const LeadCase& c : cases) {
-        const Answer a = decide(2, c.snapshot);
+        const Answer a = decide(MoveKind::Add, c.snapshot);
         EXPECT_EQ(a.card, c.expected.card) << c.name;
         EXPECT_EQ(a.stop, c.expected.stop) << c.name;
         EXPECT_EQ(a.zarp, c.expected.zarp) << c.name;
@@ -146,7 +146,7 @@ TEST(AddToTakerWithDeck, AddsPlainSixToTenLowestFirstUntilNoneLeft) {
     for (int call = 0; call < 6; ++call) {
         bool stop = false;
         EndgameSearch search;
-        const int slot = ChooseMove(4, s, stop, search);
+        const int slot = ChooseMove(MoveKind::AddToTaker, s, stop, search);
         if (stop) break;
         added.push_back(slotCard(s, slot));
         addToTable(s, slot, true);
@@ -157,14 +157,15 @@ TEST(AddToTakerWithDeck, AddsPlainSixToTenLowestFirstUntilNoneLeft) {
 TEST(AddToTakerWithDeck, PairPlanAddsOneCardBelowTheQueen) {
     StatTavik2 s =
         Snap().trump("ч").och(20).zarp(2).hand1("9п 1б").hand2("6к 7к").table("9к 1к 9б", 1);
-    Answer a = decide(4, s);
+    Answer a = decide(MoveKind::AddToTaker, s);
     EXPECT_EQ(a.card, "9п");
     EXPECT_EQ(a.zarp, 3);
     addToTable(s, 1, true);
     s.Zarp = 3;
-    EXPECT_TRUE(decide(4, s).stop);
-    const Answer queen = decide(
-        4, Snap().trump("ч").och(20).zarp(2).hand1("Дп").hand2("6к 7к").table("Дк Кк Дб", 1));
+    EXPECT_TRUE(decide(MoveKind::AddToTaker, s).stop);
+    const Answer queen =
+        decide(MoveKind::AddToTaker,
+               Snap().trump("ч").och(20).zarp(2).hand1("Дп").hand2("6к 7к").table("Дк Кк Дб", 1));
     EXPECT_TRUE(queen.stop);
     EXPECT_EQ(queen.zarp, 2);
 }
@@ -172,27 +173,42 @@ TEST(AddToTakerWithDeck, PairPlanAddsOneCardBelowTheQueen) {
 TEST(LeadEndgame, TrumpLeadOnlyAboveEveryHumanTrump) {
     // 14 cards in play and an empty deck: the heuristic endgame rules decide.
     const std::string human = "6б 7б 8б 9б 6к 7к 8к 9к";
-    EXPECT_EQ(decide(1, Snap().trump("ч").hand1("7ч 9ч Вч Тч").hand2("6ч 8ч " + human)).card, "9ч");
-    EXPECT_EQ(decide(1, Snap().trump("ч").hand1("7ч 9ч Вч Тч").hand2("6ч 1ч " + human)).card, "7ч");
+    EXPECT_EQ(
+        decide(MoveKind::Lead, Snap().trump("ч").hand1("7ч 9ч Вч Тч").hand2("6ч 8ч " + human)).card,
+        "9ч");
+    EXPECT_EQ(
+        decide(MoveKind::Lead, Snap().trump("ч").hand1("7ч 9ч Вч Тч").hand2("6ч 1ч " + human)).card,
+        "7ч");
     // One plain rank besides the trumps: the lowest trump when it tops the human's trumps.
-    EXPECT_EQ(decide(1, Snap().trump("ч").hand1("Дп 9ч Вч Тч").hand2("6ч 8ч " + human)).card, "9ч");
-    EXPECT_EQ(decide(1, Snap().trump("ч").hand1("Тп Дп 9ч Вч").hand2("6ч 8ч " + human)).card, "Дп");
+    EXPECT_EQ(
+        decide(MoveKind::Lead, Snap().trump("ч").hand1("Дп 9ч Вч Тч").hand2("6ч 8ч " + human)).card,
+        "9ч");
+    EXPECT_EQ(
+        decide(MoveKind::Lead, Snap().trump("ч").hand1("Тп Дп 9ч Вч").hand2("6ч 8ч " + human)).card,
+        "Дп");
 }
 
 TEST(EndgameAdding, LowestPlainThenLowestTrumpOfTheTableRanks) {
     const std::string human = "6б 7б 1б Вб 6к 7к 8к";
-    EXPECT_EQ(decide(2, Snap().trump("ч").hand1("Вп 9ч 8ч 8п").hand2(human).table("8б 9б", 0)).card,
-              "8п");
-    EXPECT_EQ(decide(2, Snap().trump("ч").hand1("Вп 9ч 8ч Тп").hand2(human).table("8б 9б", 0)).card,
-              "8ч");
-    EXPECT_TRUE(
-        decide(2, Snap().trump("ч").hand1("Вп Дп 7ч Тп").hand2(human).table("8б 9б", 0)).stop);
-    // Adding to a taker never gives a trump.
-    EXPECT_TRUE(
-        decide(4, Snap().trump("ч").hand1("Вп 9ч 8ч Тп").hand2(human).table("8б 9б 8п", 1)).stop);
     EXPECT_EQ(
-        decide(4, Snap().trump("ч").hand1("Вп 9ч Тп 9п").hand2(human).table("8б 9б 8п", 1)).card,
-        "9п");
+        decide(MoveKind::Add, Snap().trump("ч").hand1("Вп 9ч 8ч 8п").hand2(human).table("8б 9б", 0))
+            .card,
+        "8п");
+    EXPECT_EQ(
+        decide(MoveKind::Add, Snap().trump("ч").hand1("Вп 9ч 8ч Тп").hand2(human).table("8б 9б", 0))
+            .card,
+        "8ч");
+    EXPECT_TRUE(
+        decide(MoveKind::Add, Snap().trump("ч").hand1("Вп Дп 7ч Тп").hand2(human).table("8б 9б", 0))
+            .stop);
+    // Adding to a taker never gives a trump.
+    EXPECT_TRUE(decide(MoveKind::AddToTaker,
+                       Snap().trump("ч").hand1("Вп 9ч 8ч Тп").hand2(human).table("8б 9б 8п", 1))
+                    .stop);
+    EXPECT_EQ(decide(MoveKind::AddToTaker,
+                     Snap().trump("ч").hand1("Вп 9ч Тп 9п").hand2(human).table("8б 9б 8п", 1))
+                  .card,
+              "9п");
 }
 
 struct BeatCase {
@@ -283,7 +299,7 @@ TEST(DefendWithDeck, SavesTrumpsByTheReserve) {
          {"##", true, 0}},
     };
     for (const LeadCase& c : cases) {
-        const Answer a = decide(3, c.snapshot);
+        const Answer a = decide(MoveKind::Defend, c.snapshot);
         EXPECT_EQ(a.card, c.expected.card) << c.name;
         EXPECT_EQ(a.stop, c.expected.stop) << c.name;
     }
@@ -293,7 +309,7 @@ TEST(DefendEndgame, BeatsWheneverItCan) {
     // 13 cards in play: no trump is saved.
     const StatTavik2 s =
         Snap().trump("к").hand1("6б 7б 8б 9б 1б Тк").hand2("6ч 7ч 8ч 9ч 1ч Вч").table("9п", 1);
-    const Answer a = decide(3, s);
+    const Answer a = decide(MoveKind::Defend, s);
     EXPECT_EQ(a.card, "Тк");
     EXPECT_FALSE(a.stop);
 }

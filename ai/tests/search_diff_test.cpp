@@ -36,11 +36,12 @@ TEST(SearchDifferential, FastEqualsLiteral) {
     int byMode[5] = {}, twelve = 0, mixedTable = 0;
     while (compared < kPositions) {
         const RandomDecision d = RandomEndgameDecision(random, 2, 12);
-        const SearchRoot r = d.mode == 3 ? DefenceRoot(d.snapshot) : AttackRoot(d.snapshot, d.mode);
+        const SearchRoot r =
+            d.mode == MoveKind::Defend ? DefenceRoot(d.snapshot) : AttackRoot(d.snapshot, d.mode);
         const SearchAnswer literal = LiteralSearch(r, kLiteralBudget);
         if (literal.timedOut) continue;
         ++compared;
-        ++byMode[d.mode];
+        ++byMode[static_cast<int>(d.mode)];
         twelve += d.snapshot.cardsInPlay() == 12;
         mixedTable += d.snapshot.KolFree > 0 &&
                       d.snapshot.KolHods > d.snapshot.KolFree;  // beaten and unbeaten

@@ -72,8 +72,8 @@ SearchRoot hardRoot() {
     SearchRoot hardest;
     std::uint64_t most = 0;
     for (int i = 0; i < 300; ++i) {
-        const RandomDecision d = RandomEndgameDecision(random, 12, 12, 1);
-        const SearchRoot r = AttackRoot(d.snapshot, 1);
+        const RandomDecision d = RandomEndgameDecision(random, 12, 12, MoveKind::Lead);
+        const SearchRoot r = AttackRoot(d.snapshot, MoveKind::Lead);
         search.forget();
         const std::uint64_t nodes = search.run(r).nodes;
         if (nodes > most) {

@@ -107,7 +107,7 @@ class DecisionReader {
 };
 
 struct Decision {
-    int mode = 1;
+    MoveKind mode = MoveKind::Lead;
     ai::StatTavik2 snapshot;
 };
 
@@ -124,7 +124,8 @@ std::optional<Decision> readDecision(const Json& root, std::string& error) {
     DecisionReader in(root);
     Decision d;
     ai::StatTavik2& s = d.snapshot;
-    d.mode = static_cast<int>(in.integer("mode", 1, 1, 4, true));
+    // The mode is the number of the move kind, 1..4.
+    d.mode = static_cast<MoveKind>(in.integer("mode", 1, 1, 4, true));
     const std::string trump = in.text("trump", true);
     s.Koz = suitFromUtf8(trump);
     if (in.ok() && s.Koz == 0) in.fail("\"trump\" must be one of ч, б, к, п");
@@ -137,7 +138,8 @@ std::optional<Decision> readDecision(const Json& root, std::string& error) {
     const std::vector<Card> hand2 = in.cards("hand2", true);
     const std::vector<Card> table = in.cards("table", false);
     const int onTable = static_cast<int>(table.size());
-    const int freeDefault = d.mode >= 3 ? 1 : 0;
+    const bool answering = d.mode == MoveKind::Defend || d.mode == MoveKind::AddToTaker;
+    const int freeDefault = answering ? 1 : 0;
     s.KolFree = static_cast<int>(in.integer("kolFree", freeDefault, 0, 6, false));
     s.KolHods = static_cast<int>(in.integer("kolHods", (onTable + s.KolFree) / 2, 0, 6, false));
     s.Zarp = static_cast<std::uint8_t>(in.integer("zarp", 0, 0, 3, false));
@@ -166,16 +168,16 @@ std::optional<Decision> readDecision(const Json& root, std::string& error) {
         return std::nullopt;
     }
     // The table must fit the mode: attack and defence cards with KolFree unbeaten.
-    if ((d.mode == 1) != (onTable == 0)) {
-        error = d.mode == 1 ? "a lead (mode 1) needs an empty table"
-                            : "modes 2 to 4 need cards on the table";
+    if ((d.mode == MoveKind::Lead) != (onTable == 0)) {
+        error = d.mode == MoveKind::Lead ? "a lead (mode 1) needs an empty table"
+                                         : "modes 2 to 4 need cards on the table";
         return std::nullopt;
     }
     if (s.KolFree > s.KolHods || onTable != 2 * s.KolHods - s.KolFree ||
-        (d.mode == 2 && s.KolFree != 0) || (d.mode >= 3 && s.KolFree == 0)) {
+        (d.mode == MoveKind::Add && s.KolFree != 0) || (answering && s.KolFree == 0)) {
         error = "kolHods " + std::to_string(s.KolHods) + " and kolFree " +
                 std::to_string(s.KolFree) + " do not fit " + std::to_string(onTable) +
-                " table cards in mode " + std::to_string(d.mode);
+                " table cards in mode " + std::to_string(static_cast<int>(d.mode));
         return std::nullopt;
     }
 
@@ -188,7 +190,8 @@ std::optional<Decision> readDecision(const Json& root, std::string& error) {
     s.OchGame = onTable + 1;
     // The attack card to beat: the last card laid (all beaten in mode 2: the last attack card).
     if (onTable > 0)
-        s.KartaHod = table[static_cast<std::size_t>(d.mode == 2 ? onTable - 2 : onTable - 1)];
+        s.KartaHod =
+            table[static_cast<std::size_t>(d.mode == MoveKind::Add ? onTable - 2 : onTable - 1)];
     s.Prognoz = 0;
     return d;
 }

@@ -109,8 +109,8 @@ int benchSearch(const Arguments& a) {
         hardMicros.push_back(t.micros);
         nodes += t.nodes;
         totalUs += t.micros;
-        const ai::SearchRoot root =
-            d.mode == 3 ? ai::DefenceRoot(d.snapshot) : ai::AttackRoot(d.snapshot, d.mode);
+        const ai::SearchRoot root = d.mode == MoveKind::Defend ? ai::DefenceRoot(d.snapshot)
+                                                               : ai::AttackRoot(d.snapshot, d.mode);
         const double start = nowUs();
         const ai::SearchAnswer literal = ai::LiteralSearch(root, budget);
         const double literalUs = nowUs() - start;

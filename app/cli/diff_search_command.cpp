@@ -63,8 +63,8 @@ int diffSearchCommand(const std::vector<std::string>& args) {
     // tenfold surplus of them ends the run.
     while (finished < count && unfinished < 10 * count) {
         const ai::RandomDecision d = ai::RandomEndgameDecision(random, minCards, maxCards);
-        const ai::SearchRoot root =
-            d.mode == 3 ? ai::DefenceRoot(d.snapshot) : ai::AttackRoot(d.snapshot, d.mode);
+        const ai::SearchRoot root = d.mode == MoveKind::Defend ? ai::DefenceRoot(d.snapshot)
+                                                               : ai::AttackRoot(d.snapshot, d.mode);
         const ai::SearchAnswer literal = ai::LiteralSearch(root, budget);
         if (literal.timedOut) {
             ++unfinished;

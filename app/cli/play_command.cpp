@@ -27,17 +27,17 @@ class JsonMoveLog : public GameLog {
         line({{"event", "deal"}, {"kon", g.KonCount}, {"deck", deck}, {"attacker", g.Attacker}});
     }
     void onRedeal(int seat) override { line({{"event", "redeal"}, {"seat", seat}}); }
-    void onMove(int seat, int kind, Card card) override {
+    void onMove(int seat, MoveKind kind, Card card) override {
         line({{"event", "move"},
               {"seat", seat},
-              {"kind", kind},
+              {"kind", static_cast<int>(kind)},
               {"card", card.empty() ? Json(nullptr) : Json(card.utf8())}});
     }
     void onBoutEnd(bool discard, int attacker) override {
         line({{"event", "bout"}, {"end", discard ? "discard" : "take"}, {"attacker", attacker}});
     }
-    void onKonEnd(int result, int sixes) override {
-        line({{"event", "kon"}, {"result", result}, {"sixes", sixes}});
+    void onKonEnd(KonOutcome result, int sixes) override {
+        line({{"event", "kon"}, {"result", static_cast<int>(result)}, {"sixes", sixes}});
     }
 
   private:

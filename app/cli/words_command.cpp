@@ -1,6 +1,7 @@
 // tavik-cli words: the language tables. "--coverage" prints per language how many tables
 // have a text of their own; a key prints that table in the ten languages.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "app/cli/arguments.h"
@@ -39,12 +40,13 @@ void printCoverage() {
     }
 }
 
-int printEntry(const std::string& key) {
-    const std::optional<words::WordEntry> e = words::entry(key);
-    if (!e) return fail("no word table '" + key + "'");
+int printEntry(const std::string& keyText) {
+    const std::optional<words::WordKey> key = words::findWord(keyText);
+    if (!key) return fail("no word table '" + keyText + "'");
+    const words::WordEntry& e = words::entry(*key);
     for (int lang = 0; lang < words::kLanguageCount; ++lang) {
         std::printf("%s %s%s\n", std::string(words::languageCode(lang)).c_str(),
-                    quoted(e->text[lang]).c_str(), e->own(lang) ? "" : "  (untranslated)");
+                    quoted(e.text[lang]).c_str(), e.own(lang) ? "" : "  (untranslated)");
     }
     return 0;
 }

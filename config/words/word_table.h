@@ -1,7 +1,8 @@
 #pragma once
 // The word tables: every text shown to the player, in the ten interface languages.
 // The tables come from words.tsv, compiled into the program; all texts are UTF-8.
-// The keys are also constants in "words/word_keys.h" (tavik::words::key::NewPlayer).
+// A table is named by its generated key (words::WordKey, spelt words::key::NewPlayer),
+// so that a misspelt key does not compile; word(key, language) is the one lookup.
 
 #include <array>
 #include <cstdint>
@@ -10,8 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/state/words.h"
 #include "config/words/languages.h"
+#include "config/words/word_keys.h"
+#include "core/state/words.h"
 
 namespace tavik::words {
 
@@ -24,18 +26,21 @@ struct WordEntry {
     bool own(int language) const { return (ownMask >> effectiveLanguage(language)) & 1u; }
 };
 
-// The text of a table in a language (values outside 0..9 show English). An unknown key
-// comes back as itself, so that a missing entry shows up instead of a blank.
-std::string_view word(std::string_view key, int language);
-// The text of a word of the game core; Word::None gives an empty text.
-std::string_view word(Word w, int language);
+// The text of a table in a language (values outside 0..9 show English).
+std::string_view word(WordKey key, int language);
+// The whole table of a key.
+const WordEntry& entry(WordKey key);
+
+// The table of a word of the game core (Word::None has none).
+WordKey keyOf(Word w);
 // A text of the game core: its word in the language, or its literal, with the
 // parentheses of a hint.
 std::string text(const Text& t, int language);
 
-bool hasWord(std::string_view key);
-std::optional<WordEntry> entry(std::string_view key);
-// Every table, sorted by key.
+// The key whose text in words.tsv is keyText, for front ends that take a key typed by
+// a person (`tavik-cli words KEY`); nullopt when there is no such table.
+std::optional<WordKey> findWord(std::string_view keyText);
+// Every table, sorted by key; the table of key k is at index k.
 std::span<const WordEntry> allEntries();
 
 struct LanguageCoverage {

@@ -204,6 +204,8 @@ std::string generateWordSource(const std::vector<ParsedEntry>& entries) {
         "const std::size_t kEntryCount = " +
         std::to_string(entries.size()) +
         ";\n\n"
+        "// A WordKey is the place of its table in this array.\n"
+        "static_assert(sizeof(kEntries) / sizeof(kEntries[0]) == kWordKeyCount);\n\n"
         "}  // namespace tavik::words::detail\n";
     return out;
 }
@@ -211,12 +213,25 @@ std::string generateWordSource(const std::vector<ParsedEntry>& entries) {
 std::string generateKeyHeader(const std::vector<ParsedEntry>& entries) {
     std::string out =
         "#pragma once\n"
-        "// Generated from words.tsv by tavik_words_gen: the keys of the word tables.\n\n"
-        "#include <string_view>\n\n"
-        "namespace tavik::words::key {\n\n";
-    for (const ParsedEntry* e : sortedByKey(entries))
-        out += "inline constexpr std::string_view " + e->key + "{" + cLiteral(e->key) + "};\n";
-    out += "\n}  // namespace tavik::words::key\n";
+        "// Generated from words.tsv by tavik_words_gen: the keys of the word tables.\n"
+        "// Edit words.tsv, not this file.\n\n"
+        "#include <cstddef>\n"
+        "#include <cstdint>\n\n"
+        "namespace tavik::words {\n\n"
+        "// A word table, named by its key in words.tsv. The value is the table's place in\n"
+        "// key order, which is also its place in the compiled tables.\n"
+        "enum class WordKey : std::uint16_t {\n";
+    for (const ParsedEntry* e : sortedByKey(entries)) out += "    " + e->key + ",\n";
+    out +=
+        "};\n\n"
+        "inline constexpr std::size_t kWordKeyCount = " +
+        std::to_string(entries.size()) +
+        ";\n\n"
+        "// The keys by their short names: words::key::NewPlayer.\n"
+        "namespace key {\n"
+        "using enum WordKey;\n"
+        "}  // namespace key\n\n"
+        "}  // namespace tavik::words\n";
     return out;
 }
 

@@ -37,8 +37,9 @@ ParseResult parseWordTable(std::string_view fileText, std::string_view sourceNam
 
 // The C++ source defining the table of the entries (sorted by key for the lookup).
 std::string generateWordSource(const std::vector<ParsedEntry>& entries);
-// A header with one string constant per key (tavik::words::key::NewPlayer ...), so that
-// a misspelt key fails to compile.
+// A header with the enum of the keys, WordKey (also reachable as
+// tavik::words::key::NewPlayer ...), so that a misspelt key fails to compile. Its values
+// follow the order of generateWordSource's table.
 std::string generateKeyHeader(const std::vector<ParsedEntry>& entries);
 
 }  // namespace tavik::words

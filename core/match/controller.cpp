@@ -19,9 +19,9 @@ Word sixesWord(int bonus) {
 
 void MatchController::ActionButton() {
     if (!g_.Button7Enabled) return;
-    if (g_.Phase == 1) {
+    if (g_.Phase == GamePhase::Dealt) {
         beginPlay();
-    } else if (g_.Phase == 3) {
+    } else if (g_.Phase == GamePhase::RedealAnnounced) {
         setMoveTimer(g_, w_, false);
         NewKon(true);
     } else {
@@ -33,18 +33,19 @@ void MatchController::beginPlay() {
     if (g_.rules.ReDealRule) {
         for (int seat = 1; seat <= 2; ++seat) {
             if (!QualifiesForRedeal(g_, seat)) continue;
-            setCaption(g_, w_, seat, Text::of(Word::NewGame), 'b');
+            setCaption(g_, w_, seat, Text::of(Word::NewGame), CaptionColour::Blue);
             playSound(g_, w_, snd::PlMore);
             g_.Seat1Revealed = true;
             redrawHand(g_, w_, 1);
-            g_.Phase = 3;
+            g_.Phase = GamePhase::RedealAnnounced;
             setActionButton(g_, w_, Word::NewGame, true);
-            if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::Redeal{seat});
+            if (g_.NetGame && g_.NetRole == 1)
+                w_.ports.peer.send(msg::Redeal{seat});
             w_.log.onRedeal(seat);
         }
-        if (g_.Phase == 3) return;
+        if (g_.Phase == GamePhase::RedealAnnounced) return;
     }
-    g_.Phase = 2;
+    g_.Phase = GamePhase::Play;
     setActionButton(g_, w_, g_.Attacker == 1 ? Word::ITake : Word::ThatsAll, false);
     setMoveTimer(g_, w_, true);
     if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::KonStart{});
@@ -53,27 +54,34 @@ void MatchController::beginPlay() {
 // Announces the sixes with which the attacker has just gone out; returns that seat, or 0.
 int MatchController::announceSixes() {
     if (g_.SixesBonus == 0 || !g_.deckEmpty()) return 0;
-    const int a = g_.Attacker, s = g_.Step;
+    const int a = g_.Attacker;
+    const BoutStep s = g_.Step;
     int seat = 0;
-    if (a == 1 && (s == 3 || s == 5 || s == 6) && g_.KolCards1 == 0 && g_.KolCards2 > 0) seat = 1;
-    if (a == 2 && (s == 2 || s == 4) && g_.KolCards2 == 0 && g_.KolCards1 > 0) seat = 2;
+    if (a == 1 &&
+        (s == BoutStep::Defend || s == BoutStep::ConfirmBeaten || s == BoutStep::ConfirmAdded) &&
+        g_.KolCards1 == 0 && g_.KolCards2 > 0)
+        seat = 1;
+    if (a == 2 && (s == BoutStep::Add || s == BoutStep::AddToTaker) && g_.KolCards2 == 0 &&
+        g_.KolCards1 > 0)
+        seat = 2;
     if (seat == 0) return 0;
-    setCaption(g_, w_, seat, Text::of(sixesWord(g_.SixesBonus)), 'b');
+    setCaption(g_, w_, seat, Text::of(sixesWord(g_.SixesBonus)), CaptionColour::Blue);
     playSound(g_, w_, snd::PlMore);
     w_.ports.pause.pause(2000);
     return seat;
 }
 
 void MatchController::endBout() {
-    const int stepAtPress = g_.Step;
+    const BoutStep stepAtPress = g_.Step;
     const bool net = g_.NetGame || g_.OnlineGame;
     showName(g_, w_, 1);
     showName(g_, w_, 2);
     g_.SixesBonus = SixesTest(g_);
     sixesSeat_ = announceSixes();
 
-    if (g_.Attacker == 1 && g_.Step == 5) {  // seat 2 confirms seat 1's "Beaten"
-        g_.Step = 1;
+    if (g_.Attacker == 1 &&
+        g_.Step == BoutStep::ConfirmBeaten) {  // seat 2 confirms seat 1's "Beaten"
+        g_.Step = BoutStep::Lead;
         setActionEnabled(g_, w_, false);
         Discard(g_, w_);
         Refill(g_, w_, 1);
@@ -83,15 +91,16 @@ void MatchController::endBout() {
         g_.Attacker = 2;
         setActionButton(g_, w_, Word::ThatsAll, false);
         w_.log.onBoutEnd(true, 1);
-        if (KonEndTest(g_, w_)) g_.Step = 10;
-    } else if (g_.Attacker == 1 && g_.Step == 3) {  // seat 2 takes
-        g_.Step = 4;
+        if (KonEndTest(g_, w_)) g_.Step = BoutStep::KonOver;
+    } else if (g_.Attacker == 1 && g_.Step == BoutStep::Defend) {  // seat 2 takes
+        g_.Step = BoutStep::AddToTaker;
         setActionEnabled(g_, w_, false);
-        w_.log.onMove(2, 3, kNoCard);
+        w_.log.onMove(2, MoveKind::Defend, kNoCard);
         playSound(g_, w_, snd::HodBer);
         if (net) w_.ports.peer.send(msg::Pass{});
-    } else if (g_.Attacker == 1 && g_.Step == 6) {  // seat 2 accepts the added cards
-        g_.Step = 1;
+    } else if (g_.Attacker == 1 &&
+               g_.Step == BoutStep::ConfirmAdded) {  // seat 2 accepts the added cards
+        g_.Step = BoutStep::Lead;
         setActionEnabled(g_, w_, false);
         Take(g_, w_, 2);
         Refill(g_, w_, 1);
@@ -100,13 +109,13 @@ void MatchController::endBout() {
         g_.Attacker = 1;
         w_.log.onBoutEnd(false, 1);
         if (KonEndTest(g_, w_))
-            g_.Step = 10;
+            g_.Step = BoutStep::KonOver;
         else if (net)
             w_.ports.peer.send(msg::Go{});
-    } else if (g_.Attacker == 2 && g_.Step == 2) {  // seat 2 ends its beaten attack
-        g_.Step = 1;
+    } else if (g_.Attacker == 2 && g_.Step == BoutStep::Add) {  // seat 2 ends its beaten attack
+        g_.Step = BoutStep::Lead;
         setActionEnabled(g_, w_, false);
-        w_.log.onMove(2, 2, kNoCard);
+        w_.log.onMove(2, MoveKind::Add, kNoCard);
         playSound(g_, w_, snd::HodOtb);
         Discard(g_, w_);
         g_.WasTakes = 0;
@@ -117,10 +126,11 @@ void MatchController::endBout() {
         g_.Attacker = 1;
         w_.log.onBoutEnd(true, 2);
         if (net) w_.ports.peer.send(msg::Pass{});
-        if (KonEndTest(g_, w_)) g_.Step = 10;
-    } else if (g_.Attacker == 2 && g_.Step == 4) {  // seat 2 stops adding to the taking seat 1
-        g_.Step = 1;
-        w_.log.onMove(2, 4, kNoCard);
+        if (KonEndTest(g_, w_)) g_.Step = BoutStep::KonOver;
+    } else if (g_.Attacker == 2 &&
+               g_.Step == BoutStep::AddToTaker) {  // seat 2 stops adding to the taking seat 1
+        g_.Step = BoutStep::Lead;
+        w_.log.onMove(2, MoveKind::AddToTaker, kNoCard);
         Take(g_, w_, 1);
         Refill(g_, w_, 2);
         g_.WasTakes = 1;
@@ -132,35 +142,37 @@ void MatchController::endBout() {
         if (net) {
             w_.ports.table.tableText(Word::PleaseWait);
             w_.ports.peer.send(msg::Pass{});
-            g_.Step = 21;
+            g_.Step = BoutStep::AwaitingTake;
         }
-        if (KonEndTest(g_, w_)) g_.Step = 10;
+        if (KonEndTest(g_, w_)) g_.Step = BoutStep::KonOver;
     }
 
-    if (g_.Step == 10) {
+    if (g_.Step == BoutStep::KonOver) {
         konOver();
-    } else if (stepAtPress == 11) {
+    } else if (stepAtPress == BoutStep::ResultShown) {
         setMoveTimer(g_, w_, false);
         NewKon(true);
     }
 }
 
 void MatchController::konOver() {
-    g_.Step = 11;
-    const bool won = g_.KonResult == 1 || g_.KonResult == 2;
+    g_.Step = BoutStep::ResultShown;
+    const int winner = WinnerSeat(g_.KonResult);
+    const bool won = winner != 0;
     // Sixes on the table of the final bout are always the attacker's cards: they earn the
     // bonus only when the attacker went out with them (the announced seat won), never
     // when the defender went out by beating them.
-    const int bonus = g_.rules.SixesRule && won && sixesSeat_ == g_.KonResult ? g_.SixesBonus : 0;
+    const int bonus = g_.rules.SixesRule && won && sixesSeat_ == winner ? g_.SixesBonus : 0;
     if (bonus > 0) {
-        g_.Wins[static_cast<std::size_t>(g_.KonResult)] += bonus;
+        g_.Wins[static_cast<std::size_t>(winner)] += bonus;
         Rescore(g_);
     }
-    if (won)
-        w_.ports.table.drawSeatFrame(g_.KonResult, g_.Wins[static_cast<std::size_t>(g_.KonResult)]);
+    if (won) w_.ports.table.drawSeatFrame(winner, g_.Wins[static_cast<std::size_t>(winner)]);
     w_.ports.table.showResult(g_.KonResult, g_.display.gifAnimation);
     playSound(g_, w_,
-              g_.KonResult == 1 ? snd::KoBads : (g_.KonResult == 2 ? snd::KoGood : snd::Nichya));
+              g_.KonResult == KonOutcome::Seat1Won
+                  ? snd::KoBads
+                  : (g_.KonResult == KonOutcome::Seat2Won ? snd::KoGood : snd::Nichya));
     g_.Seat1Revealed = true;
     redrawHand(g_, w_, 1);
     g_.Button7Caption = Word::WePlayStill;
@@ -181,9 +193,8 @@ void MatchController::enableAfterKon() {
         setEndMatchButton(g_, w_, true, true);
         g_.KonOver = true;
     } else if (g_.NetGame && g_.NetRole == 1) {
-        const bool serverDeals =
-            (g_.PrevAttacker == 1 && (g_.KonResult == 1 || g_.KonResult == 2)) ||
-            (g_.KonResult == 3 && g_.Attacker == 2);
+        const bool serverDeals = (g_.PrevAttacker == 1 && WinnerSeat(g_.KonResult) != 0) ||
+                                 (g_.KonResult == KonOutcome::Draw && g_.Attacker == 2);
         setActionButton(g_, w_, Word::WePlayStill, serverDeals);
         setEndMatchButton(g_, w_, true, false);
     } else if (g_.NetGame) {
@@ -206,29 +217,30 @@ void MatchController::EndMatchButton() {
 }
 
 bool MatchController::ComputersTurn() const {
-    return (g_.Attacker == 1 && (g_.Step == 1 || g_.Step == 2 || g_.Step == 4)) ||
-           (g_.Attacker == 2 && g_.Step == 3);
+    return (g_.Attacker == 1 && (g_.Step == BoutStep::Lead || g_.Step == BoutStep::Add ||
+                                 g_.Step == BoutStep::AddToTaker)) ||
+           (g_.Attacker == 2 && g_.Step == BoutStep::Defend);
 }
 
 void MatchController::TimerTick() {
-    if (!g_.GameActive || g_.NetGame || !g_.MoveTimerOn || g_.Phase != 2) return;
+    if (!g_.GameActive || g_.NetGame || !g_.MoveTimerOn || g_.Phase != GamePhase::Play) return;
     if (!ComputersTurn()) return;
-    const int k = g_.Step;
+    const MoveKind k = MoveKindAt(g_.Step);
     ComputerMove(k);
-    if (k == kAddToTaker) {
-        g_.Step = 6;
+    if (k == MoveKind::AddToTaker) {
+        g_.Step = BoutStep::ConfirmAdded;
         setActionEnabled(g_, w_, true);
-        setCaption(g_, w_, 1, Text::of(Word::ThatsAllDots), 'b');
+        setCaption(g_, w_, 1, Text::of(Word::ThatsAllDots), CaptionColour::Blue);
         playSound(g_, w_, snd::Ding1);
     }
 }
 
-void MatchController::ComputerMove(int k) {
+void MatchController::ComputerMove(MoveKind k) {
     bool passed = false;
     do {
         const Text saved = g_.captions[1];
         const CaptionColour savedColour = g_.captionColours[1];
-        setCaption(g_, w_, 1, Text::name(""), 'b');
+        setCaption(g_, w_, 1, Text::name(""), CaptionColour::Blue);
         const SeatChoice choice = seat1_.choose(g_, 1, k, thinking_);
         setCaption(g_, w_, 1, saved, savedColour);
         if (choice.Zarp) g_.Zarp = *choice.Zarp;
@@ -237,38 +249,39 @@ void MatchController::ComputerMove(int k) {
 
         // A slot outside the hand would corrupt the state: it counts as a stop.
         bool pass = choice.slot < 1 || choice.slot > g_.KolCards1;
-        if (k != kDefend && !MayAttack(g_)) pass = true;
+        if (k != MoveKind::Defend && !MayAttack(g_)) pass = true;
         int slot = pass ? 0 : choice.slot;
         // A lead has no stop; an opponent that offers one leads its weakest card.
-        if (k == kLead && slot == 0) slot = 1;
+        if (k == MoveKind::Lead && slot == 0) slot = 1;
         ApplyMove(g_, w_, 1, k, slot);
         passed = slot == 0;
-    } while (k == kAddToTaker && passed == false);
+    } while (k == MoveKind::AddToTaker && passed == false);
 }
 
-int MatchController::HumanMoveKind() const {
-    if (g_.Attacker == 1 && g_.Step == 3) return kDefend;
-    if (g_.Attacker == 2 && g_.Step == 1) return kLead;
-    if (g_.Attacker == 2 && g_.Step == 2) return kAdd;
-    if (g_.Attacker == 2 && g_.Step == 4) return kAddToTaker;
-    return 0;
+std::optional<MoveKind> MatchController::HumanMoveKind() const {
+    if (g_.Attacker == 1 && g_.Step == BoutStep::Defend) return MoveKind::Defend;
+    if (g_.Attacker == 2 && g_.Step == BoutStep::Lead) return MoveKind::Lead;
+    if (g_.Attacker == 2 && g_.Step == BoutStep::Add) return MoveKind::Add;
+    if (g_.Attacker == 2 && g_.Step == BoutStep::AddToTaker) return MoveKind::AddToTaker;
+    return std::nullopt;
 }
 
 ClickResult MatchController::HandClick(int slot) {
-    const int kind = HumanMoveKind();
-    if (kind == 0 || !g_.GameActive || g_.Phase != 2) return ClickResult::Ignored;
+    const std::optional<MoveKind> humanKind = HumanMoveKind();
+    if (!humanKind || !g_.GameActive || g_.Phase != GamePhase::Play) return ClickResult::Ignored;
+    const MoveKind kind = *humanKind;
     if (slot < 1 || slot > g_.KolCards2) return ClickResult::Ignored;
     if (CheckMove(g_, slot, kind) != kMoveOk) {
         playSound(g_, w_, snd::Wrongs);
         return ClickResult::Refused;
     }
-    if (kind != kDefend && !MayAttack(g_)) return ClickResult::Ignored;
+    if (kind != MoveKind::Defend && !MayAttack(g_)) return ClickResult::Ignored;
     showName(g_, w_, 2);
     const Card card = g_.CardsI2[slot];
     g_.KartaHod = card;  // the move message is built from it, for a defence too
     if (g_.NetGame || g_.OnlineGame) {
         w_.ports.peer.send(msg::Move{card});
-        if (kind != kAddToTaker) setActionEnabled(g_, w_, false);
+        if (kind != MoveKind::AddToTaker) setActionEnabled(g_, w_, false);
     }
     ApplyMove(g_, w_, 2, kind, slot);
     return ClickResult::Played;

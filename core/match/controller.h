@@ -3,6 +3,7 @@
 // from its first kon to its end. It is driven by the action button, the
 // end-of-match button, the computer-move timer and the human's card clicks.
 
+#include <optional>
 #include <string>
 
 #include "core/match/match_hooks.h"
@@ -33,12 +34,12 @@ class MatchController {
     void EndMatchButton();
     // One tick of the computer-move timer: the computer moves when it is its turn.
     void TimerTick();
-    // Asks the computer for its move of kind k and applies it; at kind 4 it keeps
-    // adding until it stops.
-    void ComputerMove(int k);
+    // Asks the computer for its move of kind k and applies it; adding to a taker it
+    // keeps adding until it stops.
+    void ComputerMove(MoveKind k);
 
-    // The move kind a click of the human would make now (1..4), or 0 when none.
-    int HumanMoveKind() const;
+    // The move kind a click of the human would make now, or nullopt when none.
+    std::optional<MoveKind> HumanMoveKind() const;
     // The human clicks the card in slot 1..KolCards2 of its hand.
     ClickResult HandClick(int slot);
     // True when the computer-move timer would let seat 1 move now.

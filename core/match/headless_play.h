@@ -17,9 +17,9 @@ class PlayStats : public GameLog {
     explicit PlayStats(GameLog* next = nullptr) : next_(next) {}
     void onDeal(const GameState& g) override;
     void onRedeal(int seat) override;
-    void onMove(int seat, int kind, Card card) override;
+    void onMove(int seat, MoveKind kind, Card card) override;
     void onBoutEnd(bool discard, int attacker) override;
-    void onKonEnd(int result, int sixes) override;
+    void onKonEnd(KonOutcome result, int sixes) override;
 
     int kons = 0, wins1 = 0, wins2 = 0, draws = 0, sixes = 0, redeals = 0, moves = 0;
 

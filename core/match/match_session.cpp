@@ -27,13 +27,13 @@ void MatchSession::Observers::onDeal(const GameState& g) {
 void MatchSession::Observers::onRedeal(int seat) {
     each([&](GameLog& o) { o.onRedeal(seat); });
 }
-void MatchSession::Observers::onMove(int seat, int kind, Card card) {
+void MatchSession::Observers::onMove(int seat, MoveKind kind, Card card) {
     each([&](GameLog& o) { o.onMove(seat, kind, card); });
 }
 void MatchSession::Observers::onBoutEnd(bool discard, int attacker) {
     each([&](GameLog& o) { o.onBoutEnd(discard, attacker); });
 }
-void MatchSession::Observers::onKonEnd(int result, int sixes) {
+void MatchSession::Observers::onKonEnd(KonOutcome result, int sixes) {
     each([&](GameLog& o) { o.onKonEnd(result, sixes); });
 }
 

@@ -44,9 +44,9 @@ class MatchSession {
             : seat1_(seat1), seat2_(seat2), log_(log) {}
         void onDeal(const GameState& g) override;
         void onRedeal(int seat) override;
-        void onMove(int seat, int kind, Card card) override;
+        void onMove(int seat, MoveKind kind, Card card) override;
         void onBoutEnd(bool discard, int attacker) override;
-        void onKonEnd(int result, int sixes) override;
+        void onKonEnd(KonOutcome result, int sixes) override;
         void setSeat2(Seat* seat) { seat2_ = seat; }
 
       private:

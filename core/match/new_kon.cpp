@@ -40,19 +40,19 @@ void MatchController::NewKon(bool continuing) {
     TablePort& table = w_.ports.table;
     // 1. The empty table, both hand areas and the deck area; both captions cleared.
     table.clearTableBoxes();
-    setCaption(g_, w_, 1, Text{}, 'n');
-    setCaption(g_, w_, 2, Text{}, 'n');
+    setCaption(g_, w_, 1, Text{}, CaptionColour::None);
+    setCaption(g_, w_, 2, Text{}, CaptionColour::None);
 
     // 2-3. A new match starts from zero wins and loads the player's standing.
     if (!continuing) {
         g_.Wins = {};
-        g_.KonResult = 0;
+        g_.KonResult = KonOutcome::None;
         g_.OpenCards = false;
     }
     if (!continuing || g_.UserSlot == 8) loadStanding();
 
     // 4. A re-deal is not counted again.
-    const bool redeal = continuing && g_.Phase == 3;
+    const bool redeal = continuing && g_.Phase == GamePhase::RedealAnnounced;
     if (!redeal) g_.KonCount += 1;
 
     // 5. Seat names of a local game.
@@ -73,14 +73,14 @@ void MatchController::NewKon(bool continuing) {
         w_.ports.peer.send(msg::Deal{g_.KolodaI, g_.Attacker, g_.rules});
 
     // 10. Reset the kon.
-    g_.Step = 1;
+    g_.Step = BoutStep::Lead;
     g_.KonOver = false;
     g_.DeckEmptyAnnounced = false;
     g_.Och = 13;
     g_.BitoNext = 1;
     g_.Bito.fill(kNoCard);
     g_.WasTakes = 0;
-    g_.Phase = 1;
+    g_.Phase = GamePhase::Dealt;
     g_.GameActive = true;
     g_.Seat1Revealed = false;
     g_.SixesBonus = 0;

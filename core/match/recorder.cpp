@@ -64,8 +64,8 @@ void HeadlessRecorder::drawDeck(int cardsLeft, Card bottom, Suit) {
     record("deck " + std::to_string(cardsLeft) + " " + bottom.utf8());
 }
 void HeadlessRecorder::caption(int seat, const Text& text, CaptionColour colour) {
-    record("caption " + std::to_string(seat) + " " + std::string(1, colour) + " " +
-           englishText(text));
+    record("caption " + std::to_string(seat) + " " + std::string(1, static_cast<char>(colour)) +
+           " " + englishText(text));
 }
 void HeadlessRecorder::actionButton(Word caption, bool enabled) {
     record("button7 " + std::string(englishWord(caption)) + " " + onOff(enabled));
@@ -80,10 +80,11 @@ void HeadlessRecorder::drawScores(int score, int delta, int wins1, int wins2, in
 void HeadlessRecorder::drawSeatFrame(int seat, int wins) {
     record("frame " + std::to_string(seat) + " Prizes: " + std::to_string(wins));
 }
-void HeadlessRecorder::showResult(int konResult, bool animated) {
+void HeadlessRecorder::showResult(KonOutcome konResult, bool animated) {
     static const char* kPictures[] = {"", "GKonBads", "GKonGood", "GKonNich"};
-    const char* picture = konResult >= 1 && konResult <= 3 ? kPictures[konResult] : "?";
-    record("result " + std::to_string(konResult) + " " + picture + (animated ? "" : " still"));
+    const int r = static_cast<int>(konResult);
+    const char* picture = r >= 1 && r <= 3 ? kPictures[r] : "?";
+    record("result " + std::to_string(r) + " " + picture + (animated ? "" : " still"));
 }
 void HeadlessRecorder::tableText(Word text) {
     record("text " + std::string(englishWord(text)));

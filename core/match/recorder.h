@@ -35,7 +35,7 @@ class HeadlessRecorder : public TablePort,
     void endMatchButton(bool visible, bool enabled) override;
     void drawScores(int score, int scoreDelta, int wins1, int wins2, int matchKons) override;
     void drawSeatFrame(int seat, int wins) override;
-    void showResult(int konResult, bool animated) override;
+    void showResult(KonOutcome konResult, bool animated) override;
     void tableText(Word text) override;
     // The forecast and the progress as the English window shows them.
     void forecast(int code) override;

@@ -28,7 +28,8 @@ class Seat : public GameLog {
   public:
     // The move of the given kind (1 lead, 2 add, 3 defend, 4 add to a taker) for
     // `seat`, whose hand is g.hand(seat). A lead is never a pass.
-    virtual SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) = 0;
+    virtual SeatChoice choose(const GameState& g, int seat, MoveKind kind,
+                              ThinkingPort& thinking) = 0;
 };
 
 }  // namespace tavik

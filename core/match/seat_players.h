@@ -13,13 +13,13 @@ namespace tavik {
 
 // True when the card in the slot is a legal move of the kind for the seat, including
 // the attack limit.
-bool IsLegalMove(const GameState& g, int seat, int slot, int kind);
+bool IsLegalMove(const GameState& g, int seat, int slot, MoveKind kind);
 
 // A random legal move; passes at random where passing is allowed.
 class RandomPlayer : public Seat {
   public:
     explicit RandomPlayer(std::uint64_t seed) : random_(seed) {}
-    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort&) override;
+    SeatChoice choose(const GameState& g, int seat, MoveKind kind, ThinkingPort&) override;
 
   private:
     SeededRandom random_;
@@ -29,7 +29,7 @@ class RandomPlayer : public Seat {
 // Beats whenever it can and never stops while a card fits.
 class LowestPlayer : public Seat {
   public:
-    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort&) override;
+    SeatChoice choose(const GameState& g, int seat, MoveKind kind, ThinkingPort&) override;
 };
 
 // "random" or "lowest"; nullptr for an unknown name.

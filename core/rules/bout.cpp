@@ -72,8 +72,9 @@ bool KonEndTest(GameState& g, World& w) {
     }
     const bool empty1 = g.KolCards1 == 0, empty2 = g.KolCards2 == 0;
     if (!empty1 && !empty2) return false;
-    g.KonResult = empty1 && empty2 ? 3 : (empty1 ? 1 : 2);
-    if (g.KonResult != 3) g.Wins[static_cast<std::size_t>(g.KonResult)] += 1;
+    g.KonResult = empty1 && empty2 ? KonOutcome::Draw : WonBy(empty1 ? 1 : 2);
+    if (const int winner = WinnerSeat(g.KonResult); winner != 0)
+        g.Wins[static_cast<std::size_t>(winner)] += 1;
     Rescore(g);
     return true;
 }

@@ -27,7 +27,8 @@ void setCaption(GameState& g, World& w, int seat, const Text& text, CaptionColou
 }
 
 void showName(GameState& g, World& w, int seat) {
-    setCaption(g, w, seat, Text::name(g.names[static_cast<std::size_t>(seat)]), 'y');
+    setCaption(g, w, seat, Text::name(g.names[static_cast<std::size_t>(seat)]),
+               CaptionColour::Yellow);
 }
 
 void playSound(const GameState& g, World& w, std::string_view name) {

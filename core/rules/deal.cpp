@@ -30,9 +30,10 @@ void DealHands(GameState& g) {
 }
 
 void ChooseFirstAttacker(GameState& g, bool continuing, int defaultAttacker) {
-    if (continuing && (g.KonResult == 1 || g.KonResult == 2)) g.Attacker = g.KonResult;
+    const int winner = WinnerSeat(g.KonResult);
+    if (continuing && winner != 0) g.Attacker = winner;
     g.ShownTrump = kNoCard;
-    if (g.KonResult != 0 && g.KonResult != 3) return;
+    if (winner != 0) return;
     g.Attacker = defaultAttacker;
     auto lowest = [&](int seat) {
         const int slot = LowestTrump(g.hand(seat), g.Koz);

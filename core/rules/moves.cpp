@@ -5,10 +5,10 @@
 
 namespace tavik {
 
-int CheckMove(const GameState& g, int seat, int slot, int kind) {
+int CheckMove(const GameState& g, int seat, int slot, MoveKind kind) {
     const Card card = g.hand(seat)[slot];
-    if (kind == kLead) return kMoveOk;
-    if (kind == kAdd || kind == kAddToTaker) {
+    if (kind == MoveKind::Lead) return kMoveOk;
+    if (kind == MoveKind::Add || kind == MoveKind::AddToTaker) {
         for (int i = 1; i <= 12; ++i)
             if (!g.InGameI[i].empty() && g.InGameI[i].value() == card.value()) return kMoveOk;
         return kNoSuchRank;
@@ -43,22 +43,23 @@ namespace {
 void showHint(GameState& g, World& w) {
     if (!g.rules.HintsRule) return;
     const bool seat2Turn =
-        (g.Attacker == 1 && g.Step == 3) || (g.Attacker == 2 && (g.Step == 2 || g.Step == 4));
-    if (seat2Turn && g.Step == 2 && NothingToAdd(g))
-        setCaption(g, w, 2, Text::hint(Word::Beaten), 'r');
-    else if (seat2Turn && g.Step == 4 && NothingToAdd(g))
-        setCaption(g, w, 2, Text::hint(Word::ThatsAllDots), 'r');
-    else if (seat2Turn && g.Step == 3 && CannotBeat(g))
-        setCaption(g, w, 2, Text::hint(Word::ITake), 'r');
+        (g.Attacker == 1 && g.Step == BoutStep::Defend) ||
+        (g.Attacker == 2 && (g.Step == BoutStep::Add || g.Step == BoutStep::AddToTaker));
+    if (seat2Turn && g.Step == BoutStep::Add && NothingToAdd(g))
+        setCaption(g, w, 2, Text::hint(Word::Beaten), CaptionColour::Red);
+    else if (seat2Turn && g.Step == BoutStep::AddToTaker && NothingToAdd(g))
+        setCaption(g, w, 2, Text::hint(Word::ThatsAllDots), CaptionColour::Red);
+    else if (seat2Turn && g.Step == BoutStep::Defend && CannotBeat(g))
+        setCaption(g, w, 2, Text::hint(Word::ITake), CaptionColour::Red);
     else
         showName(g, w, 2);
 }
 
 // Step 2 of ApplyMove: the card leaves the hand and lands on the table.
-void layCard(GameState& g, World& w, int seat, int kind, int slot) {
-    if (kind == kAddToTaker)
+void layCard(GameState& g, World& w, int seat, MoveKind kind, int slot) {
+    if (kind == MoveKind::AddToTaker)
         g.KolFree += 1;
-    else if (kind == kDefend)
+    else if (kind == MoveKind::Defend)
         g.KolFree = 0;
     else
         g.KolFree = 1;
@@ -68,7 +69,7 @@ void layCard(GameState& g, World& w, int seat, int kind, int slot) {
     hand[slot] = kNoCard;
     g.kolCards(seat) -= 1;
 
-    const bool attack = kind != kDefend;
+    const bool attack = kind != MoveKind::Defend;
     if (attack) g.KartaHod = card;
     g.InGameI[g.OchGame] = card;
     g.OchGame += 1;
@@ -85,37 +86,37 @@ void layCard(GameState& g, World& w, int seat, int kind, int slot) {
 
 }  // namespace
 
-void ApplyMove(GameState& g, World& w, int seat, int kind, int slot) {
+void ApplyMove(GameState& g, World& w, int seat, MoveKind kind, int slot) {
     g.ShownTrump = kNoCard;
     const Card card = slot != 0 ? g.hand(seat)[slot] : kNoCard;
     if (slot != 0) layCard(g, w, seat, kind, slot);
     w.log.onMove(seat, kind, card);
 
     if (seat == 1) {
-        if (kind == kLead && slot != 0) {
-            g.Step = 3;
+        if (kind == MoveKind::Lead && slot != 0) {
+            g.Step = BoutStep::Defend;
             setActionButton(g, w, Word::ITake, true);
-        } else if (kind == kAdd && slot == 0) {
-            g.Step = 5;
+        } else if (kind == MoveKind::Add && slot == 0) {
+            g.Step = BoutStep::ConfirmBeaten;
             setActionButton(g, w, Word::Beaten, true);
             playSound(g, w, snd::HodOtb);
-        } else if (kind == kAdd) {
-            g.Step = 3;
+        } else if (kind == MoveKind::Add) {
+            g.Step = BoutStep::Defend;
             setActionEnabled(g, w, true);
-        } else if (kind == kDefend && slot != 0) {
-            g.Step = 2;
+        } else if (kind == MoveKind::Defend && slot != 0) {
+            g.Step = BoutStep::Add;
             setActionEnabled(g, w, true);
-        } else if (kind == kDefend) {
-            g.Step = 4;
-            setCaption(g, w, 1, Text::of(Word::ITake), 'b');
+        } else if (kind == MoveKind::Defend) {
+            g.Step = BoutStep::AddToTaker;
+            setCaption(g, w, 1, Text::of(Word::ITake), CaptionColour::Blue);
             setActionEnabled(g, w, true);
             playSound(g, w, snd::HodBer);
         }
     } else if (slot != 0) {
-        if (kind == kLead || kind == kAdd)
-            g.Step = 3;
-        else if (kind == kDefend)
-            g.Step = 2;
+        if (kind == MoveKind::Lead || kind == MoveKind::Add)
+            g.Step = BoutStep::Defend;
+        else if (kind == MoveKind::Defend)
+            g.Step = BoutStep::Add;
     }
     showHint(g, w);
 }

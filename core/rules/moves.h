@@ -1,15 +1,12 @@
 #pragma once
 // What a move is, when a card may be played and what playing it does.
-// Move kinds (and the controller's Step values): 1 lead, 2 add after all are
-// beaten, 3 defend, 4 add to a taker. Slot 0 means no card: the attacker stops,
-// the defender takes.
+// A move is (seat, MoveKind, slot). Slot 0 means no card: the attacker stops, the
+// defender takes.
 
 #include "core/ports.h"
 #include "core/state/game_state.h"
 
 namespace tavik {
-
-inline constexpr int kLead = 1, kAdd = 2, kDefend = 3, kAddToTaker = 4;
 
 // Check results of CheckMove.
 inline constexpr int kMoveOk = 0;
@@ -20,8 +17,8 @@ inline constexpr int kTooLow = 3;      // kind 3: same suit, lower rank
 // Whether the card in the given slot of the seat's hand may be played as a move of
 // the kind. The game checks the human (seat 2) with it; the seat players of the
 // command line use it for either seat.
-int CheckMove(const GameState& g, int seat, int slot, int kind);
-inline int CheckMove(const GameState& g, int slot, int kind) {
+int CheckMove(const GameState& g, int seat, int slot, MoveKind kind);
+inline int CheckMove(const GameState& g, int slot, MoveKind kind) {
     return CheckMove(g, 2, slot, kind);
 }
 
@@ -41,6 +38,6 @@ bool CannotBeat(const GameState& g);
 
 // Plays the seat's card (or, with slot 0, its stop or take) as a move of the kind:
 // updates the table, draws it, sets the next Step, the action button and the hints.
-void ApplyMove(GameState& g, World& w, int seat, int kind, int slot);
+void ApplyMove(GameState& g, World& w, int seat, MoveKind kind, int slot);
 
 }  // namespace tavik

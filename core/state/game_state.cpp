@@ -87,8 +87,9 @@ std::string describePosition(const GameState& g) {
     auto cards = [&](auto const& arr, int from, int to) {
         for (int i = from; i <= to; ++i) out << ' ' << arr[i].utf8();
     };
-    out << "kon " << g.KonCount << " phase " << g.Phase << " step " << g.Step << " attacker "
-        << g.Attacker << " trump " << suitUtf8(g.Koz) << " och " << g.Och << "\n";
+    out << "kon " << g.KonCount << " phase " << static_cast<int>(g.Phase) << " step "
+        << static_cast<int>(g.Step) << " attacker " << g.Attacker << " trump " << suitUtf8(g.Koz)
+        << " och " << g.Och << "\n";
     out << "hand1(" << g.KolCards1 << "):";
     cards(g.CardsI1, 1, 36);
     out << "\nhand2(" << g.KolCards2 << "):";

@@ -7,6 +7,7 @@
 // InGameJ, DostHod) are read through Card::value() instead of being stored twice.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,9 +18,65 @@
 
 namespace tavik {
 
-// Seat caption colours: 'y' yellow (names), 'b' blue (announcements), 'r' red
-// (hints), 'n' clears both captions.
-using CaptionColour = char;
+// Seat caption colours, as their letters: yellow (names), blue (announcements),
+// red (hints); None clears the caption.
+enum class CaptionColour : char { Yellow = 'y', Blue = 'b', Red = 'r', None = 'n' };
+
+// The kinds of move, which are also the computer's modes. The numbers are the ones the
+// move log and `analyze` use, and the Step at which a move of the kind is made.
+enum class MoveKind {
+    Lead = 1,        // the first attack card of a bout
+    Add = 2,         // the attacker adds after every attack card is beaten; no card: "Beaten"
+    Defend = 3,      // the defender beats KartaHod; no card: "I Take"
+    AddToTaker = 4,  // the attacker adds to a taking defender; no card: "That`s All"
+};
+
+// The position inside a bout (the controller's Step).
+enum class BoutStep {
+    Lead = 1,           // the attacker leads
+    Add = 2,            // the attacker may add, every attack card is beaten
+    Defend = 3,         // the defender beats or takes
+    AddToTaker = 4,     // the attacker adds to the taking defender
+    ConfirmBeaten = 5,  // seat 2 confirms seat 1's "Beaten"
+    ConfirmAdded = 6,   // seat 2 confirms the cards seat 1 added to it
+    KonOver = 10,       // the kon is over, its result not yet shown
+    ResultShown = 11,   // the result is shown; the next press deals again
+    AwaitingTake = 21,  // a network game waits for the remote seat to finish taking
+};
+
+// The step at which a move of the kind is made.
+constexpr BoutStep StepOf(MoveKind kind) {
+    return static_cast<BoutStep>(static_cast<int>(kind));
+}
+// The kind of move made at a step from Lead to AddToTaker (only those steps have one).
+constexpr MoveKind MoveKindAt(BoutStep step) {
+    assert(step >= BoutStep::Lead && step <= BoutStep::AddToTaker);
+    return static_cast<MoveKind>(static_cast<int>(step));
+}
+
+// The stage of a kon (the controller's Phase).
+enum class GamePhase {
+    Dealt = 1,            // dealt; the first move is not yet allowed
+    Play = 2,             // play in progress
+    RedealAnnounced = 3,  // a re-deal was announced
+};
+
+// How the last kon of the match ended (the controller's KonResult).
+enum class KonOutcome {
+    None = 0,      // no kon finished yet in this match
+    Seat1Won = 1,  // seat 1 ran out of cards
+    Seat2Won = 2,  // seat 2 ran out of cards
+    Draw = 3,      // both ran out
+};
+
+// The seat that won the kon (1 or 2), or 0 for none yet or a draw.
+constexpr int WinnerSeat(KonOutcome result) {
+    return result == KonOutcome::Seat1Won ? 1 : (result == KonOutcome::Seat2Won ? 2 : 0);
+}
+// The outcome in which the seat (1 or 2) won.
+constexpr KonOutcome WonBy(int seat) {
+    return seat == 1 ? KonOutcome::Seat1Won : KonOutcome::Seat2Won;
+}
 
 using Hand = OneBased<Card, 36>;  // hand slots 1..36; the layout has room for 64, only 36 are used
 
@@ -65,11 +122,11 @@ struct GameState {
     Card ShownTrump;            // seat 1's lowest trump shown to justify its first lead
 
     // --- controller ------------------------------------------------------------
-    int Phase = 1;  // 1 dealt, 2 play, 3 re-deal announced
-    int Step = 1;   // 1..6, 10, 11, 21: position inside the bout
+    GamePhase Phase = GamePhase::Dealt;
+    BoutStep Step = BoutStep::Lead;  // position inside the bout
     int Attacker = 2;
     int PrevAttacker = 2;
-    int KonResult = 0;  // 0 none yet, 1 seat 1 won the kon, 2 seat 2 won, 3 draw
+    KonOutcome KonResult = KonOutcome::None;
     int SixesBonus = 0;
     bool GameActive = false;
     bool KonOver = false;
@@ -84,7 +141,8 @@ struct GameState {
     bool Button8Visible = false;  // the end-of-match button
     bool Button8Enabled = false;
     std::array<Text, 3> captions;  // seat captions [1], [2]
-    std::array<CaptionColour, 3> captionColours{};
+    std::array<CaptionColour, 3> captionColours{CaptionColour::None, CaptionColour::None,
+                                                CaptionColour::None};
 
     // --- the match -------------------------------------------------------------
     int KonCount = 0;

@@ -5,30 +5,29 @@ namespace {
 
 struct Entry {
     Word word;
-    std::string_view key;
     std::string_view english;
 };
 
 constexpr Entry kEntries[] = {
-    {Word::None, "", ""},
-    {Word::ToBegin, "ToBegin", "To Begin"},
-    {Word::NewGame, "NewGame", "New game"},
-    {Word::ITake, "ITake", "I Take"},
-    {Word::ThatsAll, "ThatsAll", "That`s all"},
-    {Word::ThatsAllDots, "ThatsAllDots", "That`s All..."},
-    {Word::Beaten, "Beaten", "Beaten"},
-    {Word::WePlayStill, "WePlayStill", "We play still!"},
-    {Word::SixForehead, "SixForehead", "Six on the forehead!!!"},
-    {Word::SixsShoulders, "SixsShoulders", "Sixs on the shoulders!"},
-    {Word::SixsForeheadShoulders, "SixsForeheadShoulders", "Sixs on the forehead and shoulders!!!"},
-    {Word::YouLose, "YouLose", "You lose!!!"},
-    {Word::YouHaveWon, "YouHaveWon", "You have won!!!"},
-    {Word::DeadHeat, "DeadHeat", "Dead heat..."},
-    {Word::PleaseWait, "PleaseWait", "Please, wait..."},
-    {Word::ExpectationOfServer, "ExpectationOfServer", "Expectation of the server..."},
-    {Word::Game, "Game", "Game"},
-    {Word::IThink, "IThink", "I think..."},
-    {Word::Prizes, "Prizes", "Prizes:"},
+    {Word::None, ""},
+    {Word::ToBegin, "To Begin"},
+    {Word::NewGame, "New game"},
+    {Word::ITake, "I Take"},
+    {Word::ThatsAll, "That`s all"},
+    {Word::ThatsAllDots, "That`s All..."},
+    {Word::Beaten, "Beaten"},
+    {Word::WePlayStill, "We play still!"},
+    {Word::SixForehead, "Six on the forehead!!!"},
+    {Word::SixsShoulders, "Sixs on the shoulders!"},
+    {Word::SixsForeheadShoulders, "Sixs on the forehead and shoulders!!!"},
+    {Word::YouLose, "You lose!!!"},
+    {Word::YouHaveWon, "You have won!!!"},
+    {Word::DeadHeat, "Dead heat..."},
+    {Word::PleaseWait, "Please, wait..."},
+    {Word::ExpectationOfServer, "Expectation of the server..."},
+    {Word::Game, "Game"},
+    {Word::IThink, "I think..."},
+    {Word::Prizes, "Prizes:"},
 };
 
 const Entry& entry(Word w) {
@@ -41,9 +40,6 @@ const Entry& entry(Word w) {
 
 std::string_view englishWord(Word w) {
     return entry(w).english;
-}
-std::string_view wordKey(Word w) {
-    return entry(w).key;
 }
 
 std::string englishText(const Text& t) {

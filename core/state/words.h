@@ -1,7 +1,8 @@
 #pragma once
 // The texts the game core shows. The core names an entry; the presentation looks it
-// up in the language table of the current language. englishWord() gives the English
-// entry, which is also what the headless recorder prints.
+// up in the language table of the current language (the language tables map each Word
+// to its table). englishWord() gives the English entry, which is also what the
+// headless recorder prints.
 
 #include <string>
 #include <string_view>
@@ -32,8 +33,6 @@ enum class Word {
 
 // The English entry of the language table, spelled as the game spells it.
 std::string_view englishWord(Word w);
-// A stable identifier of the entry, used as the key of the language tables.
-std::string_view wordKey(Word w);
 
 // A text shown by the core: a word of the language table, or a literal (a player's
 // name, a blank), optionally wrapped in parentheses (the hints).

@@ -48,17 +48,22 @@ TEST(FirstAttacker, ByLowestTrumpOrByTheLastWinner) {
     struct Case {
         std::vector<std::string> hand1, hand2;
         bool continuing;
-        int konResult, defaultAttacker;
+        KonOutcome konResult;
+        int defaultAttacker;
         int attacker;
         const char* shown;
     } cases[] = {
-        {{"7п", "9ч"}, {"Вп", "6ч"}, false, 0, 2, 1, "7п"},
-        {{"Вп"}, {"6п", "Тп"}, false, 0, 2, 2, "##"},
-        {{"7ч"}, {"8ч"}, false, 0, 2, 2, "##"},  // no trump anywhere: the local player leads
-        {{"7ч"}, {"8ч"}, false, 0, 1, 1, "##"},  // at an online table's second seat, seat 1
-        {{"7п"}, {"6п"}, true, 3, 2, 2, "##"},   // after a draw the trumps decide again
-        {{"6п"}, {"7ч"}, true, 2, 2, 2, "##"},   // after a won kon the winner leads
-        {{"6п"}, {"7ч"}, true, 1, 2, 1, "##"},
+        {{"7п", "9ч"}, {"Вп", "6ч"}, false, KonOutcome::None, 2, 1, "7п"},
+        {{"Вп"}, {"6п", "Тп"}, false, KonOutcome::None, 2, 2, "##"},
+        {{"7ч"}, {"8ч"}, false, KonOutcome::None, 2, 2, "##"},  // no trump anywhere: the local
+                                                                // player leads
+        {{"7ч"}, {"8ч"}, false, KonOutcome::None, 1, 1, "##"},  // at an online table's second seat,
+                                                                // seat 1
+        {{"7п"}, {"6п"}, true, KonOutcome::Draw, 2, 2, "##"},   // after a draw the trumps decide
+                                                                // again
+        {{"6п"}, {"7ч"}, true, KonOutcome::Seat2Won, 2, 2, "##"},  // after a won kon the winner
+                                                                   // leads
+        {{"6п"}, {"7ч"}, true, KonOutcome::Seat1Won, 2, 1, "##"},
     };
     for (const Case& c : cases) {
         GameState g;

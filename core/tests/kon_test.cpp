@@ -19,7 +19,8 @@ bool contains(const std::vector<std::string>& events, const std::vector<std::str
 struct Ending {
     const char* name;
     std::vector<std::string> deck;
-    int result, bonus;
+    KonOutcome result;
+    int bonus;
     std::vector<std::string> finalEvents;  // in this order, somewhere in the kon
 };
 
@@ -34,8 +35,8 @@ TEST_P(FixedDeckKon, ReachesItsEnding) {
     const PlayOutcome out = t.play(seat2, 1);
     ASSERT_TRUE(out.ok) << out.failure;
     EXPECT_EQ(t.g.KonResult, e.result);
-    EXPECT_EQ(t.g.Step, 11);
-    const int winner = e.result == 3 ? 0 : e.result;
+    EXPECT_EQ(t.g.Step, BoutStep::ResultShown);
+    const int winner = WinnerSeat(e.result);
     const int wins = winner ? 1 + e.bonus : 0;
     EXPECT_EQ(t.g.Wins[1], winner == 1 ? wins : 0);
     EXPECT_EQ(t.g.Wins[2], winner == 2 ? wins : 0);
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                {"1б", "1ч", "Дб", "8к", "8п", "Кп", "Тч", "Кб", "8б", "7п", "6ч", "9п",
                 "1к", "Тп", "Дч", "7ч", "Тб", "Дк", "Вб", "Вч", "Тк", "6к", "Кк", "9к",
                 "9ч", "9б", "Дп", "Вп", "8ч", "6п", "7к", "1п", "Вк", "6б", "7б", "Кч"},
-               1,
+               KonOutcome::Seat1Won,
                0,
                {"result 1 GKonBads", "sound WKoBads", "hand 1 up", "button7 We play still! on",
                 "button8 shown on"}},
@@ -74,49 +75,49 @@ INSTANTIATE_TEST_SUITE_P(
                {"7ч", "7к", "1б", "6ч", "Тч", "Дп", "8б", "Тп", "Дк", "9п", "Кб", "Тк",
                 "Вк", "Дч", "6п", "8к", "6к", "1ч", "Кк", "Вч", "9к", "6б", "8п", "Кп",
                 "1п", "9б", "Дб", "Вб", "7п", "Вп", "Тб", "9ч", "Кч", "8ч", "7б", "1к"},
-               2,
+               KonOutcome::Seat2Won,
                0,
                {"frame 2 Prizes: 1", "result 2 GKonGood", "sound WKoGood", "hand 1 up"}},
         Ending{"draw",
                {"Кк", "Кч", "Вб", "1б", "8к", "Дп", "Вч", "Дб", "7ч", "1к", "7б", "8ч",
                 "6б", "Дк", "Тб", "Вп", "Кп", "9к", "9б", "Тч", "8п", "Кб", "9ч", "9п",
                 "7п", "Тп", "6п", "6к", "6ч", "Тк", "1п", "Вк", "8б", "1ч", "Дч", "7к"},
-               3,
+               KonOutcome::Draw,
                0,
                {"result 3 GKonNich", "sound WNichya"}},
         Ending{"seat2GoesOutBeatingASixWithoutBonus",
                {"Дп", "Кп", "8п", "Тп", "8к", "Тк", "Кк", "1ч", "Дч", "7к", "Дк", "7п",
                 "8б", "Вк", "9б", "1к", "Вч", "Кб", "1б", "6ч", "Вб", "8ч", "Тб", "9ч",
                 "7ч", "9п", "Вп", "6п", "7б", "9к", "Тч", "Дб", "1п", "6б", "Кч", "6к"},
-               2,
+               KonOutcome::Seat2Won,
                0,
                {"table attack 1 6п", "sound WHodsDo wait"}},
         Ending{"seat1SixOnTheForehead",
                {"Кк", "1к", "6ч", "Дч", "6к", "Дк", "Вч", "8ч", "7п", "6б", "8б", "9к",
                 "Вб", "8к", "Тч", "7б", "1б", "1п", "8п", "7ч", "Тб", "Вп", "9ч", "Кб",
                 "Дп", "Кч", "9п", "Вк", "9б", "1ч", "Тк", "6п", "Кп", "Дб", "Тп", "7к"},
-               1,
+               KonOutcome::Seat1Won,
                1,
                {"caption 1 b Six on the forehead!!!", "sound WPlMore wait", "pause 2000"}},
         Ending{"seat1SixsOnTheShoulders",
                {"Кк", "8к", "Вп", "9п", "Кп", "Кч", "9б", "8ч", "Тч", "1ч", "Дч", "6п",
                 "1п", "7п", "Дп", "Тп", "Вч", "8п", "1б", "Дк", "Вб", "9к", "7ч", "7к",
                 "Тк", "6б", "1к", "Кб", "6к", "Дб", "6ч", "Тб", "Вк", "7б", "8б", "9ч"},
-               1,
+               KonOutcome::Seat1Won,
                2,
                {"caption 1 b Sixs on the shoulders!", "sound WPlMore wait", "pause 2000"}},
         Ending{"seat2SixOnTheForehead",
                {"7б", "1п", "8к", "9к", "Вк", "9ч", "1ч", "6к", "Кб", "Дч", "8б", "9б",
                 "Тч", "Тб", "Кч", "1б", "1к", "7ч", "6б", "6п", "Кк", "Вп", "Кп", "Дп",
                 "8ч", "7к", "Вб", "8п", "6ч", "Тк", "9п", "7п", "Вч", "Дб", "Тп", "Дк"},
-               2,
+               KonOutcome::Seat2Won,
                1,
                {"caption 2 b Six on the forehead!!!", "sound WPlMore wait", "pause 2000"}},
         Ending{"seat2SixsOnTheShoulders",
                {"7к", "9ч", "Вк", "9п", "8б", "8п", "7б", "6к", "Тч", "Дк", "1к", "Вп",
                 "Тп", "7ч", "Дб", "Кп", "1ч", "Вч", "Тк", "9б", "7п", "Кб", "Кк", "Кч",
                 "1б", "Тб", "9к", "Вб", "8ч", "1п", "Дч", "Дп", "6ч", "6б", "8к", "6п"},
-               2,
+               KonOutcome::Seat2Won,
                2,
                {"caption 2 b Sixs on the shoulders!", "sound WPlMore wait", "pause 2000"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -143,11 +144,11 @@ TEST(Kon, DealShowsEverythingInOrder) {
     t.controller.ActionButton();
     EXPECT_EQ(t.recorder.events(),
               (std::vector<std::string>{"button7 I Take off", "timer start 200"}));
-    EXPECT_EQ(g.Phase, 2);
+    EXPECT_EQ(g.Phase, GamePhase::Play);
     // The human cannot move out of turn; the computer leads on the next tick.
     EXPECT_EQ(t.controller.HandClick(1), ClickResult::Ignored);
     t.controller.TimerTick();
-    EXPECT_EQ(g.Step, 3);
+    EXPECT_EQ(g.Step, BoutStep::Defend);
     EXPECT_TRUE(g.ShownTrump.empty());
     EXPECT_TRUE(g.Button7Enabled);
 }
@@ -166,10 +167,10 @@ TEST(Kon, RedealIsAnnouncedAndNotCounted) {
     EXPECT_EQ(t.recorder.events(),
               (std::vector<std::string>{"caption 2 b New game", "sound WPlMore wait", "hand 1 up",
                                         "button7 New game on"}));
-    EXPECT_EQ(t.g.Phase, 3);
+    EXPECT_EQ(t.g.Phase, GamePhase::RedealAnnounced);
     EXPECT_EQ(t.log.redeals, 1);
     t.controller.ActionButton();  // deal again: not counted
-    EXPECT_EQ(t.g.Phase, 1);
+    EXPECT_EQ(t.g.Phase, GamePhase::Dealt);
     EXPECT_EQ(t.g.KonCount, 1);
     EXPECT_FALSE(t.g.Seat1Revealed);
 }
@@ -178,10 +179,10 @@ TEST(Kon, HumanClicksAreCheckedBeforeAnythingChanges) {
     TableFixture t;
     GameState& g = t.g;
     g.GameActive = true;
-    g.Phase = 2;
+    g.Phase = GamePhase::Play;
     g.Koz = kSpades;
     g.Attacker = 1;
-    g.Step = 3;
+    g.Step = BoutStep::Defend;
     g.names[2] = "Ivan";
     setHand(g, 1, {"8ч", "Тб"});
     setHand(g, 2, {"7ч", "9б", "Вч", "7п"});
@@ -195,17 +196,17 @@ TEST(Kon, HumanClicksAreCheckedBeforeAnythingChanges) {
     EXPECT_EQ(t.recorder.events(), (std::vector<std::string>{"sound WWrongs", "sound WWrongs"}));
     EXPECT_EQ(g.CardsI2, before.CardsI2);
     EXPECT_EQ(g.InGameI, before.InGameI);
-    EXPECT_EQ(g.Step, 3);
+    EXPECT_EQ(g.Step, BoutStep::Defend);
     EXPECT_EQ(t.controller.HandClick(7), ClickResult::Ignored) << "no card in that slot";
 
     EXPECT_EQ(t.controller.HandClick(3), ClickResult::Played);  // Вч beats 9ч
-    EXPECT_EQ(g.Step, 2);
+    EXPECT_EQ(g.Step, BoutStep::Add);
     EXPECT_EQ(g.InGameI[2], C("Вч"));
     EXPECT_EQ(g.KartaHod, C("Вч")) << "a defence click remembers the clicked card";
 
     // Seat 2 attacks a defender with one card: the second card is ignored silently.
     g.Attacker = 2;
-    g.Step = 2;
+    g.Step = BoutStep::Add;
     setHand(g, 1, {"Тб"});
     g.KolHods = 1;
     g.KolFree = 1;
@@ -219,10 +220,10 @@ TEST(Kon, TheComputerAddsToATakerInOneTick) {
     GameState& g = t.g;
     g.GameActive = true;
     g.MoveTimerOn = true;
-    g.Phase = 2;
+    g.Phase = GamePhase::Play;
     g.Koz = kSpades;
     g.Attacker = 1;
-    g.Step = 4;  // the human pressed "I Take"
+    g.Step = BoutStep::AddToTaker;  // the human pressed "I Take"
     g.names[1] = "PC";
     g.Button7Caption = Word::ITake;
     setHand(g, 1, {"9б", "9к", "Тч"});
@@ -232,7 +233,7 @@ TEST(Kon, TheComputerAddsToATakerInOneTick) {
     g.KolHods = g.KolFree = 1;
     t.opponent.answers = {1, 1, 0};  // 9б, then 9к (now in slot 1), then stop
     t.controller.TimerTick();
-    EXPECT_EQ(g.Step, 6);
+    EXPECT_EQ(g.Step, BoutStep::ConfirmAdded);
     EXPECT_EQ(g.KolHods, 3);
     EXPECT_EQ(g.KolFree, 3);
     const auto& ev = t.recorder.events();
@@ -243,7 +244,7 @@ TEST(Kon, TheComputerAddsToATakerInOneTick) {
     t.controller.ActionButton();
     EXPECT_EQ(g.KolCards2, 7);
     EXPECT_EQ(g.Attacker, 1);
-    EXPECT_EQ(g.Step, 1);
+    EXPECT_EQ(g.Step, BoutStep::Lead);
 }
 
 TEST(Match, TheThirtiethKonClosesTheCycle) {
@@ -255,7 +256,7 @@ TEST(Match, TheThirtiethKonClosesTheCycle) {
     EXPECT_FALSE(t.g.Button7Enabled) << "only the end-of-match button works now";
     EXPECT_TRUE(t.g.Button8Enabled);
     t.controller.ActionButton();
-    EXPECT_EQ(t.g.Step, 11);
+    EXPECT_EQ(t.g.Step, BoutStep::ResultShown);
     t.controller.EndMatchButton();
     EXPECT_FALSE(t.g.GameActive);
 

@@ -13,26 +13,26 @@ using test::TableFixture;
 
 TEST(CheckMove, TableOfCases) {
     struct Case {
-        int kind;
+        MoveKind kind;
         std::vector<std::string> table;
         const char* karta;
         const char* card;
         int result;
     } cases[] = {
-        {kLead, {}, "##", "7ч", kMoveOk},
+        {MoveKind::Lead, {}, "##", "7ч", kMoveOk},
         // Adding needs the rank of any table card, attack or defence.
-        {kAdd, {"7ч", "9ч"}, "7ч", "9б", kMoveOk},
-        {kAdd, {"7ч", "9ч"}, "7ч", "7п", kMoveOk},
-        {kAdd, {"7ч", "9ч"}, "7ч", "8п", kNoSuchRank},
-        {kAddToTaker, {"7ч"}, "7ч", "7б", kMoveOk},
-        {kAddToTaker, {"7ч"}, "7ч", "Тб", kNoSuchRank},
+        {MoveKind::Add, {"7ч", "9ч"}, "7ч", "9б", kMoveOk},
+        {MoveKind::Add, {"7ч", "9ч"}, "7ч", "7п", kMoveOk},
+        {MoveKind::Add, {"7ч", "9ч"}, "7ч", "8п", kNoSuchRank},
+        {MoveKind::AddToTaker, {"7ч"}, "7ч", "7б", kMoveOk},
+        {MoveKind::AddToTaker, {"7ч"}, "7ч", "Тб", kNoSuchRank},
         // Defence, trump spades.
-        {kDefend, {"9ч"}, "9ч", "Вч", kMoveOk},
-        {kDefend, {"9ч"}, "9ч", "7ч", kTooLow},
-        {kDefend, {"9ч"}, "9ч", "Тб", kWrongSuit},
-        {kDefend, {"9ч"}, "9ч", "6п", kMoveOk},  // any trump on a plain card
-        {kDefend, {"Вп"}, "Вп", "7п", kTooLow},  // a lower trump on a higher trump
-        {kDefend, {"Вп"}, "Вп", "Дп", kMoveOk},
+        {MoveKind::Defend, {"9ч"}, "9ч", "Вч", kMoveOk},
+        {MoveKind::Defend, {"9ч"}, "9ч", "7ч", kTooLow},
+        {MoveKind::Defend, {"9ч"}, "9ч", "Тб", kWrongSuit},
+        {MoveKind::Defend, {"9ч"}, "9ч", "6п", kMoveOk},  // any trump on a plain card
+        {MoveKind::Defend, {"Вп"}, "Вп", "7п", kTooLow},  // a lower trump on a higher trump
+        {MoveKind::Defend, {"Вп"}, "Вп", "Дп", kMoveOk},
     };
     for (const Case& c : cases) {
         GameState g;
@@ -40,7 +40,7 @@ TEST(CheckMove, TableOfCases) {
         setTable(g, c.table);
         g.KartaHod = C(c.karta);
         setHand(g, 2, {c.card});
-        EXPECT_EQ(CheckMove(g, 1, c.kind), c.result) << c.kind << " " << c.card;
+        EXPECT_EQ(CheckMove(g, 1, c.kind), c.result) << static_cast<int>(c.kind) << " " << c.card;
     }
 }
 
@@ -70,36 +70,41 @@ TEST(MayAttack, LimitsTheBout) {
 // ApplyMove's Step and action-button table, seat by seat.
 TEST(ApplyMove, SetsStepButtonAndSounds) {
     struct Case {
-        int seat, kind;
+        int seat;
+        MoveKind kind;
         bool card;
-        int step;
+        BoutStep step;
         std::vector<std::string> lastEvents;  // the events after the card was drawn
     } cases[] = {
-        {1, kLead, true, 3, {"button7 I Take on"}},
-        {1, kAdd, false, 5, {"button7 Beaten on", "sound WHodOtb wait"}},
-        {1, kAdd, true, 3, {"button7 That`s all on"}},
-        {1, kDefend, true, 2, {"button7 That`s all on"}},
+        {1, MoveKind::Lead, true, BoutStep::Defend, {"button7 I Take on"}},
         {1,
-         kDefend,
+         MoveKind::Add,
          false,
-         4,
+         BoutStep::ConfirmBeaten,
+         {"button7 Beaten on", "sound WHodOtb wait"}},
+        {1, MoveKind::Add, true, BoutStep::Defend, {"button7 That`s all on"}},
+        {1, MoveKind::Defend, true, BoutStep::Add, {"button7 That`s all on"}},
+        {1,
+         MoveKind::Defend,
+         false,
+         BoutStep::AddToTaker,
          {"caption 1 b I Take", "button7 That`s all on", "sound WHodBer wait"}},
-        {1, kAddToTaker, true, 4, {}},
-        {1, kAddToTaker, false, 4, {}},
-        {2, kLead, true, 3, {}},
-        {2, kDefend, true, 2, {}},
-        {2, kAddToTaker, true, 4, {}},
+        {1, MoveKind::AddToTaker, true, BoutStep::AddToTaker, {}},
+        {1, MoveKind::AddToTaker, false, BoutStep::AddToTaker, {}},
+        {2, MoveKind::Lead, true, BoutStep::Defend, {}},
+        {2, MoveKind::Defend, true, BoutStep::Add, {}},
+        {2, MoveKind::AddToTaker, true, BoutStep::AddToTaker, {}},
     };
     for (const Case& c : cases) {
         TableFixture t;
         GameState& g = t.g;
         g.Koz = kSpades;
-        g.Attacker = c.kind == kDefend ? 3 - c.seat : c.seat;
-        g.Step = c.kind;
+        g.Attacker = c.kind == MoveKind::Defend ? 3 - c.seat : c.seat;
+        g.Step = StepOf(c.kind);
         g.Button7Caption = Word::ThatsAll;
         setHand(g, 1, {"7ч", "8ч", "Вч"});
         setHand(g, 2, {"7б", "8б", "Вб"});
-        if (c.kind != kLead) {
+        if (c.kind != MoveKind::Lead) {
             setTable(g, {"7п"});
             g.KartaHod = C("6ч");
             g.KolHods = 1;
@@ -107,14 +112,14 @@ TEST(ApplyMove, SetsStepButtonAndSounds) {
         }
         t.recorder.clear();
         ApplyMove(g, t.world, c.seat, c.kind, c.card ? 3 : 0);
-        EXPECT_EQ(g.Step, c.step) << c.seat << "/" << c.kind;
+        EXPECT_EQ(g.Step, c.step) << c.seat << "/" << static_cast<int>(c.kind);
         std::vector<std::string> tail;
         bool afterCard = !c.card;
         for (const auto& e : t.recorder.events()) {
             if (afterCard) tail.push_back(e);
             if (e == "sound WHodsDo wait") afterCard = true;
         }
-        EXPECT_EQ(tail, c.lastEvents) << c.seat << "/" << c.kind;
+        EXPECT_EQ(tail, c.lastEvents) << c.seat << "/" << static_cast<int>(c.kind);
     }
 }
 
@@ -124,10 +129,10 @@ TEST(ApplyMove, LaysTheCardInOrderOfEffects) {
     g.Koz = kSpades;
     g.display.flyCardsOn = true;
     g.Attacker = 2;
-    g.Step = 1;
+    g.Step = BoutStep::Lead;
     g.ShownTrump = C("6п");
     setHand(g, 2, {"9ч", "7б", "Тп"});
-    ApplyMove(g, t.world, 2, kLead, 1);
+    ApplyMove(g, t.world, 2, MoveKind::Lead, 1);
     EXPECT_EQ(t.recorder.events(),
               (std::vector<std::string>{"hand 2 up", "fly hand->table seat 2 7б attack 1",
                                         "table attack 1 7б", "sound WHodsDo wait"}));
@@ -139,9 +144,9 @@ TEST(ApplyMove, LaysTheCardInOrderOfEffects) {
 
     // Seat 1 beats: the defence goes to the defence row of the same column.
     setHand(g, 1, {"8б", "Кб"});
-    g.Step = 3;
+    g.Step = BoutStep::Defend;
     t.recorder.clear();
-    ApplyMove(g, t.world, 1, kDefend, 1);
+    ApplyMove(g, t.world, 1, MoveKind::Defend, 1);
     EXPECT_EQ(t.recorder.events()[2], "table defence 1 8б");
     EXPECT_EQ(g.KolFree, 0);
     EXPECT_EQ(g.KartaHod, C("7б")) << "a defence leaves the attack card to beat";
@@ -149,15 +154,16 @@ TEST(ApplyMove, LaysTheCardInOrderOfEffects) {
 
 TEST(ApplyMove, HintsOfSeat2) {
     struct Case {
-        int attacker, step;  // the situation after seat 1's move
+        int attacker;
+        BoutStep step;  // the situation after seat 1's move
         std::vector<std::string> hand2;
         const char* caption;
     } cases[] = {
-        {1, 3, {"7б"}, "caption 2 r (I Take)"},  // seat 1 led 9ч: nothing beats it
-        {1, 3, {"Тч"}, "caption 2 y Ivan"},
-        {2, 2, {"Тб"}, "caption 2 r (Beaten)"},  // seat 1 beat: nothing to add
-        {2, 4, {"Тб"}, "caption 2 r (That`s All...)"},
-        {2, 4, {"9б"}, "caption 2 y Ivan"},
+        {1, BoutStep::Defend, {"7б"}, "caption 2 r (I Take)"},  // seat 1 led 9ч: nothing beats it
+        {1, BoutStep::Defend, {"Тч"}, "caption 2 y Ivan"},
+        {2, BoutStep::Add, {"Тб"}, "caption 2 r (Beaten)"},  // seat 1 beat: nothing to add
+        {2, BoutStep::AddToTaker, {"Тб"}, "caption 2 r (That`s All...)"},
+        {2, BoutStep::AddToTaker, {"9б"}, "caption 2 y Ivan"},
     };
     for (const Case& c : cases) {
         TableFixture t;
@@ -169,14 +175,14 @@ TEST(ApplyMove, HintsOfSeat2) {
         setHand(g, 1, {"9ч", "Вч"});
         setHand(g, 2, c.hand2);
         if (c.attacker == 1) {
-            g.Step = 1;
-            ApplyMove(g, t.world, 1, kLead, 1);
+            g.Step = BoutStep::Lead;
+            ApplyMove(g, t.world, 1, MoveKind::Lead, 1);
         } else {
             setTable(g, {"9к"});
             g.KartaHod = C("9к");
             g.KolHods = g.KolFree = 1;
-            g.Step = 3;
-            ApplyMove(g, t.world, 1, kDefend, c.step == 2 ? 2 : 0);
+            g.Step = BoutStep::Defend;
+            ApplyMove(g, t.world, 1, MoveKind::Defend, c.step == BoutStep::Add ? 2 : 0);
         }
         ASSERT_EQ(g.Step, c.step);
         EXPECT_EQ(t.recorder.events().back(), c.caption);
@@ -226,8 +232,13 @@ TEST(BoutEnd, TakeWithFlightsKeepsEveryCard) {
 
 TEST(KonEnd, ResultsScoresAndTheDeckSound) {
     struct Case {
-        int cards1, cards2, result, wins1, wins2;
-    } cases[] = {{0, 3, 1, 1, 0}, {2, 0, 2, 0, 1}, {0, 0, 3, 0, 0}, {1, 1, 0, 0, 0}};
+        int cards1, cards2;
+        KonOutcome result;
+        int wins1, wins2;
+    } cases[] = {{0, 3, KonOutcome::Seat1Won, 1, 0},
+                 {2, 0, KonOutcome::Seat2Won, 0, 1},
+                 {0, 0, KonOutcome::Draw, 0, 0},
+                 {1, 1, KonOutcome::None, 0, 0}};
     for (const Case& c : cases) {
         TableFixture t;
         GameState& g = t.g;
@@ -235,11 +246,11 @@ TEST(KonEnd, ResultsScoresAndTheDeckSound) {
         g.BaseScore = 100;
         g.KolCards1 = c.cards1;
         g.KolCards2 = c.cards2;
-        EXPECT_EQ(KonEndTest(g, t.world), c.result != 0);
+        EXPECT_EQ(KonEndTest(g, t.world), c.result != KonOutcome::None);
         EXPECT_EQ(g.KonResult, c.result);
         EXPECT_EQ(g.Wins[1], c.wins1);
         EXPECT_EQ(g.Wins[2], c.wins2);
-        if (c.result != 0) {
+        if (c.result != KonOutcome::None) {
             EXPECT_EQ(g.Score, 100 + (c.wins2 - c.wins1) * 10);
         }
         EXPECT_EQ(t.recorder.eventsStartingWith("sound").size(), 1u) << "WKoloNo once";

@@ -97,5 +97,48 @@ TEST(Consistency, FindsACardInTwoPlacesAndAMiscountedHand) {
     EXPECT_NE(g.isConsistent(), std::nullopt) << "count 1 with an empty slot";
 }
 
+// The numbers of the controller's vocabulary are shared with the move log, `analyze`
+// and the caption pictures, so they are fixed.
+TEST(Vocabulary, NumbersAndLettersAreTheEstablishedOnes) {
+    struct StepCase {
+        BoutStep step;
+        int number;
+    } steps[] = {
+        {BoutStep::Lead, 1},       {BoutStep::Add, 2},           {BoutStep::Defend, 3},
+        {BoutStep::AddToTaker, 4}, {BoutStep::ConfirmBeaten, 5}, {BoutStep::ConfirmAdded, 6},
+        {BoutStep::KonOver, 10},   {BoutStep::ResultShown, 11},  {BoutStep::AwaitingTake, 21}};
+    for (const StepCase& c : steps) EXPECT_EQ(static_cast<int>(c.step), c.number);
+
+    // A move of each kind is made at the step of its number, and back.
+    for (MoveKind k : {MoveKind::Lead, MoveKind::Add, MoveKind::Defend, MoveKind::AddToTaker}) {
+        EXPECT_EQ(static_cast<int>(StepOf(k)), static_cast<int>(k));
+        EXPECT_EQ(MoveKindAt(StepOf(k)), k);
+    }
+    EXPECT_EQ(static_cast<int>(MoveKind::Lead), 1);
+    EXPECT_EQ(static_cast<int>(MoveKind::AddToTaker), 4);
+
+    EXPECT_EQ(static_cast<int>(GamePhase::Dealt), 1);
+    EXPECT_EQ(static_cast<int>(GamePhase::Play), 2);
+    EXPECT_EQ(static_cast<int>(GamePhase::RedealAnnounced), 3);
+
+    struct ResultCase {
+        KonOutcome result;
+        int number, winner;
+    } results[] = {{KonOutcome::None, 0, 0},
+                   {KonOutcome::Seat1Won, 1, 1},
+                   {KonOutcome::Seat2Won, 2, 2},
+                   {KonOutcome::Draw, 3, 0}};
+    for (const ResultCase& c : results) {
+        EXPECT_EQ(static_cast<int>(c.result), c.number);
+        EXPECT_EQ(WinnerSeat(c.result), c.winner);
+        if (c.winner != 0) EXPECT_EQ(WonBy(c.winner), c.result);
+    }
+
+    EXPECT_EQ(static_cast<char>(CaptionColour::Yellow), 'y');
+    EXPECT_EQ(static_cast<char>(CaptionColour::Blue), 'b');
+    EXPECT_EQ(static_cast<char>(CaptionColour::Red), 'r');
+    EXPECT_EQ(static_cast<char>(CaptionColour::None), 'n');
+}
+
 }  // namespace
 }  // namespace tavik

@@ -69,7 +69,7 @@ class DeckRandom : public RandomPort {
 class ScriptedOpponent : public Seat {
   public:
     std::deque<int> answers;  // slots to play; 0 passes
-    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) override {
+    SeatChoice choose(const GameState& g, int seat, MoveKind kind, ThinkingPort& thinking) override {
         if (answers.empty()) return lowest_.choose(g, seat, kind, thinking);
         SeatChoice c;
         c.slot = answers.front();

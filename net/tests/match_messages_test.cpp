@@ -68,11 +68,11 @@ TEST(MatchMessages, ServerSendsTheDealTheStartAndItsMoves) {
     EXPECT_EQ(wire[1], "hsitkon2");
 
     // The local player's first legal card goes out as "hhod" + code + rank value.
-    const int kind = session.controller().HumanMoveKind();
-    ASSERT_NE(kind, 0);
+    const std::optional<MoveKind> kind = session.controller().HumanMoveKind();
+    ASSERT_TRUE(kind);
     int slot = 0;
     for (int s = 1; s <= g.KolCards2 && slot == 0; ++s)
-        if (CheckMove(g, s, kind) == kMoveOk) slot = s;
+        if (CheckMove(g, s, *kind) == kMoveOk) slot = s;
     ASSERT_NE(slot, 0);
     const Card card = g.CardsI2[slot];
     ASSERT_EQ(session.controller().HandClick(slot), ClickResult::Played);

@@ -9,12 +9,12 @@
 
 namespace tavik::ui {
 
-QString WordText(std::string_view key, int language) {
+QString WordText(words::WordKey key, int language) {
     const std::string_view s = words::word(key, language);
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* parent) {
+TQorCardsButton* DialogButton(words::WordKey key, int language, QWidget* parent) {
     auto* button = new TQorCardsButton(WordText(key, language), parent);
     button->setColorSB(TColorSB::DNavy);
     button->setFontColor(Qt::white);
@@ -24,7 +24,7 @@ TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* paren
 }
 
 QLayout* OkButtonRow(QDialog& dialog, int language) {
-    auto* ok = DialogButton("OK", language, &dialog);
+    auto* ok = DialogButton(words::key::OK, language, &dialog);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     auto* row = new QHBoxLayout;
@@ -36,8 +36,8 @@ QLayout* OkButtonRow(QDialog& dialog, int language) {
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& question, int language) {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(WordText("Yes", language), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(WordText("No", language), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(WordText(words::key::Yes, language), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(WordText(words::key::No, language), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -46,7 +46,7 @@ bool AskYesNo(QWidget* parent, const QString& title, const QString& question, in
 
 void ShowMessage(QWidget* parent, const QString& title, const QString& text, int language) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, parent);
-    box.addButton(WordText("OK", language), QMessageBox::AcceptRole);
+    box.addButton(WordText(words::key::OK, language), QMessageBox::AcceptRole);
     box.exec();
 }
 

@@ -8,20 +8,21 @@
 #include <string>
 #include <string_view>
 
-#include "ui/button/qor_cards_button.h"
-#include "core/files/notices.h"
 #include "config/settings.h"
+#include "config/words/word_keys.h"
+#include "core/files/notices.h"
+#include "ui/button/qor_cards_button.h"
 
 namespace tavik::ui {
 
 // The word table `key` in the language.
-QString WordText(std::string_view key, int language);
+QString WordText(words::WordKey key, int language);
 
 // The message about a player list or the history in the language.
 QString FileNoticeText(files::FileNotice notice, const std::string& path, int language);
 
 // A dialog button in the game's look with the caption of word `key`.
-TQorCardsButton* DialogButton(std::string_view key, int language, QWidget* parent);
+TQorCardsButton* DialogButton(words::WordKey key, int language, QWidget* parent);
 
 // A row with the dialog's OK button in its middle: the default button, it accepts.
 QLayout* OkButtonRow(QDialog& dialog, int language);

@@ -30,27 +30,31 @@ QImage MedalPicture(int place) {
 }  // namespace
 
 EndGameContent EndGameTexts(int place, long long score, files::GameKind kind, int language) {
-    const auto w = [language](std::string_view key) { return WordText(key, language); };
-    const QString result = w("ResultLabel") + QString::number(score);
+    const auto w = [language](words::WordKey key) { return WordText(key, language); };
+    const QString result = w(words::key::ResultLabel) + QString::number(score);
     EndGameContent c;
     if (place == 1) {
         c.sound = "WFiBest";
         c.animation = "GEndBest";
-        const std::string_view title = kind == files::GameKind::Account ? "TitleVicePresident"
-                                       : kind == files::GameKind::Lan   ? "TitleBachelor"
-                                                                        : "TitleMaster";
-        c.lines = {w("Congratulations"), w("ResultBest"), result, w(title)};
+        const words::WordKey title = kind == files::GameKind::Account
+                                         ? words::key::TitleVicePresident
+                                     : kind == files::GameKind::Lan ? words::key::TitleBachelor
+                                                                    : words::key::TitleMaster;
+        c.lines = {w(words::key::Congratulations), w(words::key::ResultBest), result, w(title)};
     } else if (place >= 2 && place <= 10) {
         c.sound = "WFiGood";
         c.animation = "GEndGood";
-        c.lines = {w("Congratulations"), w("ResultGood"), result, w("InTopTen")};
+        c.lines = {w(words::key::Congratulations), w(words::key::ResultGood), result,
+                   w(words::key::InTopTen)};
     } else {
         c.sound = "WFiBads";
         c.animation = "GEndBads";
         c.loop = true;
         const QString shown =
-            place == 0 ? result : result + " ; " + w("PlaceLabel") + QString::number(place);
-        c.lines = {w("OurRegrets"), w("ResultWishBest"), shown, w("NotInTopTen")};
+            place == 0 ? result
+                       : result + " ; " + w(words::key::PlaceLabel) + QString::number(place);
+        c.lines = {w(words::key::OurRegrets), w(words::key::ResultWishBest), shown,
+                   w(words::key::NotInTopTen)};
     }
     c.medal = place >= 1 && place <= 10 ? place : 0;
     return c;
@@ -58,7 +62,7 @@ EndGameContent EndGameTexts(int place, long long score, files::GameKind kind, in
 
 EndGameWindow::EndGameWindow(const EndGameContent& content, int language, QWidget* parent)
     : QDialog(parent), lines_(content.lines) {
-    setWindowTitle(WordText("EndGameTitle", language));
+    setWindowTitle(WordText(words::key::EndGameTitle, language));
     auto* layout = new QVBoxLayout(this);
     auto* pictures = new QHBoxLayout;
     pictures->addStretch();

@@ -11,18 +11,18 @@ namespace tavik::ui {
 GeneralCountWindow::GeneralCountWindow(const QString& playerName, const files::TCount& count,
                                        int language, QWidget* parent)
     : QDialog(parent) {
-    const auto w = [language](std::string_view key) { return WordText(key, language); };
+    const auto w = [language](words::WordKey key) { return WordText(key, language); };
     const auto q = [](const std::string& s) { return QString::fromStdString(s); };
-    setWindowTitle(w("Player") + ":  " + playerName);
-    rows_ = {{{w("GeneralNumberOfGame"), q(count.Count_KonAll)},
-              {w("RoundInCycle"), q(count.Count_KonCur)},
-              {w("ScoreInitial"), q(count.Count_ScoBeg)},
-              {w("ScoreCurrent"), q(count.Count_ScoCur)},
-              {w("ScoreGeneral"), q(count.Count_ScoAll)},
-              {w("RatingInitial"), q(count.Count_ReiBeg)},
-              {w("RatingCurrent"), q(count.Count_ReiCur)}}};
+    setWindowTitle(w(words::key::Player) + ":  " + playerName);
+    rows_ = {{{w(words::key::GeneralNumberOfGame), q(count.Count_KonAll)},
+              {w(words::key::RoundInCycle), q(count.Count_KonCur)},
+              {w(words::key::ScoreInitial), q(count.Count_ScoBeg)},
+              {w(words::key::ScoreCurrent), q(count.Count_ScoCur)},
+              {w(words::key::ScoreGeneral), q(count.Count_ScoAll)},
+              {w(words::key::RatingInitial), q(count.Count_ReiBeg)},
+              {w(words::key::RatingCurrent), q(count.Count_ReiCur)}}};
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(w("InfoAboutGame"), this);
+    auto* heading = new QLabel(w(words::key::InfoAboutGame), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);

@@ -4,10 +4,11 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
-#include "ui/dialogs/dialog_words.h"
 #include "core/files/atomic_file.h"
 #include "core/files/columns.h"
+#include "ui/dialogs/dialog_words.h"
 
 namespace tavik::ui {
 namespace {
@@ -15,18 +16,18 @@ namespace {
 constexpr std::string_view kHistoryBaseName = "Tavik2";  // from the list Tavik2.clb
 
 // The type text of a history line and its colour (invalid: the window text colour).
-std::pair<std::string_view, QColor> TypeOf(char letter) {
+std::pair<std::optional<words::WordKey>, QColor> TypeOf(char letter) {
     switch (letter) {
         case 'N':
-            return {"TypeNet", QColor(0, 128, 0)};
+            return {words::key::TypeNet, QColor(0, 128, 0)};
         case 'A':
-            return {"TypeAccount", QColor(Qt::red)};
+            return {words::key::TypeAccount, QColor(Qt::red)};
         case 'T':
-            return {"TypeTourney", QColor(Qt::blue)};
+            return {words::key::TypeTourney, QColor(Qt::blue)};
         case 'L':
-            return {"TypeLocal", QColor()};
+            return {words::key::TypeLocal, QColor()};
         default:
-            return {"", QColor()};
+            return {std::nullopt, QColor()};
     }
 }
 
@@ -40,10 +41,12 @@ HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, in
       language_(language),
       files_(new QComboBox(this)),
       grid_(new QTableWidget(0, 7, this)) {
-    const auto w = [language](std::string_view key) { return WordText(key, language); };
-    setWindowTitle(w("HistoryTitle"));
-    grid_->setHorizontalHeaderLabels({w("ColTime"), w("ColDate"), w("Player"), w("ColGames"),
-                                      w("ColResult"), w("ColRating"), w("ColType")});
+    const auto w = [language](words::WordKey key) { return WordText(key, language); };
+    setWindowTitle(w(words::key::HistoryTitle));
+    grid_->setHorizontalHeaderLabels({w(words::key::ColTime), w(words::key::ColDate),
+                                      w(words::key::Player), w(words::key::ColGames),
+                                      w(words::key::ColResult), w(words::key::ColRating),
+                                      w(words::key::ColType)});
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->verticalHeader()->hide();
@@ -52,13 +55,13 @@ HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, in
     int current = static_cast<int>(listing_.size()) - 1;
     for (int i = 0; i < static_cast<int>(listing_.size()); ++i) {
         const files::HistoryListing& file = listing_[static_cast<std::size_t>(i)];
-        files_->addItem(w("HistoryFile") +
+        files_->addItem(w(words::key::HistoryFile) +
                         QString::fromStdString(files::zeroPadded(file.number, 4)) + " " +
                         QString::fromStdString(file.modified));
         if (file.number == selected) current = i;
     }
     if (listing_.empty()) {
-        files_->addItem(w("NoHistoryFiles"));
+        files_->addItem(w(words::key::NoHistoryFiles));
         files_->setEnabled(false);
     } else {
         files_->setCurrentIndex(current);
@@ -91,8 +94,7 @@ void HistoryViewer::showFile(int index) {
             if (c >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid_->setItem(r, c, item);
         }
-        auto* type =
-            new QTableWidgetItem(typeKey.empty() ? QString() : WordText(typeKey, language_));
+        auto* type = new QTableWidgetItem(typeKey ? WordText(*typeKey, language_) : QString());
         if (colour.isValid()) type->setForeground(colour);
         grid_->setItem(r, 6, type);
     }

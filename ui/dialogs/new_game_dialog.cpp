@@ -5,9 +5,9 @@
 #include <QProxyStyle>
 #include <QVBoxLayout>
 
-#include "ui/dialogs/dialog_words.h"
 #include "core/files/codec.h"
 #include "core/files/password.h"
+#include "ui/dialogs/dialog_words.h"
 
 namespace tavik::ui {
 namespace {
@@ -50,9 +50,9 @@ NewGameDialog::NewGameDialog(int slot, std::optional<files::PlayerRecord> stored
       repeat_(new QLineEdit(this)),
       error_(new QLabel(this)) {
     const int lang = settings.language;
-    setWindowTitle(WordText("Welcome", lang));
-    ok_ = DialogButton("OK", lang, this);
-    cancel_ = DialogButton("Cancel", lang, this);
+    setWindowTitle(WordText(words::key::Welcome, lang));
+    ok_ = DialogButton(words::key::OK, lang, this);
+    cancel_ = DialogButton(words::key::Cancel, lang, this);
 
     name_->setMaxLength(kNameLength);
     for (QLineEdit* edit : {password_, repeat_}) {
@@ -64,11 +64,11 @@ NewGameDialog::NewGameDialog(int slot, std::optional<files::PlayerRecord> stored
     error_->hide();
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(WordText("EnterName", lang), this), 0, 0);
+    fields->addWidget(new QLabel(WordText(words::key::EnterName, lang), this), 0, 0);
     fields->addWidget(name_, 0, 1);
-    fields->addWidget(new QLabel(WordText("EnterPassword", lang), this), 1, 0);
+    fields->addWidget(new QLabel(WordText(words::key::EnterPassword, lang), this), 1, 0);
     fields->addWidget(password_, 1, 1);
-    fields->addWidget(new QLabel(WordText("PasswordAgain", lang), this), 2, 0);
+    fields->addWidget(new QLabel(WordText(words::key::PasswordAgain, lang), this), 2, 0);
     fields->addWidget(repeat_, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,7 +88,7 @@ NewGameDialog::NewGameDialog(int slot, std::optional<files::PlayerRecord> stored
     } else {
         const QString wanted = QString::fromStdString(settings.playerName);
         name_->setText(wanted.size() < kNameLength + 1 ? wanted.trimmed()
-                                                       : WordText("MrX", lang).trimmed());
+                                                       : WordText(words::key::MrX, lang).trimmed());
         name_->setFocus();
     }
 
@@ -103,7 +103,7 @@ NewGameDialog::NewGameDialog(int slot, std::optional<files::PlayerRecord> stored
 
 NewGameDialog::~NewGameDialog() = default;
 
-void NewGameDialog::fail(std::string_view key, QLineEdit* focus) {
+void NewGameDialog::fail(words::WordKey key, QLineEdit* focus) {
     error_->setText(WordText(key, settings_.language));
     error_->show();
     focus->setFocus();
@@ -112,7 +112,7 @@ void NewGameDialog::fail(std::string_view key, QLineEdit* focus) {
 void NewGameDialog::confirm() {
     // 1. A name, and one the player list can store.
     const std::string name = trimmed(name_->text());
-    if (name.empty() || !files::utf8ToCp1251(name)) return fail("IncorrectName", name_);
+    if (name.empty() || !files::utf8ToCp1251(name)) return fail(words::key::IncorrectName, name_);
     // 2. The typed name becomes the player-name setting.
     settings_.playerName = name;
     const auto typed = password1251(*password_);
@@ -120,13 +120,14 @@ void NewGameDialog::confirm() {
     if (storedMode()) {
         // 4. A stored player's password, both sides padded to five characters.
         if (!typed || !files::PasswordMatches(*typed, stored_->passwordField))
-            return fail("IncorrectPassword", password_);
+            return fail(words::key::IncorrectPassword, password_);
         field = stored_->passwordField;
     } else {
         // 3, 5. A new player types the same password twice.
-        if (password_->text() != repeat_->text()) return fail("PasswordsDiffer", password_);
+        if (password_->text() != repeat_->text())
+            return fail(words::key::PasswordsDiffer, password_);
         if (typed) field = files::ScramblePassword(*typed);
-        if (!field) return fail("IncorrectPassword", password_);
+        if (!field) return fail(words::key::IncorrectPassword, password_);
     }
     choice_ = PlayerChoice{slot_, name, *field};
     accept();

@@ -11,8 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "core/files/player_list.h"
 #include "config/settings.h"
+#include "config/words/word_keys.h"
+#include "core/files/player_list.h"
 
 class QStyle;
 
@@ -50,7 +51,7 @@ class NewGameDialog : public QDialog {
     void confirm();
 
   private:
-    void fail(std::string_view key, QLineEdit* focus);
+    void fail(words::WordKey key, QLineEdit* focus);
     bool storedMode() const { return stored_.has_value(); }
 
     int slot_;

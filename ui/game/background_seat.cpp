@@ -36,7 +36,8 @@ class ProgressRelay : public ThinkingPort {
 
 }  // namespace
 
-SeatChoice BackgroundSeat::choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) {
+SeatChoice BackgroundSeat::choose(const GameState& g, int seat, MoveKind kind,
+                                  ThinkingPort& thinking) {
     const GameState position = g;  // the worker reads its own copy
     ProgressRelay relay;
     SeatChoice choice;
@@ -66,13 +67,13 @@ void BackgroundSeat::onDeal(const GameState& g) {
 void BackgroundSeat::onRedeal(int seat) {
     if (inner_) inner_->onRedeal(seat);
 }
-void BackgroundSeat::onMove(int seat, int kind, Card card) {
+void BackgroundSeat::onMove(int seat, MoveKind kind, Card card) {
     if (inner_) inner_->onMove(seat, kind, card);
 }
 void BackgroundSeat::onBoutEnd(bool discard, int attacker) {
     if (inner_) inner_->onBoutEnd(discard, attacker);
 }
-void BackgroundSeat::onKonEnd(int result, int sixes) {
+void BackgroundSeat::onKonEnd(KonOutcome result, int sixes) {
     if (inner_) inner_->onKonEnd(result, sixes);
 }
 

@@ -13,15 +13,15 @@ class BackgroundSeat : public Seat {
   public:
     // The seat that chooses; it must be set before the first move.
     void setInner(Seat& inner) { inner_ = &inner; }
-    SeatChoice choose(const GameState& g, int seat, int kind, ThinkingPort& thinking) override;
+    SeatChoice choose(const GameState& g, int seat, MoveKind kind, ThinkingPort& thinking) override;
 
     // The course of the game reaches the inner seat on the window's thread, between
     // its decisions.
     void onDeal(const GameState& g) override;
     void onRedeal(int seat) override;
-    void onMove(int seat, int kind, Card card) override;
+    void onMove(int seat, MoveKind kind, Card card) override;
     void onBoutEnd(bool discard, int attacker) override;
-    void onKonEnd(int result, int sixes) override;
+    void onKonEnd(KonOutcome result, int sixes) override;
 
   private:
     Seat* inner_ = nullptr;

@@ -24,7 +24,8 @@ std::string trimEnd(std::string s) {
 void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
     if (quiet) return;
     const int lang = settings_.language;
-    ShowMessage(&parent_, WordText("Title", lang), FileNoticeText(notice, path, lang), lang);
+    ShowMessage(&parent_, WordText(words::key::Title, lang), FileNoticeText(notice, path, lang),
+                lang);
 }
 
 GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* parent)
@@ -54,7 +55,7 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
     result_ = new ResultDisplay(view);
     keys_ = new ActionKeys(
         view.button7(), [this] { toggleForecast(); }, [this] { toggleOpenCards(); });
-    view.onResult = [this](int konResult, bool animated) {
+    view.onResult = [this](KonOutcome konResult, bool animated) {
         result_->ShowResult(konResult, animated, settings_);
     };
     view.onForecast = [this](int code) { setTitle(code); };
@@ -83,7 +84,7 @@ ResultDisplay& GameSession::result() {
     return *result_;
 }
 
-QString GameSession::word(std::string_view key) const {
+QString GameSession::word(words::WordKey key) const {
     return WordText(key, settings_.language);
 }
 
@@ -138,7 +139,7 @@ void GameSession::start(int userSlot) {
     host_->hideMainScreen();
     view_->setGameKind(g_.NetGame, g_.OnlineGame);
     view_->StartTable();
-    view_->button8().setText(word("FinishMatch"));
+    view_->button8().setText(word(words::key::FinishMatch));
     host_->setGameMenuEnabled(true, true);
     run([this] { controller_.NewKon(false); });
 }
@@ -146,7 +147,7 @@ void GameSession::start(int userSlot) {
 void GameSession::actionPressed() {
     if (!matchOn_) return;
     run([this] {
-        if (g_.Step == 11 && g_.Button7Enabled) result_->HideResult();
+        if (g_.Step == BoutStep::ResultShown && g_.Button7Enabled) result_->HideResult();
         controller_.ActionButton();
     });
 }
@@ -208,8 +209,9 @@ void GameSession::leaveNow() {
 
 void GameSession::quit() {
     if (!matchOn_ || busy_) return;
-    if (AskYesNo(&host_->window(), word("Title"),
-                 word("LeaveToMenu") + "\n" + word("DataWillBeLost"), settings_.language))
+    if (AskYesNo(&host_->window(), word(words::key::Title),
+                 word(words::key::LeaveToMenu) + "\n" + word(words::key::DataWillBeLost),
+                 settings_.language))
         leaveMatch();
 }
 
@@ -227,8 +229,9 @@ void GameSession::changeName() {
     if (dialog.exec() != QDialog::Accepted) return;
     const PlayerChoice& choice = dialog.choice();
     hooks_.RenamePlayer(g_, choice.name, choice.passwordField);
-    ShowMessage(&host_->window(), word("Title"),
-                word("NameChanged") + "\n" + word("NewName") + QString::fromStdString(choice.name),
+    ShowMessage(&host_->window(), word(words::key::Title),
+                word(words::key::NameChanged) + "\n" + word(words::key::NewName) +
+                    QString::fromStdString(choice.name),
                 settings_.language);
     run([this] { showName(g_, world_, 2); });
 }
@@ -254,7 +257,7 @@ void GameSession::toggleOpenCards() {
 }
 
 void GameSession::setTitle(int forecastCode) {
-    QString title = word("Title");
+    QString title = word(words::key::Title);
     const std::string_view forecast = ForecastText(forecastCode);
     if (!forecast.empty()) {
         const QString text =

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "ai/computer_opponent.h"
+#include "config/words/word_keys.h"
 #include "core/files/file_match_hooks.h"
 #include "core/match/match_session.h"
 #include "core/match/seeded_random.h"
@@ -108,7 +109,7 @@ class GameSession : public QObject, public GameSessionApi {
     // The window title, followed by the forecast of the code (kForecastNone: plain).
     void setTitle(int forecastCode);
     void prepareLists();
-    QString word(std::string_view key) const;
+    QString word(words::WordKey key) const;
 
     std::unique_ptr<GameHost> host_;
     config::Settings& settings_;

@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 
-#include "ui/game/hit_test.h"
 #include "core/rules/moves.h"
+#include "ui/game/hit_test.h"
 
 namespace tavik::ui {
 
@@ -30,10 +30,10 @@ int HandInput::SlotAt(QPoint pos) const {
 }
 
 bool HandInput::PlayableAt(QPoint pos) const {
-    const int kind = controller_.HumanMoveKind();
-    if (kind == 0 || g_.Phase != 2 || !g_.GameActive) return false;
+    const std::optional<MoveKind> kind = controller_.HumanMoveKind();
+    if (!kind || g_.Phase != GamePhase::Play || !g_.GameActive) return false;
     const int slot = SlotAt(pos);
-    return slot > 0 && CheckMove(g_, slot, kind) == kMoveOk;
+    return slot > 0 && CheckMove(g_, slot, *kind) == kMoveOk;
 }
 
 void HandInput::UpdatePointer(QPoint pos) {

@@ -17,15 +17,17 @@ struct ResultLook {
     int stillFrame;
 };
 
-ResultLook LookOf(int konResult) {
+ResultLook LookOf(KonOutcome konResult) {
     switch (konResult) {
-        case 1:
+        case KonOutcome::Seat1Won:
             return {Word::YouLose, QColor(Qt::cyan), "GKonBads", 20};
-        case 2:
+        case KonOutcome::Seat2Won:
             return {Word::YouHaveWon, QColor(128, 255, 128), "GKonGood", 9};
-        default:
-            return {Word::DeadHeat, QColor(Qt::yellow), "GKonNich", 0};
+        case KonOutcome::None:
+        case KonOutcome::Draw:
+            break;
     }
+    return {Word::DeadHeat, QColor(Qt::yellow), "GKonNich", 0};
 }
 
 }  // namespace
@@ -42,12 +44,13 @@ ResultDisplay::ResultDisplay(TableView& view)
     hide();
 }
 
-void ResultDisplay::ShowResult(int konResult, bool animated, const config::Settings& settings) {
+void ResultDisplay::ShowResult(KonOutcome konResult, bool animated,
+                               const config::Settings& settings) {
     const ResultLook look = LookOf(konResult);
     const Box& box = view_.renderer().box(BoxId::Stol);
     setGeometry(box.left, box.top, box.width, box.height);
 
-    const std::string_view said = words::word(look.text, settings.language);
+    const std::string_view said = words::word(words::keyOf(look.text), settings.language);
     text_->setText(QString::fromUtf8(said.data(), static_cast<qsizetype>(said.size())));
     QPalette palette = text_->palette();
     palette.setColor(QPalette::WindowText, look.colour);

@@ -18,8 +18,8 @@ class ResultDisplay : public QWidget {
   public:
     explicit ResultDisplay(TableView& view);
 
-    // konResult 1 seat 1 won, 2 the player won, 3 a draw.
-    void ShowResult(int konResult, bool animated, const config::Settings& settings);
+    // Seat 1 won, the player (seat 2) won, or a draw.
+    void ShowResult(KonOutcome konResult, bool animated, const config::Settings& settings);
     void HideResult();
 
     const QLabel& text() const { return *text_; }

@@ -25,7 +25,7 @@ void drawPicture(QPainter& p, const QString& name, int x, int y) {
     if (!picture.isNull()) p.drawImage(x, y, picture);
 }
 
-QString wordOf(std::string_view key, int language) {
+QString wordOf(words::WordKey key, int language) {
     return QString::fromUtf8(words::word(key, language));
 }
 
@@ -35,7 +35,7 @@ const char* iconOf(int mode) {
     return "Account48";
 }
 
-std::string_view hintKey(int mode) {
+words::WordKey hintKey(int mode) {
     switch (mode) {
         case 1:
             return words::key::ClockIQ;

@@ -36,7 +36,7 @@ GameMenu::GameMenu(QWidget* parent) : QMenu(parent) {
 }
 
 void GameMenu::ApplyLanguage(int language) {
-    auto text = [language](std::string_view key) {
+    auto text = [language](words::WordKey key) {
         return QString::fromUtf8(words::word(key, language));
     };
     GenCount->setText(text(words::key::MenuGeneralScore));

@@ -34,7 +34,7 @@ void bevelledFrame(QPainter& p, const QRect& r) {
     edge(1, mid, dark);
 }
 
-QString wordOf(std::string_view key, int language) {
+QString wordOf(words::WordKey key, int language) {
     return QString::fromUtf8(words::word(key, language));
 }
 

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-#include "ui/button/qor_cards_button.h"
-#include "core/files/codec.h"
-#include "ui/fonts/fonts.h"
-#include "ui/table/text_drawing.h"
 #include "config/words/word_keys.h"
 #include "config/words/word_table.h"
+#include "core/files/codec.h"
+#include "ui/button/qor_cards_button.h"
+#include "ui/fonts/fonts.h"
+#include "ui/table/text_drawing.h"
 
 namespace tavik::ui {
 namespace {
@@ -35,7 +35,7 @@ LocalChampionsWindow::LocalChampionsWindow(const config::Settings& settings,
                                            const std::optional<files::PlayerList>& list,
                                            QWidget* parent)
     : QDialog(parent), settings_(settings) {
-    auto text = [&](std::string_view key) {
+    auto text = [&](words::WordKey key) {
         return QString::fromUtf8(words::word(key, settings.language));
     };
     setWindowTitle(text(words::key::TopTen));

@@ -54,7 +54,7 @@ MainScreen::MainScreen(const Display& display, const CardArt& art, config::Setti
 
 MainScreen::~MainScreen() = default;
 
-QString MainScreen::word(std::string_view key) const {
+QString MainScreen::word(words::WordKey key) const {
     return QString::fromUtf8(words::word(key, settings_.language));
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "config/settings.h"
+#include "config/words/word_keys.h"
 #include "core/files/player_list.h"
 #include "ui/button/qor_cards_button.h"
 #include "ui/layout/main_boxes.h"
@@ -28,7 +29,7 @@ class PictureView;
 // One icon of the columns at the window's edges.
 struct ScreenIcon {
     const char* picture;
-    std::string_view hintTitle, hintText;  // language-table keys
+    words::WordKey hintTitle, hintText;
     PictureView* view = nullptr;
 };
 
@@ -103,7 +104,7 @@ class MainScreen : public QWidget {
     void setUpIcons();
     void drawInfoClock(int mode);
     void showHint(const QString& title, const QString& text, const QWidget& anchor);
-    QString word(std::string_view key) const;
+    QString word(words::WordKey key) const;
     void fitCaptions();
 
     const Display& display_;

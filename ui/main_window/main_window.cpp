@@ -81,7 +81,7 @@ IntroView* MainWindow::intro() {
     return intro_;
 }
 
-QString MainWindow::word(std::string_view key) const {
+QString MainWindow::word(words::WordKey key) const {
     return WordText(key, settings_.language);
 }
 

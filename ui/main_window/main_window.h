@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "config/settings.h"
+#include "config/words/word_keys.h"
 #include "core/files/data_folder.h"
 #include "core/files/notices.h"
 #include "core/files/player_list_file.h"
@@ -130,7 +131,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void fitWindow();
     void notReady();
     void showAbout();
-    QString word(std::string_view key) const;
+    QString word(words::WordKey key) const;
 
     files::DataFolder folder_;
     config::Settings settings_;

@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "config/words/word_keys.h"
 #include "core/files/codec.h"
 #include "ui/fonts/fonts.h"
 #include "ui/layout/rounding.h"
-#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 namespace {
@@ -108,7 +108,7 @@ QString FitListLine(const QString& text, const std::string& fixedFontName) {
     return FitListLine(text, [&](const QString& t) { return metrics.horizontalAdvance(t); });
 }
 
-std::string_view ListHeadingKey(int scoreFormat) {
+words::WordKey ListHeadingKey(int scoreFormat) {
     return scoreFormat == 2 ? words::key::ListHeadRating : words::key::ListHeadScore;
 }
 

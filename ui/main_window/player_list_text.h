@@ -8,6 +8,8 @@
 #include <functional>
 #include <string_view>
 
+#include "config/words/word_keys.h"
+
 namespace tavik::ui {
 
 // The width below which a list line is left as it is, in pixels of the "fixed" font
@@ -41,6 +43,6 @@ QFont FixedListFont(const std::string& name, int n);
 QString FitListLine(const QString& text, const std::string& fixedFontName);
 
 // The language-table key of the list heading for scoreFormat 1 (scores) or 2 (ratings).
-std::string_view ListHeadingKey(int scoreFormat);
+words::WordKey ListHeadingKey(int scoreFormat);
 
 }  // namespace tavik::ui

@@ -32,7 +32,7 @@ QColor WindowColour(const config::Settings& settings) {
 
 MissingFileNotice AttentionNotice(const config::Settings& settings, QWidget* parent) {
     return [&settings, parent](const QString& fileName) {
-        const std::string_view text = words::word("CantFindFile", settings.language);
+        const std::string_view text = words::word(words::key::CantFindFile, settings.language);
         QMessageBox box(
             QMessageBox::NoIcon, QStringLiteral("Attention"),
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + " " + fileName,

@@ -13,8 +13,7 @@ namespace tavik::ui {
 
 WordLookup WordsOf(const config::Settings& settings) {
     return [&settings](Word w) {
-        const std::string_view s = words::word(w, settings.language);
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+        return QString::fromStdString(words::text(Text::of(w), settings.language));
     };
 }
 

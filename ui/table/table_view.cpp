@@ -138,7 +138,8 @@ void TableView::drawDeck(int cardsLeft, Card bottom, Suit trump) {
 }
 
 void TableView::caption(int seat, const Text& text, CaptionColour colour) {
-    renderer_.DrawSpeechCaption(seat, colour == 'n' ? QString() : textOf(text), colour);
+    renderer_.DrawSpeechCaption(seat, colour == CaptionColour::None ? QString() : textOf(text),
+                                static_cast<char>(colour));
     showBox(seat == 1 ? BoxId::Say1 : BoxId::Say2);
 }
 
@@ -164,7 +165,7 @@ void TableView::drawSeatFrame(int seat, int wins) {
     showBox(seat == 1 ? BoxId::Tab1 : BoxId::Tab2);
 }
 
-void TableView::showResult(int konResult, bool animated) {
+void TableView::showResult(KonOutcome konResult, bool animated) {
     if (onResult) onResult(konResult, animated);
 }
 

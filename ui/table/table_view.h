@@ -37,7 +37,7 @@ class TableView : public QWidget, public TablePort {
     // What the table shows that belongs to other parts of the window: card flights,
     // the kon result picture and the title with the forecast.
     std::function<void(const Flight&)> onFlight;
-    std::function<void(int konResult, bool animated)> onResult;
+    std::function<void(KonOutcome konResult, bool animated)> onResult;
     std::function<void(int forecastCode)> onForecast;
 
     // TablePort
@@ -53,7 +53,7 @@ class TableView : public QWidget, public TablePort {
     void endMatchButton(bool visible, bool enabled) override;
     void drawScores(int score, int scoreDelta, int wins1, int wins2, int matchKons) override;
     void drawSeatFrame(int seat, int wins) override;
-    void showResult(int konResult, bool animated) override;
+    void showResult(KonOutcome konResult, bool animated) override;
     void tableText(Word text) override;
     void forecast(int code) override;
     // The caption "I think... 3/7 (0 sec.)" in the language of the words.

@@ -39,8 +39,9 @@ bool TableScene::PlayIntoMidGame(int maxSteps) {
     match_.controller().NewKon(false);
     for (int i = 0; i < maxSteps; ++i) {
         const bool defended = g.KolCardsStol >= 2 && g.KolFree == 0;
-        if (bouts_.bouts >= 1 && defended && !g.deckEmpty() && g.Phase == 2) return true;
-        if (g.Step == 11 || !PlayStep(match_)) return false;
+        if (bouts_.bouts >= 1 && defended && !g.deckEmpty() && g.Phase == GamePhase::Play)
+            return true;
+        if (g.Step == BoutStep::ResultShown || !PlayStep(match_)) return false;
     }
     return false;
 }

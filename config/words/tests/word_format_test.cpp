@@ -107,7 +107,11 @@ TEST(WordFormat, GeneratesPlainAsciiSourceSortedByKey) {
     EXPECT_NE(source.find("kEntryCount = 2;"), std::string::npos);
 
     const std::string keys = generateKeyHeader(r.entries);
-    EXPECT_NE(keys.find("inline constexpr std::string_view Zeta{\"Zeta\"};"), std::string::npos);
+    // The keys in the order of the table, so that a key is its table's index.
+    EXPECT_NE(keys.find("enum class WordKey : std::uint16_t {\n    Alpha,\n    Zeta,\n};"),
+              std::string::npos);
+    EXPECT_NE(keys.find("kWordKeyCount = 2;"), std::string::npos);
+    EXPECT_NE(source.find("== kWordKeyCount"), std::string::npos);
 }
 
 }  // namespace

@@ -19,11 +19,11 @@ TEST(WordTable, EveryCoreWordHasATableStartingWithTheCoresEnglish) {
     int checked = 0;
     for (int i = 1;; ++i) {
         const auto w = static_cast<Word>(i);
-        if (wordKey(w).empty()) break;  // past the last word
+        if (englishWord(w).empty()) break;  // past the last word
         ++checked;
-        ASSERT_TRUE(hasWord(wordKey(w))) << wordKey(w);
         // The caption of the thinking computer carries a blank after its dots.
-        EXPECT_EQ(trimRight(word(w, kEnglish)), englishWord(w)) << wordKey(w);
+        EXPECT_EQ(trimRight(word(keyOf(w), kEnglish)), englishWord(w)) << entry(keyOf(w)).key;
+        EXPECT_EQ(text(Text::of(w), kRussian), word(keyOf(w), kRussian));
     }
     EXPECT_GE(checked, 18);
 }
@@ -43,16 +43,16 @@ TEST(WordTable, NoTextIsBlankAndEnglishAndRussianAreComplete) {
 
 TEST(WordTable, GermanSoundSwitchShowsTheEnglishTextWhileTheOthersAreGerman) {
     EXPECT_EQ(word(key::Sound, kGerman), "Sound");
-    EXPECT_FALSE(entry(key::Sound)->own(kGerman));
+    EXPECT_FALSE(entry(key::Sound).own(kGerman));
     EXPECT_EQ(word(key::Music, kGerman), "Musik");
     EXPECT_EQ(word(key::Multiplayer, kGerman), "Mehrspieler");
-    EXPECT_TRUE(entry(key::Sound)->own(3));
+    EXPECT_TRUE(entry(key::Sound).own(3));
 }
 
 // The main screen, the table, the menu and the dialogs of a match against the computer
 // speak every language.
 TEST(WordTable, MainScreenTableMenuAndDialogsAreTranslatedEverywhere) {
-    const std::string_view keys[] = {
+    const WordKey keys[] = {
         key::NewPlayer,
         key::TopTen,
         key::Options,
@@ -129,17 +129,16 @@ TEST(WordTable, MainScreenTableMenuAndDialogsAreTranslatedEverywhere) {
         key::NameChanged,
         key::NewName,
     };
-    for (const std::string_view k : keys) {
-        const std::optional<WordEntry> e = entry(k);
-        ASSERT_TRUE(e) << k;
+    for (const WordKey k : keys) {
+        const WordEntry& e = entry(k);
         for (int lang = 0; lang < kLanguageCount; ++lang)
-            EXPECT_TRUE(e->own(lang)) << k << " " << languageCode(lang);
+            EXPECT_TRUE(e.own(lang)) << e.key << " " << languageCode(lang);
     }
 }
 
 TEST(WordTable, KeepsTheGamesOwnSpellings) {
     struct Case {
-        std::string_view key;
+        WordKey key;
         int language;
         std::string_view text;
     };
@@ -168,13 +167,14 @@ TEST(WordTable, KeepsTheGamesOwnSpellings) {
         {key::IntroDate, kEnglish, "October 18, 2022"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(word(c.key, c.language), c.text) << c.key << " " << languageCode(c.language);
+        EXPECT_EQ(word(c.key, c.language), c.text)
+            << entry(c.key).key << " " << languageCode(c.language);
 
     // Names stay as they are in every language, and count as translated there.
-    for (const std::string_view k : {key::Title, key::MrX}) {
+    for (const WordKey k : {key::Title, key::MrX}) {
         for (int lang = 0; lang < kLanguageCount; ++lang) {
             EXPECT_EQ(word(k, lang), word(k, kEnglish));
-            EXPECT_TRUE(entry(k)->own(lang));
+            EXPECT_TRUE(entry(k).own(lang));
         }
     }
     EXPECT_EQ(word(key::Title, kEnglish), "Tavik-Vel");
@@ -199,14 +199,28 @@ TEST(WordTable, LanguagesOutsideTheTableShowEnglish) {
     EXPECT_EQ(languageFromCode("eng"), -1);
 }
 
-TEST(WordTable, CoreTextsAndUnknownKeys) {
+TEST(WordTable, CoreTexts) {
     EXPECT_EQ(text(Text::hint(Word::Beaten), kRussian), "(Бито)");
     EXPECT_EQ(text(Text::of(Word::ITake), kGerman), "Ich nehme");
     EXPECT_EQ(text(Text::name("PC"), 8), "PC");
-    EXPECT_EQ(word(Word::None, kRussian), "");
-    EXPECT_EQ(word("NoSuchKey", kRussian), "NoSuchKey");
-    EXPECT_FALSE(hasWord("NoSuchKey"));
-    EXPECT_FALSE(entry("NoSuchKey"));
+    EXPECT_EQ(text(Text::of(Word::None), kRussian), "");
+}
+
+// A key is the place of its table: every table is found by its key text at the place
+// of its key, and a text that names no table finds nothing.
+TEST(WordTable, KeyTextsFindTheirTables) {
+    const std::span<const WordEntry> all = allEntries();
+    ASSERT_EQ(all.size(), kWordKeyCount);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const auto k = static_cast<WordKey>(i);
+        EXPECT_EQ(findWord(all[i].key), k) << all[i].key;
+        EXPECT_EQ(entry(k).key, all[i].key);
+        if (i > 0) EXPECT_LT(all[i - 1].key, all[i].key) << "sorted by key";
+    }
+    EXPECT_EQ(entry(key::NewPlayer).key, "NewPlayer");
+    EXPECT_EQ(findWord("ThatsAll"), key::ThatsAll);
+    for (const std::string_view missing : {"NoSuchKey", "", "thatsall", "ThatsAll ", "Zzz"})
+        EXPECT_EQ(findWord(missing), std::nullopt) << missing;
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 // Thinks for a while, reporting its progress three times.
 class SlowOpponent : public Seat {
   public:
-    SeatChoice choose(const GameState&, int, int kind, ThinkingPort& thinking) override {
+    SeatChoice choose(const GameState&, int, MoveKind kind, ThinkingPort& thinking) override {
         thread = std::this_thread::get_id();
         if (fail) throw std::runtime_error("no move");
         for (int i = 1; i <= 3; ++i) {
@@ -23,7 +23,7 @@ class SlowOpponent : public Seat {
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
         }
         SeatChoice c;
-        c.slot = kind;
+        c.slot = static_cast<int>(kind);  // tells the caller which kind arrived
         return c;
     }
     std::thread::id thread;
@@ -53,7 +53,7 @@ TEST(BackgroundSeat, ThinksOnAWorkerWhileTheWindowRuns) {
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(5);
 
-    const SeatChoice answer = opponent.choose(GameState{}, 1, 3, table);
+    const SeatChoice answer = opponent.choose(GameState{}, 1, MoveKind::Defend, table);
     EXPECT_EQ(answer.slot, 3);
     EXPECT_NE(slow.thread, std::this_thread::get_id());
     EXPECT_GT(ticks, 0) << "timers run while the computer thinks";
@@ -63,7 +63,7 @@ TEST(BackgroundSeat, ThinksOnAWorkerWhileTheWindowRuns) {
     EXPECT_EQ(table.shown.back(), (ThinkingProgress{3, 3, 0}));
 
     slow.fail = true;
-    EXPECT_THROW(opponent.choose(GameState{}, 1, 1, table), std::runtime_error);
+    EXPECT_THROW(opponent.choose(GameState{}, 1, MoveKind::Lead, table), std::runtime_error);
 }
 
 }  // namespace

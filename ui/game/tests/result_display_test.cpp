@@ -10,7 +10,7 @@ namespace tavik::ui {
 namespace {
 
 struct ResultCase {
-    int konResult;
+    KonOutcome konResult;
     const char* text;
     QColor colour;
     const char* picture;
@@ -24,12 +24,12 @@ TEST(ResultDisplay, TextColourAndStillFrameOfEachResult) {
     host.tableView().show();
     ResultDisplay result(host.tableView());
     const ResultCase cases[] = {
-        {1, "You lose!!!", QColor(Qt::cyan), "GKonBads", 20},
-        {2, "You have won!!!", QColor(128, 255, 128), "GKonGood", 9},
-        {3, "Dead heat...", QColor(Qt::yellow), "GKonNich", 0},
+        {KonOutcome::Seat1Won, "You lose!!!", QColor(Qt::cyan), "GKonBads", 20},
+        {KonOutcome::Seat2Won, "You have won!!!", QColor(128, 255, 128), "GKonGood", 9},
+        {KonOutcome::Draw, "Dead heat...", QColor(Qt::yellow), "GKonNich", 0},
     };
     for (const ResultCase& c : cases) {
-        SCOPED_TRACE(c.konResult);
+        SCOPED_TRACE(static_cast<int>(c.konResult));
         result.ShowResult(c.konResult, false, host.settings());
         EXPECT_TRUE(result.isVisible());
         EXPECT_EQ(result.text().text(), c.text);
@@ -47,7 +47,7 @@ TEST(ResultDisplay, TextColourAndStillFrameOfEachResult) {
         const int last = result.movie()->frameCount() - 1;
         EXPECT_EQ(result.movie()->currentFrameNumber(), std::min(c.stillFrame, last));
         test::SaveRender(host.tableView().grab().toImage(),
-                         QStringLiteral("result-still-%1").arg(c.konResult));
+                         QStringLiteral("result-still-%1").arg(static_cast<int>(c.konResult)));
 
         result.ShowResult(c.konResult, true, host.settings());
         EXPECT_EQ(result.movie()->state(), QMovie::Running);

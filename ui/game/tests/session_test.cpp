@@ -6,23 +6,25 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <optional>
 #include <set>
+#include <utility>
 
+#include "config/words/word_table.h"
+#include "core/files/atomic_file.h"
+#include "core/files/history_folder.h"
+#include "core/files/password.h"
+#include "core/rules/moves.h"
+#include "core/tests/test_support.h"
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/general_count_window.h"
 #include "ui/dialogs/history_viewer.h"
 #include "ui/dialogs/new_game_dialog.h"
-#include "core/files/atomic_file.h"
-#include "core/files/history_folder.h"
-#include "core/files/password.h"
 #include "ui/game/game_session.h"
 #include "ui/game/hand_input.h"
 #include "ui/game/result_display.h"
-#include "core/rules/moves.h"
 #include "ui/game/tests/test_host.h"
-#include "core/tests/test_support.h"
 #include "ui/testing/ui_test_support.h"
-#include "config/words/word_table.h"
 
 namespace tavik::ui {
 namespace {
@@ -30,7 +32,7 @@ namespace {
 using tavik::test::C;
 
 QString Word_(Word w) {
-    return QString::fromUtf8(words::word(w, 0).data());
+    return QString::fromUtf8(words::word(words::keyOf(w), 0).data());
 }
 
 // Runs `act` on the next modal window of type T (a dialog or a message box) once it
@@ -122,37 +124,43 @@ class SessionTest : public ::testing::Test, WithApp {
     }
     // The player's move now: the lowest card the rules take, or 0.
     int LegalSlot() {
-        const int kind = session->controller().HumanMoveKind();
-        if (kind == 0 || g().Phase != 2 || (kind != kDefend && !MayAttack(g()))) return 0;
+        const std::optional<MoveKind> kind = session->controller().HumanMoveKind();
+        if (!kind || g().Phase != GamePhase::Play || (*kind != MoveKind::Defend && !MayAttack(g())))
+            return 0;
         for (int i = 1; i <= g().KolCards2; ++i)
-            if (CheckMove(g(), i, kind) == kMoveOk) return i;
+            if (CheckMove(g(), i, *kind) == kMoveOk) return i;
         return 0;
     }
     // When the player is to act, the action button says what a press will do.
     void ExpectCaptionOfStep() {
         struct Expected {
-            int attacker, step;
+            int attacker;
+            BoutStep step;
             Word caption;
             bool enabled;
         };
         static const Expected table[] = {
-            {2, 1, Word::ThatsAll, false}, {2, 2, Word::ThatsAll, true},
-            {2, 4, Word::ThatsAll, true},  {1, 3, Word::ITake, true},
-            {1, 5, Word::Beaten, true},    {1, 6, Word::ITake, true},
+            {2, BoutStep::Lead, Word::ThatsAll, false},
+            {2, BoutStep::Add, Word::ThatsAll, true},
+            {2, BoutStep::AddToTaker, Word::ThatsAll, true},
+            {1, BoutStep::Defend, Word::ITake, true},
+            {1, BoutStep::ConfirmBeaten, Word::Beaten, true},
+            {1, BoutStep::ConfirmAdded, Word::ITake, true},
         };
         for (const Expected& e : table)
             if (g().Attacker == e.attacker && g().Step == e.step) {
+                const int step = static_cast<int>(e.step);
                 EXPECT_EQ(view().button7().text(), Word_(e.caption))
-                    << "attacker " << e.attacker << " step " << e.step;
+                    << "attacker " << e.attacker << " step " << step;
                 EXPECT_EQ(view().button7().isEnabled(), e.enabled)
-                    << "attacker " << e.attacker << " step " << e.step;
-                stepsSeen.insert(e.attacker * 10 + e.step);
+                    << "attacker " << e.attacker << " step " << step;
+                stepsSeen.insert({e.attacker, e.step});
             }
     }
     // Plays the kon to its result with the mouse: the lowest legal card, else the
     // action button when the player is to act, else the computer's turn on the timer.
     void PlayToResult() {
-        for (int guard = 0; g().Step != 11 && guard < 3000; ++guard) {
+        for (int guard = 0; g().Step != BoutStep::ResultShown && guard < 3000; ++guard) {
             ExpectCaptionOfStep();
             if (const int slot = LegalSlot(); slot != 0) {
                 const Card card = g().CardsI2[slot];
@@ -165,7 +173,7 @@ class SessionTest : public ::testing::Test, WithApp {
                 QTest::qWait(20);
             }
         }
-        ASSERT_EQ(g().Step, 11);
+        ASSERT_EQ(g().Step, BoutStep::ResultShown);
     }
 
     test::TestHost host;
@@ -173,7 +181,7 @@ class SessionTest : public ::testing::Test, WithApp {
     tavik::test::ScriptedOpponent opponent;
     GameSession::Parts parts;
     std::unique_ptr<GameSession> session;
-    std::set<int> stepsSeen;
+    std::set<std::pair<int, BoutStep>> stepsSeen;  // (attacker, step) met
 };
 
 TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
@@ -195,7 +203,7 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     ClickCard(1);
     EXPECT_EQ(g().KolCards2, 6);
     ClickAction();
-    ASSERT_EQ(g().Phase, 2);
+    ASSERT_EQ(g().Phase, GamePhase::Play);
     ExpectCaptionOfStep();
 
     // The lead lands in the first attack slot.
@@ -209,7 +217,7 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     test::SaveRender(host.grab().toImage(), "session-lead");
 
     // The computer beats on its timer; then 8п may not be added to 6б 7б.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return g().Step == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g().Step == BoutStep::Add; }, 5000));
     EXPECT_EQ(g().InGameI[2], C("7б"));
     // The pointer shows which cards may be played.
     QTest::mouseMove(&view(), CardPoint(SlotOf("7к")));
@@ -225,20 +233,20 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     const Hand handBefore = g().CardsI2;
     const QImage tableBefore = view().renderer().picture(BoxId::Stol);
     ClickCard(SlotOf("8п"));
-    EXPECT_EQ(g().Step, 2);
+    EXPECT_EQ(g().Step, BoutStep::Add);
     EXPECT_EQ(g().KolCards2, 5);
     EXPECT_EQ(g().CardsI2, handBefore);
     EXPECT_EQ(g().KolCardsStol, 2);
     EXPECT_EQ(view().renderer().picture(BoxId::Stol), tableBefore);
 
     PlayToResult();
-    for (int step : {21, 22})  // the player's lead and additions were seen
-        EXPECT_TRUE(stepsSeen.count(step)) << step;
+    for (BoutStep step : {BoutStep::Lead, BoutStep::Add})  // the player's lead and additions
+        EXPECT_TRUE(stepsSeen.count({2, step})) << static_cast<int>(step);
     test::SaveRender(host.grab().toImage(), "session-result");
     EXPECT_TRUE(session->result().isVisible());
-    const Word said = g().KonResult == 1   ? Word::YouLose
-                      : g().KonResult == 2 ? Word::YouHaveWon
-                                           : Word::DeadHeat;
+    const Word said = g().KonResult == KonOutcome::Seat1Won   ? Word::YouLose
+                      : g().KonResult == KonOutcome::Seat2Won ? Word::YouHaveWon
+                                                              : Word::DeadHeat;
     EXPECT_EQ(session->result().text().text(), Word_(said));
     EXPECT_EQ(view().button7().text(), Word_(Word::WePlayStill));
     ASSERT_TRUE(view().button7().isEnabled());
@@ -248,7 +256,7 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     ClickAction();
     EXPECT_FALSE(session->result().isVisible());
     EXPECT_EQ(g().KonCount, 30);
-    EXPECT_EQ(g().Phase, 1);
+    EXPECT_EQ(g().Phase, GamePhase::Dealt);
     EXPECT_EQ(view().button7().text(), Word_(Word::ToBegin));
     EXPECT_FALSE(view().button8().isEnabled());
     ClickAction();

@@ -88,10 +88,10 @@ TEST(TableView, PortCallsRedrawTheirBoxes) {
     const TableRenderer& r = view.renderer();
     const QImage& bg = scene.art().background;
 
-    view.caption(1, Text::name("PC"), 'y');
+    view.caption(1, Text::name("PC"), CaptionColour::Yellow);
     EXPECT_GT(changedPixels(r.picture(BoxId::Say1), bg.copy(295, 115, 160, 20), {0, 0, 160, 20}),
               20);
-    view.caption(1, Text::name("PC"), 'n');
+    view.caption(1, Text::name("PC"), CaptionColour::None);
     EXPECT_EQ(changedPixels(r.picture(BoxId::Say1), bg.copy(295, 115, 160, 20), {0, 0, 160, 20}),
               0);
 
