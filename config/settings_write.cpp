@@ -1,8 +1,8 @@
 // Writing "Tavik2.ini", and the check that compares a file with what would be written.
+#include "config/settings_file.h"
 #include "core/files/atomic_file.h"
 #include "core/files/codec.h"
 #include "core/files/columns.h"
-#include "config/settings_file.h"
 
 namespace tavik::config {
 namespace {
@@ -94,9 +94,9 @@ std::string formatSettings(const Settings& s) {
     return files::joinCrLf(lines);
 }
 
-std::optional<std::string> SaveSettings(const std::string& path, const Settings& settings) {
+files::Status SaveSettings(const std::string& path, const Settings& settings) {
     const std::string bytes = formatSettings(settings);
-    if (!files::writeFileAtomic(path, bytes)) return std::nullopt;
+    if (files::Status first = files::writeFileAtomic(path, bytes); first.ok()) return first;
     return files::writeFileAtomic(path, bytes);
 }
 

@@ -46,8 +46,11 @@ std::optional<std::string> showPlayerListFile(const std::string& path, std::stri
         error = "cannot read " + path;
         return std::nullopt;
     }
-    const auto list = files::PlayerList::parse(*bytes, error);
-    if (!list) return std::nullopt;
+    const auto list = files::PlayerList::parse(*bytes);
+    if (!list) {
+        error = list.error().message;
+        return std::nullopt;
+    }
     std::vector<std::string> slots, top;
     for (int s = 1; s <= 5; ++s) {
         JsonObject o;

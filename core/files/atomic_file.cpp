@@ -32,23 +32,23 @@ void setBeforeRenameHookForTesting(std::function<bool(const std::string&)> hook)
     beforeRenameHook() = std::move(hook);
 }
 
-std::optional<std::string> readFile(const std::string& path) {
+Result<std::string> readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return FileError{"cannot open " + path};
     std::ostringstream data;
     data << in.rdbuf();
-    if (in.bad()) return std::nullopt;
+    if (in.bad()) return FileError{"cannot read " + path};
     return data.str();
 }
 
-std::optional<std::string> writeFileAtomic(const std::string& path, std::string_view bytes) {
+Status writeFileAtomic(const std::string& path, std::string_view bytes) {
     std::string temp = path + ".tmpXXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd < 0) return errnoText("cannot create a temporary file beside", path);
+    if (fd < 0) return FileError{errnoText("cannot create a temporary file beside", path)};
     auto fail = [&](const std::string& why) {
         ::close(fd);
         ::unlink(temp.c_str());
-        return std::optional<std::string>(why);
+        return Status(FileError{why});
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -61,15 +61,16 @@ std::optional<std::string> writeFileAtomic(const std::string& path, std::string_
     // Keep the permissions of the file being replaced, or the usual ones for a new file.
     struct stat old {};
     ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    if (auto& hook = beforeRenameHook(); hook && !hook(temp)) return fail("interrupted before rename");
+    if (auto& hook = beforeRenameHook(); hook && !hook(temp))
+        return fail("interrupted before rename");
     if (::close(fd) != 0) {
         ::unlink(temp.c_str());
-        return errnoText("cannot close", temp);
+        return FileError{errnoText("cannot close", temp)};
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const std::string why = errnoText("cannot replace", path);
         ::unlink(temp.c_str());
-        return why;
+        return FileError{why};
     }
     // Make the rename itself durable.
     const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
@@ -77,7 +78,7 @@ std::optional<std::string> writeFileAtomic(const std::string& path, std::string_
         ::fsync(dir);
         ::close(dir);
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace tavik::files

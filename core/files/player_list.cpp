@@ -64,54 +64,47 @@ PlayerList PlayerList::empty() {
     return list;
 }
 
-std::optional<PlayerList> PlayerList::parse(std::string_view bytes, std::string& error) {
+Result<PlayerList> PlayerList::parse(std::string_view bytes) {
     const std::vector<std::string> all = splitLines(bytes);
     if (all.size() < kListLines) {
-        error = "the file has " + std::to_string(all.size()) + " lines, 17 expected";
-        return std::nullopt;
+        return FileError{"the file has " + std::to_string(all.size()) + " lines, 17 expected"};
     }
     PlayerList list;
     for (int n = 1; n <= kListLines; ++n) {
         const std::string& line = all[static_cast<std::size_t>(n - 1)];
         if (line.size() != widthOfLine(n)) {
-            error = "line " + std::to_string(n) + " has " + std::to_string(line.size()) +
-                    " characters, " + std::to_string(widthOfLine(n)) + " expected";
-            return std::nullopt;
+            return FileError{"line " + std::to_string(n) + " has " + std::to_string(line.size()) +
+                             " characters, " + std::to_string(widthOfLine(n)) + " expected"};
         }
         list.lines_[static_cast<std::size_t>(n - 1)] = line;
     }
     const std::string& sums = list.lines_[16];
     for (std::size_t first : {11u, 17u, 23u}) {
         if (!parseNumber(columns(sums, first, first + 5))) {
-            error = "line 17: characters " + std::to_string(first) + "-" +
-                    std::to_string(first + 5) + " are not a number";
-            return std::nullopt;
+            return FileError{"line 17: characters " + std::to_string(first) + "-" +
+                             std::to_string(first + 5) + " are not a number"};
         }
     }
     if (list.lines_[15].compare(0, 2, std::string(1, kGameChar) + "}") != 0) {
-        error = "line 16 is not the game line of Tavik-Vel (\"n}\")";
-        return std::nullopt;
+        return FileError{"line 16 is not the game line of Tavik-Vel (\"n}\")"};
     }
     const std::string expected = ListChecksum(list.lines_);
     for (std::size_t k = 0; k < 3; ++k) {
         if (*parseNumber(columns(sums, 11 + 6 * k, 16 + 6 * k)) !=
             *parseNumber(std::string_view(expected).substr(6 * k, 6))) {
-            error =
-                "the checksum of lines 1-16 is " + expected + ", line 17 says " + sums.substr(10);
-            return std::nullopt;
+            return FileError{"the checksum of lines 1-16 is " + expected + ", line 17 says " +
+                             sums.substr(10)};
         }
     }
     for (int n = 1; n <= 5; ++n) {
         if (list.slotEmpty(n)) continue;
         if (std::string why = slotProblem(list.line(n)); !why.empty()) {
-            error = "slot " + std::to_string(n) + ": " + why;
-            return std::nullopt;
+            return FileError{"slot " + std::to_string(n) + ": " + why};
         }
     }
     for (int n = 6; n <= 15; ++n) {
         if (!parseNumber(columns(list.line(n), 21, 26))) {
-            error = "line " + std::to_string(n) + ": the top-ten score is not a number";
-            return std::nullopt;
+            return FileError{"line " + std::to_string(n) + ": the top-ten score is not a number"};
         }
     }
     return list;

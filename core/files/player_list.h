@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/file_result.h"
+
 namespace tavik::files {
 
 inline constexpr int kListLines = 17;
@@ -40,9 +42,9 @@ class PlayerList {
     // The list installed with the game: five empty slots, ten top-ten lines with
     // score 0, the game line and a correct checksum line.
     static PlayerList empty();
-    // Reads the bytes of a list file. On failure `error` says what is wrong with it
-    // (the file is then "incorrect"). Lines after the 17th are ignored.
-    static std::optional<PlayerList> parse(std::string_view bytes, std::string& error);
+    // Reads the bytes of a list file. The error says what is wrong with it (the file
+    // is then "incorrect"). Lines after the 17th are ignored.
+    static Result<PlayerList> parse(std::string_view bytes);
 
     // The file bytes: the 17 lines, each ending with CR LF.
     std::string bytes() const;

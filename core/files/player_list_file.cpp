@@ -35,8 +35,9 @@ ListValidation ValidateListFile(const std::string& path) {
         v.reason = "the file cannot be read";
         return v;
     }
-    if (!PlayerList::parse(*bytes, v.reason)) {
+    if (const Result<PlayerList> list = PlayerList::parse(*bytes); !list) {
         v.problem = ListValidation::Problem::Incorrect;
+        v.reason = list.error().message;
         return v;
     }
     v.writable = userMayReplace(path);
@@ -73,8 +74,7 @@ bool PlayerListFiles::ValidateAtStartup() {
 std::optional<PlayerList> PlayerListFiles::load(ListKind kind) const {
     const auto bytes = readFile(path(kind));
     if (!bytes) return std::nullopt;
-    std::string error;
-    return PlayerList::parse(*bytes, error);
+    return PlayerList::parse(*bytes).optional();
 }
 
 std::optional<PlayerRecord> PlayerListFiles::ReadSlot(ListKind kind, int slot) const {
@@ -85,7 +85,7 @@ std::optional<PlayerRecord> PlayerListFiles::ReadSlot(ListKind kind, int slot) c
 
 bool PlayerListFiles::save(ListKind kind, const PlayerList& list) {
     if (!writesAllowed_) return false;
-    if (writeFileAtomic(path(kind), list.bytes())) {
+    if (!writeFileAtomic(path(kind), list.bytes()).ok()) {
         notices_.notice(FileNotice::DiskWriteError, path(kind));
         return false;
     }

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "config/settings_file.h"
+#include "config/words/word_keys.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/game/game_session_api.h"
 #include "ui/main_window/balloon_hint.h"
@@ -17,9 +19,7 @@
 #include "ui/main_window/main_screen.h"
 #include "ui/main_window/own_cursors.h"
 #include "ui/main_window/wait_banner.h"
-#include "config/settings_file.h"
 #include "ui/table/table_view.h"
-#include "config/words/word_keys.h"
 
 namespace tavik::ui {
 namespace {
@@ -295,7 +295,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     mainTimer_.stop();
     // Settings are kept only while the player lists may be written.
     if (lists_->writesAllowed() &&
-        config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_))
+        !config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_).ok())
         showMessage(QMessageBox::Critical, word(words::key::CantSaveOptions));
     event->accept();
 }

@@ -54,7 +54,7 @@ TEST(DataFolder, ResolvesTheXdgDataHomeOrTheGivenFolder) {
 TEST(DataFolder, FirstStartCreatesTheFolderWithValidEmptyLists) {
     TempFolder dir;
     const DataFolder f = ResolveDataFolder(dir / "data");
-    ASSERT_EQ(PrepareDataFolder(f), std::nullopt);
+    ASSERT_TRUE(PrepareDataFolder(f).ok());
     for (auto name : {kLocalListName, kLanListName})
         EXPECT_EQ(readFile(f.inProgram(name)), PlayerList::empty().bytes()) << name;
     RecordingNotices notices;
@@ -64,9 +64,9 @@ TEST(DataFolder, FirstStartCreatesTheFolderWithValidEmptyLists) {
     EXPECT_TRUE(lists.writesAllowed());
 
     // A later start leaves the lists as they are, even when one has gone.
-    ASSERT_FALSE(writeFileAtomic(f.inProgram(kLocalListName), "changed"));
+    ASSERT_TRUE(writeFileAtomic(f.inProgram(kLocalListName), "changed").ok());
     std::filesystem::remove(f.inProgram(kLanListName));
-    ASSERT_EQ(PrepareDataFolder(f), std::nullopt);
+    ASSERT_TRUE(PrepareDataFolder(f).ok());
     EXPECT_EQ(readFile(f.inProgram(kLocalListName)), "changed");
     EXPECT_FALSE(std::filesystem::exists(f.inProgram(kLanListName)));
 }
@@ -87,10 +87,10 @@ TEST(StartupCheck, MissingOrMalformedListsStopWithTheirMessage) {
     for (const Case& c : cases) {
         TempFolder dir;
         if (!c.clb.empty()) {
-            ASSERT_FALSE(writeFileAtomic(dir / "Tavik2.clb", c.clb));
+            ASSERT_TRUE(writeFileAtomic(dir / "Tavik2.clb", c.clb).ok());
         }
         if (!c.net.empty()) {
-            ASSERT_FALSE(writeFileAtomic(dir / "Tavik2.net", c.net));
+            ASSERT_TRUE(writeFileAtomic(dir / "Tavik2.net", c.net).ok());
         }
         RecordingNotices notices;
         PlayerListFiles lists(dir.str(), notices);
@@ -112,8 +112,8 @@ std::string ann(double rating) {
 TEST(StartupCheck, AListTheUserCannotWriteBlocksEveryWriteForTheRun) {
     TempFolder dir;
     const std::string empty = PlayerList::empty().bytes();
-    ASSERT_FALSE(writeFileAtomic(dir / "Tavik2.clb", empty));
-    ASSERT_FALSE(writeFileAtomic(dir / "Tavik2.net", empty));
+    ASSERT_TRUE(writeFileAtomic(dir / "Tavik2.clb", empty).ok());
+    ASSERT_TRUE(writeFileAtomic(dir / "Tavik2.net", empty).ok());
     ASSERT_EQ(::chmod((dir / "Tavik2.net").c_str(), 0444), 0);
 
     RecordingNotices notices;
@@ -139,7 +139,7 @@ TEST(PlayerListFiles, AKilledWriterLeavesThePreviousListAndSaysSo) {
     TempFolder dir;
     RecordingNotices notices;
     PlayerListFiles lists(dir.str(), notices);
-    ASSERT_FALSE(writeFileAtomic(lists.path(ListKind::Local), PlayerList::empty().bytes()));
+    ASSERT_TRUE(writeFileAtomic(lists.path(ListKind::Local), PlayerList::empty().bytes()).ok());
     ASSERT_EQ(lists.InsertPlayer(ListKind::Local, ann(1.5), false).slot, 1);
     const auto before = readFile(lists.path(ListKind::Local));
     {
@@ -158,7 +158,7 @@ TEST(PlayerListFiles, RenameFollowsTheRecordWhenATieMovesItUp) {
     TempFolder dir;
     RecordingNotices notices;
     PlayerListFiles lists(dir.str(), notices);
-    ASSERT_FALSE(writeFileAtomic(lists.path(ListKind::Lan), PlayerList::empty().bytes()));
+    ASSERT_TRUE(writeFileAtomic(lists.path(ListKind::Lan), PlayerList::empty().bytes()).ok());
     lists.InsertPlayer(ListKind::Lan, ann(1.0), false);
     lists.InsertPlayer(ListKind::Lan, PlayerRecordLine({"Bob", 1.0, 3, 0, *ScramblePassword("")}),
                        false);

@@ -36,8 +36,7 @@ std::string resummed(std::array<std::string, kListLines> lines) {
 }
 
 std::optional<PlayerList> parsed(const std::string& bytes) {
-    std::string error;
-    return PlayerList::parse(bytes, error);
+    return PlayerList::parse(bytes).optional();
 }
 
 TEST(PlayerList, GoldenFileIsWhatTheOperationsWriteByteForByte) {
@@ -130,8 +129,9 @@ TEST(PlayerList, ValidationOfDamagedAndOddlyWrittenFiles) {
          true, ""},
     };
     for (const Case& c : cases) {
-        std::string error;
-        const bool valid = PlayerList::parse(c.bytes, error).has_value();
+        const auto parsedList = PlayerList::parse(c.bytes);
+        const bool valid = parsedList.ok();
+        const std::string error = valid ? "" : parsedList.error().message;
         EXPECT_EQ(valid, c.valid) << c.what << ": " << error;
         if (!c.valid) {
             EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
