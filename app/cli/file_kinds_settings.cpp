@@ -1,15 +1,19 @@
 // `tavik-cli files` for the settings file and the small state files: the user file,
 // the chat and news files, the radio state and the station list.
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <variant>
 
+#include "app/cli/file_kinds.h"
+#include "app/cli/json_writer.h"
+#include "config/settings_file.h"
+#include "config/settings_table.h"
+#include "core/files/atomic_file.h"
 #include "online/account/string_cipher.h"
 #include "online/account/user_file.h"
 #include "online/chat/chat_files.h"
-#include "app/cli/file_kinds.h"
-#include "app/cli/json_writer.h"
-#include "core/files/atomic_file.h"
 #include "radio/radio_state.h"
-#include "config/settings_file.h"
 #include "radio/station_list.h"
 
 namespace tavik::cli {
@@ -69,58 +73,37 @@ const char* outcomeName(config::SettingsRead r) {
     return "";
 }
 
+void addValue(JsonObject& o, std::string_view key, const config::SettingValue& value) {
+    std::visit([&](const auto& v) { o.add(key, v); }, value);
+}
+
+// The values in the order of the settings table; the members of a group (the fonts)
+// as one array of objects, at the place of the group's first row.
 std::string settingsJson(const config::SettingsLoad& load) {
     const config::Settings& s = load.settings;
-    std::vector<std::string> fonts;
-    for (const config::FontSetting& f : s.fonts)
-        fonts.push_back(JsonObject().add("name", f.name).add("scale", f.scale).str());
     JsonObject o;
     o.add("kind", "settings").add("read", outcomeName(load.outcome));
     if (load.outcome == config::SettingsRead::Stopped) o.add("stopLine", load.stopLine);
-    return o.addRaw("notes", jsonStringArray(load.notes))
-        .add("language", s.language)
-        .add("soundOn", s.soundOn)
-        .add("musicOn", s.musicOn)
-        .add("gifAnimation", s.gifAnimation)
-        .add("flyCardsOn", s.flyCardsOn)
-        .add("scoreFormat", s.scoreFormat)
-        .add("NetGame", s.NetGame)
-        .add("ownCursor", s.ownCursor)
-        .add("flySpeed", s.flySpeed)
-        .add("windowSize", s.windowSize)
-        .add("installRegistered", s.installRegistered)
-        .add("statsRegistered", s.statsRegistered)
-        .add("radioFromServer", s.radioFromServer)
-        .add("captionColour", s.captionColour)
-        .add("newButtons", s.newButtons)
-        .add("auxDesignPurple", s.auxDesignPurple)
-        .add("auxDesign", s.auxDesign)
-        .add("menuDesign", s.menuDesign)
-        .add("tableDesign", s.tableDesign)
-        .add("fireworksButtons", s.fireworksButtons)
-        .add("fireworksCards", s.fireworksCards)
-        .add("deckStyle", s.deckStyle)
-        .add("backStyle", s.backStyle)
-        .add("oneBack", s.oneBack)
-        .add("ReDealRule", s.ReDealRule)
-        .add("SixesRule", s.SixesRule)
-        .add("HintsRule", s.HintsRule)
-        .addRaw("fonts", arrayOf(fonts))
-        .add("ipAddress", s.ipAddress)
-        .add("port", s.port)
-        .add("backgroundPattern", s.backgroundPattern)
-        .add("backgroundTint", s.backgroundTint)
-        .add("playerName", s.playerName)
-        .add("TopTenAddressStored", s.TopTenAddressStored)
-        .add("passportName", s.passportName)
-        .add("passportCountry", s.passportCountry)
-        .add("passportCity", s.passportCity)
-        .add("passportSex", std::string(1, s.passportSex))
-        .add("StatAddressStored", s.StatAddressStored)
-        .add("saveGif", s.saveGif)
-        .add("gifCapture", s.gifCapture)
-        .add("gifDelay", s.gifDelay)
-        .str();
+    o.addRaw("notes", jsonStringArray(load.notes));
+    std::vector<std::string_view> groupsDone;
+    const auto fields = config::settingsFields();
+    for (const config::SettingsField& f : fields) {
+        if (!f.isSetting()) continue;
+        if (f.group.empty()) {
+            addValue(o, f.name, f.access.get(s));
+            continue;
+        }
+        if (std::find(groupsDone.begin(), groupsDone.end(), f.group) != groupsDone.end()) continue;
+        groupsDone.push_back(f.group);
+        std::map<int, JsonObject> members;
+        for (const config::SettingsField& m : fields)
+            if (m.isSetting() && m.group == f.group)
+                addValue(members[m.index], m.name, m.access.get(s));
+        std::vector<std::string> items;
+        for (const auto& [index, member] : members) items.push_back(member.str());
+        o.addRaw(f.group, arrayOf(items));
+    }
+    return o.str();
 }
 
 std::string stationJson(const radio::StationLine& l) {

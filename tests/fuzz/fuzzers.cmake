@@ -9,7 +9,7 @@ tavik_fuzzer(history tests/fuzz/fuzz_history.cpp ${TAVIK_FILE_READERS})
 
 # The settings file and the small state files of the parent folder.
 set(TAVIK_STATE_FILE_READERS core/files/codec.cpp core/files/columns.cpp core/files/atomic_file.cpp)
-tavik_fuzzer(settings tests/fuzz/fuzz_settings.cpp config/settings_read.cpp config/settings_write.cpp
+tavik_fuzzer(settings tests/fuzz/fuzz_settings.cpp config/settings_table.cpp config/settings_read.cpp config/settings_write.cpp
   ${TAVIK_STATE_FILE_READERS})
 tavik_fuzzer(user_file tests/fuzz/fuzz_user_file.cpp online/account/string_cipher.cpp
   online/account/user_file.cpp ${TAVIK_STATE_FILE_READERS})
