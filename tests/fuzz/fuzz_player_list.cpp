@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/codec.h"
 #include "core/files/password.h"
 #include "core/files/player_list.h"
 
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string written = list->bytes();
-    check(written.size() == 17 * 2 + kListChecksumSpan + kGameLineWidth);
+    check(splitLines(written).size() == kListLines);
     const auto back = PlayerList::parse(written);
     check(back && back->bytes() == written);
 
