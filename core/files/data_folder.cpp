@@ -60,10 +60,24 @@ Result<std::string> FindInstalledTemplate(std::string_view listName) {
     return FileError{"no installed copy of " + std::string(listName)};
 }
 
+bool IsKnownDataFileName(std::string_view name) {
+    if (name == kLocalListName || name == kLanListName) return true;
+    // Tavik2_I0001.hst ... Tavik2_I9999.hst
+    const std::string_view prefix = "Tavik2_I", suffix = ".hst";
+    if (name.size() != prefix.size() + 4 + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix))
+        return false;
+    for (char c : name.substr(prefix.size(), 4))
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 Status PrepareDataFolder(const DataFolder& folder) {
     std::error_code ec;
     fs::create_directories(folder.program, ec);
     if (ec) return FileError{"cannot create the folder " + folder.program + ": " + ec.message()};
+    for (const std::string& f : {folder.program, folder.parent, folder.history()})
+        RemoveStaleTemporaryFiles(f, IsKnownDataFileName);
     const std::string lists[] = {std::string(kLocalListName), std::string(kLanListName)};
     for (const std::string& name : lists)
         if (fs::exists(folder.inProgram(name), ec)) return {};

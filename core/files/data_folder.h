@@ -29,9 +29,15 @@ DataFolder ResolveDataFolder(const std::optional<std::string>& dataDir);
 // that was not installed. An error when none is found.
 Result<std::string> FindInstalledTemplate(std::string_view listName);
 
-// The first start: creates both folders and, when neither player list is there yet,
-// copies in the installed templates (or writes the same empty lists when the
-// installation lacks them). An existing list is never touched. An error when a
+// The names of the files of the data folder that the game's files library knows: the
+// player lists and the history files (Tavik2_I0001.hst ...).
+bool IsKnownDataFileName(std::string_view name);
+
+// Every start: creates both folders and removes the temporary files killed writers left
+// in the program's folder, its parent and History (RemoveStaleTemporaryFiles, for the
+// known names and every file that exists). At the first start, when neither player list
+// is there yet, it copies in the installed templates (or writes the same empty lists
+// when the installation lacks them). An existing list is never touched. An error when a
 // folder or a list cannot be created.
 Status PrepareDataFolder(const DataFolder& folder);
 
