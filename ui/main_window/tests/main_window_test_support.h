@@ -26,7 +26,7 @@ class WindowFixture {
     WindowFixture() {
         App();
         folder = files::ResolveDataFolder(dir.path().toStdString());
-        EXPECT_FALSE(files::PrepareDataFolder(folder).has_value());
+        EXPECT_TRUE(files::PrepareDataFolder(folder).ok());
     }
 
     // Writes a settings file for the window to read at start.
