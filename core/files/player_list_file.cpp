@@ -71,10 +71,10 @@ bool PlayerListFiles::ValidateAtStartup() {
     return true;
 }
 
-std::optional<PlayerList> PlayerListFiles::load(ListKind kind) const {
+Result<PlayerList> PlayerListFiles::load(ListKind kind) const {
     const auto bytes = readFile(path(kind));
-    if (!bytes) return std::nullopt;
-    return PlayerList::parse(*bytes).optional();
+    if (!bytes) return bytes.error();
+    return PlayerList::parse(*bytes);
 }
 
 std::optional<PlayerRecord> PlayerListFiles::ReadSlot(ListKind kind, int slot) const {
@@ -94,7 +94,7 @@ bool PlayerListFiles::save(ListKind kind, const PlayerList& list) {
 
 // A list that went missing or was damaged during the run is left as it is for the
 // next start-up check, rather than rebuilt from a guess.
-std::optional<PlayerList> PlayerListFiles::loadForChange(ListKind kind) {
+Result<PlayerList> PlayerListFiles::loadForChange(ListKind kind) {
     auto list = load(kind);
     if (!list && writesAllowed_) notices_.notice(FileNotice::DiskWriteError, path(kind));
     return list;

@@ -183,7 +183,8 @@ void MainWindow::ApplyWindowSize() {
 }
 
 std::optional<files::PlayerList> MainWindow::currentList() const {
-    return lists_->load(settings_.NetGame ? files::ListKind::Lan : files::ListKind::Local);
+    return lists_->load(settings_.NetGame ? files::ListKind::Lan : files::ListKind::Local)
+        .optional();
 }
 
 void MainWindow::showMainScreen() {
