@@ -69,8 +69,8 @@ class PlayerList {
     // is then "incorrect"). Lines after the 17th are ignored. Accepted is every list
     // whose checksum line matches its lines 1-16 and whose game line is this game's,
     // whatever the widths of its lines and the bytes of its names, as long as every
-    // occupied slot holds its numbers and password field and every top-ten line its
-    // score: nothing the game reads from the list is then garbage.
+    // occupied slot holds its numbers and password field, so that no slot reads as
+    // garbage. A top-ten score that is no number counts as 0.
     static Result<PlayerList> parse(std::string_view bytes);
 
     // The file bytes: the 17 lines, each ending with CR LF.
