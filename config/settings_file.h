@@ -4,12 +4,12 @@
 // fewer than 35 lines is not used at all, and the values are applied in file order
 // until the first line that fails its check, after which everything keeps its default.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "config/settings.h"
+#include "core/files/file_result.h"
 
 namespace tavik::config {
 
@@ -42,11 +42,11 @@ SettingsLoad LoadSettings(const std::string& path);
 // number out of range) is written as its default, so a saved file always reads back
 // whole.
 std::string formatSettings(const Settings& settings);
-// SaveSettings: replaces the file atomically, trying twice. An error text when both
-// tries fail; the old file and the settings in memory are then untouched. (Whether
+// SaveSettings: replaces the file atomically, trying twice. An error when both tries
+// fail; the old file and the settings in memory are then untouched. (Whether
 // saving is allowed at all, with the player lists malformed or blocked, is the caller's
 // decision.)
-std::optional<std::string> SaveSettings(const std::string& path, const Settings& settings);
+files::Status SaveSettings(const std::string& path, const Settings& settings);
 
 // Why the bytes are not exactly the file SaveSettings would write for the values read
 // from them; empty for a good file.

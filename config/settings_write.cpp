@@ -1,102 +1,101 @@
 // Writing "Tavik2.ini", and the check that compares a file with what would be written.
+#include "config/settings_file.h"
+#include "config/settings_table.h"
 #include "core/files/atomic_file.h"
 #include "core/files/codec.h"
 #include "core/files/columns.h"
-#include "config/settings_file.h"
 
 namespace tavik::config {
 namespace {
 
 const Settings kDefaults{};
 
-char flag(bool on) {
-    return on ? '1' : '0';
-}
-
 int inRange(int value, int lo, int hi, int fallback) {
     return value >= lo && value <= hi ? value : fallback;
-}
-
-// A text line; an empty value, which the reader would stop at, is written as the default.
-std::string required(const std::string& value, const std::string& fallback) {
-    const std::string line = files::cp1251Line(value);
-    return line.empty() ? files::cp1251Line(fallback) : line;
-}
-
-std::string flagLine(const Settings& s) {
-    std::string f(20, '#');
-    const int language = inRange(s.language, 0, 20, kDefaults.language);
-    f[0] = static_cast<char>(language < 10 ? '0' + language : 'a' + (language - 10));
-    f[1] = s.soundOn ? (s.musicOn ? '1' : '2') : (s.musicOn ? '3' : '0');
-    f[2] = flag(s.gifAnimation);
-    f[3] = flag(s.flyCardsOn);
-    f[4] = static_cast<char>('0' + inRange(s.scoreFormat, 1, 2, kDefaults.scoreFormat));
-    f[5] = flag(s.NetGame);
-    f[6] = flag(s.ownCursor);
-    f[7] = static_cast<char>('0' + inRange(s.flySpeed, 1, 6, kDefaults.flySpeed));
-    f[8] = static_cast<char>('0' + inRange(s.windowSize, 1, 5, kDefaults.windowSize));
-    f[9] = s.installRegistered ? 'R' : '0';
-    f[10] = s.statsRegistered ? 'L' : '0';
-    f[11] = s.radioFromServer ? '0' : '1';
-    f[12] = static_cast<char>('0' + inRange(s.captionColour, 1, 8, kDefaults.captionColour));
-    f[13] = flag(s.newButtons);
-    f[14] = flag(s.auxDesignPurple);
-    f[15] = static_cast<char>('0' + inRange(s.auxDesign, 1, 3, kDefaults.auxDesign));
-    f[16] = static_cast<char>('0' + inRange(s.menuDesign, 0, 1, kDefaults.menuDesign));
-    f[17] = static_cast<char>('0' + inRange(s.tableDesign, 0, 1, kDefaults.tableDesign));
-    f[18] = flag(s.fireworksButtons);
-    f[19] = flag(s.fireworksCards);
-    return f;
 }
 
 std::string twoDigits(int value) {
     return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
+// The text of one row for the settings: what the reader would refuse or stop at (an
+// empty name, a malformed country code, a number out of range) is written as the default.
+std::string piece(const SettingsField& f, const Settings& s) {
+    const SettingValue value = f.access.get ? f.access.get(s) : SettingValue{};
+    const SettingValue fallback = f.access.get ? f.access.get(kDefaults) : SettingValue{};
+    auto on = [&] { return std::get<bool>(value); };
+    auto number = [&] {
+        return inRange(std::get<int>(value), f.lo, f.hi, std::get<int>(fallback));
+    };
+    auto text = [&] { return files::cp1251Line(std::get<std::string>(value)); };
+    switch (f.codec) {
+        case FieldCodec::Marker:
+        case FieldCodec::Filler:
+            return std::string(f.text);
+        case FieldCodec::FlagLanguage: {
+            const int language = number();
+            return std::string(
+                1, static_cast<char>(language < 10 ? '0' + language : 'a' + (language - 10)));
+        }
+        case FieldCodec::FlagSound:
+        case FieldCodec::FlagMusic:
+            return std::string(1, s.soundOn ? (s.musicOn ? '1' : '2') : (s.musicOn ? '3' : '0'));
+        case FieldCodec::FlagOnOff:
+        case FieldCodec::CharOn:
+            return on() ? "1" : "0";
+        case FieldCodec::FlagInverted:
+            return on() ? "0" : "1";
+        case FieldCodec::FlagLetter:
+            return std::string(1, on() ? f.mark : '0');
+        case FieldCodec::FlagDigit:
+        case FieldCodec::Digit:
+            return std::string(1, static_cast<char>('0' + number()));
+        case FieldCodec::Number:
+        case FieldCodec::NumberIfSet:
+            return std::to_string(number());
+        case FieldCodec::TwoDigits:
+            return twoDigits(number());
+        case FieldCodec::Text: {
+            const std::string line = text();
+            return line.empty() ? files::cp1251Line(std::get<std::string>(fallback)) : line;
+        }
+        case FieldCodec::FontName:
+        case FieldCodec::AnyText:
+            return text();
+        case FieldCodec::Country: {
+            const std::string country = text();
+            return country.size() == 5 ? country : std::get<std::string>(fallback);
+        }
+        case FieldCodec::Sex:
+            return std::get<std::string>(value) == "W" ? "W" : "M";
+        case FieldCodec::GifSwitch:
+            return on() ? "\xE8" : "\xEB";  // "и" / "л" in Windows-1251
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string formatSettings(const Settings& s) {
-    std::vector<std::string> lines;
-    lines.reserve(kSettingsLineCount);
-    lines.push_back("<# General>");
-    lines.push_back(flagLine(s));
-    lines.push_back("<# Cards>");
-    lines.push_back(std::to_string(inRange(s.deckStyle, 0, 47, kDefaults.deckStyle)));
-    lines.push_back("<# Decks>");
-    lines.push_back(twoDigits(inRange(s.backStyle, 0, 12, kDefaults.backStyle)) + flag(s.oneBack));
-    lines.push_back("<# Individual>");
-    lines.push_back(std::string{flag(s.ReDealRule), flag(s.SixesRule), flag(s.HintsRule)} + "###");
-    lines.push_back("<# Fonts>");
-    for (const FontSetting& font : s.fonts) lines.push_back(files::cp1251Line(font.name));
-    for (int k = 0; k < 4; ++k)
-        lines.push_back(
-            std::to_string(inRange(s.fonts[k].scale, 50, 150, kDefaults.fonts[k].scale)));
-    lines.push_back("<# IP & Port>");
-    lines.push_back(required(s.ipAddress, kDefaults.ipAddress));
-    lines.push_back(required(s.port, kDefaults.port));
-    lines.push_back("<# Background>");
-    lines.push_back(twoDigits(inRange(s.backgroundPattern, 0, 10, kDefaults.backgroundPattern)) +
-                    std::to_string(inRange(s.backgroundTint, 0, 6, kDefaults.backgroundTint)));
-    lines.push_back("<# Name Of Player>");
-    lines.push_back(required(s.playerName, kDefaults.playerName));
-    lines.push_back("<# World Top Ten>");
-    lines.push_back(required(s.TopTenAddressStored, kDefaults.TopTenAddressStored));
-    lines.push_back(required(s.passportName, kDefaults.passportName));
-    const std::string country = files::cp1251Line(s.passportCountry);
-    lines.push_back(country.size() == 5 ? country : kDefaults.passportCountry);
-    lines.push_back(required(s.passportCity, kDefaults.passportCity));
-    lines.push_back(std::string(1, s.passportSex == 'W' ? 'W' : 'M'));
-    lines.push_back(files::cp1251Line(s.StatAddressStored));
-    lines.push_back("<# Save Games as GIF>");
-    lines.push_back(s.saveGif ? "\xE8" : "\xEB");  // "и" / "л" in Windows-1251
-    lines.push_back(std::to_string(inRange(s.gifCapture, 1, 2, kDefaults.gifCapture)));
-    lines.push_back(std::to_string(inRange(s.gifDelay, 10, 5000, kDefaults.gifDelay)));
+    std::vector<std::string> lines(kSettingsLineCount);
+    for (const SettingsField& f : settingsFields()) {
+        std::string& line = lines[static_cast<std::size_t>(f.line - 1)];
+        const std::string text = piece(f, s);
+        if (f.position < 0) {
+            line = text;
+        } else {
+            // Within a line the rows come in order of position; a gap stays "#".
+            const auto at = static_cast<std::size_t>(f.position);
+            if (line.size() < at) line.resize(at, '#');
+            line.replace(at, text.size(), text);
+        }
+    }
     return files::joinCrLf(lines);
 }
 
-std::optional<std::string> SaveSettings(const std::string& path, const Settings& settings) {
+files::Status SaveSettings(const std::string& path, const Settings& settings) {
     const std::string bytes = formatSettings(settings);
-    if (!files::writeFileAtomic(path, bytes)) return std::nullopt;
+    if (files::Status first = files::writeFileAtomic(path, bytes); first.ok()) return first;
     return files::writeFileAtomic(path, bytes);
 }
 

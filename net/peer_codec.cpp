@@ -108,7 +108,7 @@ Decoded malformed(std::string reason) {
 // Windows-1251 text of a name or chat line as UTF-8; refuses the one byte without a
 // character (0x98).
 std::optional<std::string> fromWire(std::string_view bytes) {
-    return files::cp1251ToUtf8(bytes);
+    return files::cp1251ToUtf8(bytes).optional();
 }
 
 Decoded decodeConnect1(std::string_view b) {

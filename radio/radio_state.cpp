@@ -1,5 +1,7 @@
 #include "radio/radio_state.h"
 
+#include <optional>
+
 #include "core/files/atomic_file.h"
 #include "core/files/codec.h"
 #include "core/files/columns.h"
@@ -78,7 +80,7 @@ RadioState ReadRadioState(const std::string& path) {
     return bytes ? parseRadioState(*bytes) : RadioState{};
 }
 
-std::optional<std::string> WriteRadioState(const std::string& path, const RadioState& state) {
+files::Status WriteRadioState(const std::string& path, const RadioState& state) {
     return files::writeFileAtomic(path, formatRadioState(state));
 }
 

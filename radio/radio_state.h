@@ -3,10 +3,11 @@
 // text with CR LF ends: the current station's name, stream address, country and logo
 // resource name, "1" when the radio plays, the volume and the country filter index.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/files/file_result.h"
 
 namespace tavik::radio {
 
@@ -47,7 +48,7 @@ std::vector<std::string> radioStateProblems(std::string_view bytes);
 
 // The defaults, then the file if it can be read (the open is tried twice).
 RadioState ReadRadioState(const std::string& path);
-// Replaces the file atomically; an error text on failure, the old file then untouched.
-std::optional<std::string> WriteRadioState(const std::string& path, const RadioState& state);
+// Replaces the file atomically; on failure the old file is untouched.
+files::Status WriteRadioState(const std::string& path, const RadioState& state);
 
 }  // namespace tavik::radio

@@ -1,9 +1,9 @@
 #pragma once
-// What `tavik-cli files` can do with one kind of persistent file: check it and show
-// its records. Each kind provides these two functions; files_command.cpp picks the
-// kind by the file's name from its table.
+// The kinds of persistent file `tavik-cli files` knows, in one table: the name each is
+// recognised by, what it is called, and how to check it and show its records.
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/cli/json.h"
@@ -22,29 +22,20 @@ using CheckFile = FileCheck (*)(const std::string& path);
 // file cannot be read as this kind.
 using ShowFile = std::optional<std::string> (*)(const std::string& path, std::string& error);
 
-// Tavik2.clb and Tavik2.net.
-FileCheck checkPlayerListFile(const std::string& path);
-std::optional<std::string> showPlayerListFile(const std::string& path, std::string& error);
-// Tavik2_I0001.hst and the following.
-FileCheck checkHistoryFile(const std::string& path);
-std::optional<std::string> showHistoryFile(const std::string& path, std::string& error);
+struct FileKind {
+    const char* nameEnd;  // the file's name ends with it: an extension (".clb") or a whole name
+    const char* kind;     // "player list"
+    CheckFile check;
+    ShowFile show;
+};
+
+// Every kind, in the order a file's name is tried against them.
+std::span<const FileKind> fileKinds();
+// The kind of the file by its name; nullptr for none.
+const FileKind* fileKindOf(const std::string& path);
+// The name ends of every kind, for a message: ".clb, .net, ...".
+std::string knownFileKinds();
 // The viewer's rows of a history file as a JSON array.
 Json historyRowsJson(const std::string& bytes);
-// Tavik2.ini.
-FileCheck checkSettingsFile(const std::string& path);
-std::optional<std::string> showSettingsFile(const std::string& path, std::string& error);
-// QorUser.qor.
-FileCheck checkUserFile(const std::string& path);
-std::optional<std::string> showUserFile(const std::string& path, std::string& error);
-// QorChatQor.ini and QorNewsQor.ini.
-FileCheck checkChatFile(const std::string& path);
-std::optional<std::string> showChatFile(const std::string& path, std::string& error);
-FileCheck checkNewsFile(const std::string& path);
-std::optional<std::string> showNewsFile(const std::string& path, std::string& error);
-// QorRadio.ini, and the station lists QorRadio.rad and QorRadio.ser.
-FileCheck checkRadioStateFile(const std::string& path);
-std::optional<std::string> showRadioStateFile(const std::string& path, std::string& error);
-FileCheck checkStationListFile(const std::string& path);
-std::optional<std::string> showStationListFile(const std::string& path, std::string& error);
 
 }  // namespace tavik::cli

@@ -40,8 +40,11 @@ std::optional<std::string> showPlayerListFile(const std::string& path, std::stri
         error = "cannot read " + path;
         return std::nullopt;
     }
-    const auto list = files::PlayerList::parse(*bytes, error);
-    if (!list) return std::nullopt;
+    const auto list = files::PlayerList::parse(*bytes);
+    if (!list) {
+        error = list.error().message;
+        return std::nullopt;
+    }
     Json slots = Json::array(), top = Json::array();
     for (int s = 1; s <= 5; ++s) {
         Json o = {{"slot", s}};

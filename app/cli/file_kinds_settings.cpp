@@ -1,10 +1,14 @@
 // `tavik-cli files` for the settings file and the small state files: the user file,
 // the chat and news files, the radio state and the station list.
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <variant>
 
 #include "app/cli/file_kinds.h"
 #include "app/cli/json.h"
 #include "config/settings_file.h"
+#include "config/settings_table.h"
 #include "core/files/atomic_file.h"
 #include "online/account/string_cipher.h"
 #include "online/account/user_file.h"
@@ -63,56 +67,35 @@ const char* outcomeName(config::SettingsRead r) {
     return "";
 }
 
+Json valueJson(const config::SettingValue& value) {
+    return std::visit([](const auto& v) { return Json(v); }, value);
+}
+
+// The values in the order of the settings table; the members of a group (the fonts)
+// as one array of objects, at the place of the group's first row.
 std::string settingsJson(const config::SettingsLoad& load) {
     const config::Settings& s = load.settings;
-    Json fonts = Json::array();
-    for (const config::FontSetting& f : s.fonts)
-        fonts.push_back({{"name", f.name}, {"scale", f.scale}});
     Json o = {{"kind", "settings"}, {"read", outcomeName(load.outcome)}};
     if (load.outcome == config::SettingsRead::Stopped) o["stopLine"] = load.stopLine;
     o["notes"] = load.notes;
-    o["language"] = s.language;
-    o["soundOn"] = s.soundOn;
-    o["musicOn"] = s.musicOn;
-    o["gifAnimation"] = s.gifAnimation;
-    o["flyCardsOn"] = s.flyCardsOn;
-    o["scoreFormat"] = s.scoreFormat;
-    o["NetGame"] = s.NetGame;
-    o["ownCursor"] = s.ownCursor;
-    o["flySpeed"] = s.flySpeed;
-    o["windowSize"] = s.windowSize;
-    o["installRegistered"] = s.installRegistered;
-    o["statsRegistered"] = s.statsRegistered;
-    o["radioFromServer"] = s.radioFromServer;
-    o["captionColour"] = s.captionColour;
-    o["newButtons"] = s.newButtons;
-    o["auxDesignPurple"] = s.auxDesignPurple;
-    o["auxDesign"] = s.auxDesign;
-    o["menuDesign"] = s.menuDesign;
-    o["tableDesign"] = s.tableDesign;
-    o["fireworksButtons"] = s.fireworksButtons;
-    o["fireworksCards"] = s.fireworksCards;
-    o["deckStyle"] = s.deckStyle;
-    o["backStyle"] = s.backStyle;
-    o["oneBack"] = s.oneBack;
-    o["ReDealRule"] = s.ReDealRule;
-    o["SixesRule"] = s.SixesRule;
-    o["HintsRule"] = s.HintsRule;
-    o["fonts"] = fonts;
-    o["ipAddress"] = s.ipAddress;
-    o["port"] = s.port;
-    o["backgroundPattern"] = s.backgroundPattern;
-    o["backgroundTint"] = s.backgroundTint;
-    o["playerName"] = s.playerName;
-    o["TopTenAddressStored"] = s.TopTenAddressStored;
-    o["passportName"] = s.passportName;
-    o["passportCountry"] = s.passportCountry;
-    o["passportCity"] = s.passportCity;
-    o["passportSex"] = std::string(1, s.passportSex);
-    o["StatAddressStored"] = s.StatAddressStored;
-    o["saveGif"] = s.saveGif;
-    o["gifCapture"] = s.gifCapture;
-    o["gifDelay"] = s.gifDelay;
+    std::vector<std::string_view> groupsDone;
+    const auto fields = config::settingsFields();
+    for (const config::SettingsField& f : fields) {
+        if (!f.isSetting()) continue;
+        if (f.group.empty()) {
+            o[std::string(f.name)] = valueJson(f.access.get(s));
+            continue;
+        }
+        if (std::find(groupsDone.begin(), groupsDone.end(), f.group) != groupsDone.end()) continue;
+        groupsDone.push_back(f.group);
+        std::map<int, Json> members;
+        for (const config::SettingsField& m : fields)
+            if (m.isSetting() && m.group == f.group)
+                members[m.index][std::string(m.name)] = valueJson(m.access.get(s));
+        Json items = Json::array();
+        for (const auto& [index, member] : members) items.push_back(member);
+        o[std::string(f.group)] = items;
+    }
     return jsonLine(o);
 }
 

@@ -13,53 +13,14 @@
 namespace tavik::cli {
 namespace {
 
-// The kinds of file, one row each. A row matches when the file's name ends with
-// `nameEnd`: an extension (".clb") or a whole name ("Tavik2.ini").
-struct FileKind {
-    const char* nameEnd;
-    const char* kind;
-    CheckFile check;
-    ShowFile show;
-};
-const FileKind kFileKinds[] = {
-    {".clb", "player list", checkPlayerListFile, showPlayerListFile},
-    {".net", "player list", checkPlayerListFile, showPlayerListFile},
-    {".hst", "history", checkHistoryFile, showHistoryFile},
-    {"Tavik2.ini", "settings file", checkSettingsFile, showSettingsFile},
-    {"QorUser.qor", "user file", checkUserFile, showUserFile},
-    {"QorChatQor.ini", "chat state file", checkChatFile, showChatFile},
-    {"QorNewsQor.ini", "news state file", checkNewsFile, showNewsFile},
-    {"QorRadio.ini", "radio state file", checkRadioStateFile, showRadioStateFile},
-    {"QorRadio.rad", "station list", checkStationListFile, showStationListFile},
-    {"QorRadio.ser", "station list", checkStationListFile, showStationListFile},
-};
-
-const FileKind* kindOf(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    for (const FileKind& k : kFileKinds) {
-        const std::string end = k.nameEnd;
-        if (name.size() >= end.size() &&
-            name.compare(name.size() - end.size(), end.size(), end) == 0)
-            return &k;
-    }
-    return nullptr;
-}
-
 int fail(const std::string& message) {
     std::fprintf(stderr, "tavik-cli files: %s\n", message.c_str());
     return 2;
 }
 
-std::string knownKinds() {
-    std::string list;
-    for (const FileKind& k : kFileKinds)
-        list += (list.empty() ? "" : ", ") + std::string(k.nameEnd);
-    return list;
-}
-
 int check(const std::string& path) {
-    const FileKind* kind = kindOf(path);
-    if (!kind) return fail("unknown kind of file " + path + " (known: " + knownKinds() + ")");
+    const FileKind* kind = fileKindOf(path);
+    if (!kind) return fail("unknown kind of file " + path + " (known: " + knownFileKinds() + ")");
     const FileCheck c = kind->check(path);
     if (!c.valid) {
         std::printf("%s: invalid %s: %s\n", path.c_str(), kind->kind, c.why.c_str());
@@ -71,8 +32,8 @@ int check(const std::string& path) {
 }
 
 int show(const std::string& path) {
-    const FileKind* kind = kindOf(path);
-    if (!kind) return fail("unknown kind of file " + path + " (known: " + knownKinds() + ")");
+    const FileKind* kind = fileKindOf(path);
+    if (!kind) return fail("unknown kind of file " + path + " (known: " + knownFileKinds() + ")");
     std::string error;
     const auto json = kind->show(path, error);
     if (!json) {

@@ -19,7 +19,7 @@ std::optional<std::string> typedText(const std::string& utf8) {
     if (!text) return std::nullopt;
     for (char c : *text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::nullopt;
-    return text;
+    return std::move(*text);
 }
 
 }  // namespace
@@ -72,8 +72,8 @@ std::unique_ptr<PlayFiles> PlayFiles::open(const Arguments& a, GameState& g, Wor
 
     const files::DataFolder folder = files::ResolveDataFolder(
         a.has("data-dir") ? std::optional(a.get("data-dir")) : std::nullopt);
-    if (auto failed = files::PrepareDataFolder(folder)) {
-        error = *failed;
+    if (const files::Status prepared = files::PrepareDataFolder(folder); !prepared.ok()) {
+        error = prepared.error().message;
         status = 1;
         return nullptr;
     }

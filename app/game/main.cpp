@@ -31,8 +31,10 @@ int main(int argc, char** argv) {
     tavik::ui::InstallFontSubstitutions();
     const tavik::files::DataFolder folder = tavik::files::ResolveDataFolder(
         parser.isSet(dataDir) ? std::optional(parser.value(dataDir).toStdString()) : std::nullopt);
-    if (const auto error = tavik::files::PrepareDataFolder(folder)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Tavik-Vel"), QString::fromStdString(*error));
+    if (const tavik::files::Status prepared = tavik::files::PrepareDataFolder(folder);
+        !prepared.ok()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tavik-Vel"),
+                              QString::fromStdString(prepared.error().message));
         return 1;
     }
 

@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <optional>
 
 namespace tavik::files {
 namespace {
@@ -26,12 +27,14 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 
 }  // namespace
 
-std::optional<std::string> cp1251ToUtf8(std::string_view bytes) {
-    return convert("UTF-8", "CP1251", bytes);
+Result<std::string> cp1251ToUtf8(std::string_view bytes) {
+    if (auto text = convert("UTF-8", "CP1251", bytes)) return std::move(*text);
+    return FileError{"not Windows-1251 text"};
 }
 
-std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
-    return convert("CP1251", "UTF-8", utf8);
+Result<std::string> utf8ToCp1251(std::string_view utf8) {
+    if (auto text = convert("CP1251", "UTF-8", utf8)) return std::move(*text);
+    return FileError{"not text that Windows-1251 can hold"};
 }
 
 std::string cp1251Line(std::string_view utf8) {

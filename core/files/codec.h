@@ -3,18 +3,19 @@
 // line ends outside, UTF-8 inside. Every reader and writer of the persistent files
 // goes through these functions.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_result.h"
+
 namespace tavik::files {
 
-// Windows-1251 bytes to UTF-8. nullopt when a byte has no character (0x98).
-std::optional<std::string> cp1251ToUtf8(std::string_view bytes);
-// UTF-8 to Windows-1251 bytes. nullopt for invalid UTF-8 or a character the code
+// Windows-1251 bytes to UTF-8. An error when a byte has no character (0x98).
+Result<std::string> cp1251ToUtf8(std::string_view bytes);
+// UTF-8 to Windows-1251 bytes. An error for invalid UTF-8 or a character the code
 // page lacks.
-std::optional<std::string> utf8ToCp1251(std::string_view utf8);
+Result<std::string> utf8ToCp1251(std::string_view utf8);
 
 // UTF-8 text as one line of a file in Windows-1251: a character the code page lacks
 // (or a byte that is not UTF-8) becomes '?', and a CR or LF becomes a blank, so the

@@ -51,29 +51,44 @@ DataFolder ResolveDataFolder(const std::optional<std::string>& dataDir) {
     return f;
 }
 
-std::optional<std::string> FindInstalledTemplate(std::string_view listName) {
+Result<std::string> FindInstalledTemplate(std::string_view listName) {
     for (const std::string& folder : templateFolders()) {
         const std::string path = folder + "/" + std::string(listName);
         std::error_code ec;
         if (fs::is_regular_file(path, ec)) return path;
     }
-    return std::nullopt;
+    return FileError{"no installed copy of " + std::string(listName)};
 }
 
-std::optional<std::string> PrepareDataFolder(const DataFolder& folder) {
+bool IsKnownDataFileName(std::string_view name) {
+    if (name == kLocalListName || name == kLanListName) return true;
+    // Tavik2_I0001.hst ... Tavik2_I9999.hst
+    const std::string_view prefix = "Tavik2_I", suffix = ".hst";
+    if (name.size() != prefix.size() + 4 + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix))
+        return false;
+    for (char c : name.substr(prefix.size(), 4))
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+Status PrepareDataFolder(const DataFolder& folder) {
     std::error_code ec;
     fs::create_directories(folder.program, ec);
-    if (ec) return "cannot create the folder " + folder.program + ": " + ec.message();
+    if (ec) return FileError{"cannot create the folder " + folder.program + ": " + ec.message()};
+    for (const std::string& f : {folder.program, folder.parent, folder.history()})
+        RemoveStaleTemporaryFiles(f, IsKnownDataFileName);
     const std::string lists[] = {std::string(kLocalListName), std::string(kLanListName)};
     for (const std::string& name : lists)
-        if (fs::exists(folder.inProgram(name), ec)) return std::nullopt;
+        if (fs::exists(folder.inProgram(name), ec)) return {};
     for (const std::string& name : lists) {
         std::optional<std::string> bytes;
-        if (auto installed = FindInstalledTemplate(name)) bytes = readFile(*installed);
+        if (auto installed = FindInstalledTemplate(name)) bytes = readFile(*installed).optional();
         if (!bytes) bytes = PlayerList::empty().bytes();
-        if (auto error = writeFileAtomic(folder.inProgram(name), *bytes)) return error;
+        if (Status written = writeFileAtomic(folder.inProgram(name), *bytes); !written.ok())
+            return written;
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace tavik::files

@@ -49,11 +49,10 @@ void FileMatchHooks::EndMatch(GameState& g, int scoreDelta, int kons) {
         PlayerRecordLine({cp1251Line(g.UserName), r.rating, g.KonCount, g.Score, passwordField_});
     // Steps 5-6: the history entry; a failure is only reported.
     r.entry = HistoryEntry(g, scoreDelta, kons, r.rating, service_);
-    const HistoryWriteResult written =
-        WriteHistory(historyFolder_, kHistoryBaseName, {r.entry}, clock_());
-    r.historySaved = written.saved;
-    r.historyFile = written.fileNumber;
-    if (!written.saved) notices_.notice(FileNotice::CantSaveHistory, historyFolder_);
+    const Result<int> written = WriteHistory(historyFolder_, kHistoryBaseName, {r.entry}, clock_());
+    r.historySaved = written.ok();
+    r.historyFile = written.value_or(0);
+    if (!written.ok()) notices_.notice(FileNotice::CantSaveHistory, historyFolder_);
     // Step 8: the kon sounds, unless the cycle is complete (the end-game window has its own).
     r.cycleComplete = g.KonCount % kCycleKons == 0;
     if (world_ && !r.cycleComplete && scoreDelta != 0)

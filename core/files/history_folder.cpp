@@ -41,9 +41,9 @@ HistoryFileInfo ReadHistoryFile(const std::string& folder, std::string_view base
     return info;
 }
 
-HistoryWriteResult WriteHistory(const std::string& folder, std::string_view baseName,
-                                const std::vector<HisStr>& entries, const LocalTime& when) {
-    HistoryWriteResult result;
+Result<int> WriteHistory(const std::string& folder, std::string_view baseName,
+                         const std::vector<HisStr>& entries, const LocalTime& when) {
+    int written = 0;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     // One entry at a time, so that no file grows beyond its 840 matches.
@@ -51,25 +51,20 @@ HistoryWriteResult WriteHistory(const std::string& folder, std::string_view base
         int number = 1;
         std::optional<std::string> old;
         for (; number <= kHistoryLastFile; ++number) {
-            old = readFile(pathOf(folder, baseName, number));
+            old = readFile(pathOf(folder, baseName, number)).optional();
             if (!old) break;
             const HistoryCheck check = CheckHistory(*old);
             if (!check.valid || check.records < kHistoryFileCapacity) break;
         }
-        if (number > kHistoryLastFile) {
-            result.error = "every history file up to number 9999 is full";
-            return result;
-        }
+        if (number > kHistoryLastFile)
+            return FileError{"every history file up to number 9999 is full"};
         const std::string bytes =
             AppendHistory(old ? std::string_view(*old) : std::string_view(), {entry}, when);
-        if (auto error = writeFileAtomic(pathOf(folder, baseName, number), bytes)) {
-            result.error = *error;
-            return result;
-        }
-        result.fileNumber = number;
+        if (Status saved = writeFileAtomic(pathOf(folder, baseName, number), bytes); !saved.ok())
+            return saved.error();
+        written = number;
     }
-    result.saved = true;
-    return result;
+    return written;
 }
 
 std::vector<HistoryListing> ListHistoryFiles(const std::string& folder, std::string_view baseName) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_result.h"
 #include "core/files/history_file.h"
 
 namespace tavik::files {
@@ -21,14 +22,10 @@ struct HistoryFileInfo {
 HistoryFileInfo ReadHistoryFile(const std::string& folder, std::string_view baseName, int number);
 
 // WriteHistory: appends the entries to the first file that is valid with room,
-// or writes a missing or invalid file anew, creating the folder when needed.
-struct HistoryWriteResult {
-    bool saved = false;
-    int fileNumber = 0;
-    std::string error;
-};
-HistoryWriteResult WriteHistory(const std::string& folder, std::string_view baseName,
-                                const std::vector<HisStr>& entries, const LocalTime& when);
+// or writes a missing or invalid file anew, creating the folder when needed. The
+// number of the file written last.
+Result<int> WriteHistory(const std::string& folder, std::string_view baseName,
+                         const std::vector<HisStr>& entries, const LocalTime& when);
 
 // The viewer's list: files 1, 2, 3, ... while each is valid.
 struct HistoryListing {

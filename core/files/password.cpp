@@ -7,8 +7,9 @@ constexpr int kShift = 234;
 
 }  // namespace
 
-std::optional<std::string> ScramblePassword(std::string_view password1251) {
-    if (password1251.size() > kPasswordLength) return std::nullopt;
+Result<std::string> ScramblePassword(std::string_view password1251) {
+    if (password1251.size() > kPasswordLength)
+        return FileError{"the password is longer than 5 characters"};
     std::string padded(password1251);
     padded.resize(kPasswordLength, ' ');
     std::string field;
@@ -16,17 +17,18 @@ std::optional<std::string> ScramblePassword(std::string_view password1251) {
     return field;
 }
 
-std::optional<std::string> UnscramblePassword(std::string_view field) {
-    if (field.size() != kPasswordFieldWidth) return std::nullopt;
+Result<std::string> UnscramblePassword(std::string_view field) {
+    const FileError notField{"the password field is not 15 digits"};
+    if (field.size() != kPasswordFieldWidth) return notField;
     std::string password;
     for (std::size_t i = 0; i < kPasswordFieldWidth; i += 3) {
         int value = 0;
         for (std::size_t j = i; j < i + 3; ++j) {
-            if (field[j] < '0' || field[j] > '9') return std::nullopt;
+            if (field[j] < '0' || field[j] > '9') return notField;
             value = value * 10 + (field[j] - '0');
         }
         value -= kShift;
-        if (value < 0 || value > 255) return std::nullopt;
+        if (value < 0 || value > 255) return notField;
         password += static_cast<char>(value);
     }
     return password;
@@ -35,7 +37,7 @@ std::optional<std::string> UnscramblePassword(std::string_view field) {
 bool PasswordMatches(std::string_view typed1251, std::string_view field) {
     const auto stored = UnscramblePassword(field);
     const auto typed = ScramblePassword(typed1251);
-    return stored && typed && UnscramblePassword(*typed) == stored;
+    return stored && typed && UnscramblePassword(*typed).value() == stored.value();
 }
 
 }  // namespace tavik::files

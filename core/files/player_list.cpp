@@ -8,6 +8,7 @@ namespace tavik::files {
 namespace {
 
 constexpr std::size_t kNameWidth = 20;
+constexpr std::size_t kSumsEnd = 28;  // line 17 holds its three sums in columns 11-28
 
 std::size_t widthOfLine(int n) {
     if (n <= 5) return kSlotWidth;
@@ -15,24 +16,47 @@ std::size_t widthOfLine(int n) {
     return kGameLineWidth;
 }
 
-// Columns first..last (1-based, inclusive) of a line.
-std::string_view columns(std::string_view line, std::size_t first, std::size_t last) {
-    if (line.size() < first) return {};
-    return line.substr(first - 1, last - first + 1);
+// Columns first..last (1-based, inclusive) of a line; blanks where the line is shorter.
+std::string columns(std::string_view line, std::size_t first, std::size_t last) {
+    std::string out(last - first + 1, ' ');
+    for (std::size_t c = first; c <= last && c <= line.size(); ++c) out[c - first] = line[c - 1];
+    return out;
 }
 
 // What is wrong with an occupied slot line, or an empty text.
 std::string slotProblem(std::string_view line) {
-    if (!cp1251ToUtf8(columns(line, 1, 20))) return "the name is not Windows-1251 text";
-    if (!parseReal(columns(line, 21, 30))) return "the rating is not a number";
-    const auto kons = parseNumber(columns(line, 31, 37));
-    if (!kons || *kons < 0) return "the kon count is not a number";
-    if (!parseNumber(columns(line, 39, 44))) return "the score is not a number";
-    if (!UnscramblePassword(columns(line, 45, 59))) return "the password field is not 15 digits";
+    if (line.size() < kSlotWidth) return "the line is too short for its columns";
+    const SlotFields f = DecodeSlot(line);
+    if (!f.rating) return "the rating is not a number";
+    if (!f.kons || *f.kons < 0) return "the kon count is not a number";
+    if (!f.score) return "the score is not a number";
+    if (!UnscramblePassword(f.passwordField)) return "the password field is not 15 digits";
     return {};
 }
 
 }  // namespace
+
+SlotFields DecodeSlot(std::string_view line) {
+    SlotFields f;
+    f.name = columns(line, 1, 20);
+    f.ratingText = columns(line, 21, 30);
+    f.konsText = columns(line, 31, 37);
+    f.scoreText = columns(line, 39, 44);
+    f.passwordField = columns(line, 45, 59);
+    f.empty = line.size() >= 37 && line[36] == '#';
+    f.rating = parseReal(f.ratingText);
+    f.kons = parseNumber(f.konsText);
+    f.score = parseNumber(f.scoreText);
+    return f;
+}
+
+TopTenFields DecodeTopTen(std::string_view line) {
+    TopTenFields f;
+    f.name = columns(line, 1, 20);
+    f.scoreText = columns(line, 21, 26);
+    f.score = parseNumber(f.scoreText);
+    return f;
+}
 
 std::string PlayerRecordLine(const PlayerRecord& r) {
     // A rating stays within -99.99 .. 99.99, which also keeps it inside its column.
@@ -64,56 +88,46 @@ PlayerList PlayerList::empty() {
     return list;
 }
 
-std::optional<PlayerList> PlayerList::parse(std::string_view bytes, std::string& error) {
+Result<PlayerList> PlayerList::parse(std::string_view bytes) {
     const std::vector<std::string> all = splitLines(bytes);
-    if (all.size() < kListLines) {
-        error = "the file has " + std::to_string(all.size()) + " lines, 17 expected";
-        return std::nullopt;
-    }
+    if (all.size() < kListLines)
+        return FileError{"the file has " + std::to_string(all.size()) + " lines, 17 expected"};
     PlayerList list;
+    std::string oddWidth;  // the first line whose width differs from the written one
     for (int n = 1; n <= kListLines; ++n) {
         const std::string& line = all[static_cast<std::size_t>(n - 1)];
-        if (line.size() != widthOfLine(n)) {
-            error = "line " + std::to_string(n) + " has " + std::to_string(line.size()) +
-                    " characters, " + std::to_string(widthOfLine(n)) + " expected";
-            return std::nullopt;
-        }
         list.lines_[static_cast<std::size_t>(n - 1)] = line;
+        if (oddWidth.empty() && line.size() != widthOfLine(n))
+            oddWidth = "line " + std::to_string(n) + " has " + std::to_string(line.size()) +
+                       " characters, " + std::to_string(widthOfLine(n)) + " expected";
     }
+    // A list that is refused and has a line of unusual width was most likely damaged
+    // there, so that line is named as the reason.
+    auto refuse = [&](const std::string& why) {
+        return FileError{oddWidth.empty() ? why : oddWidth};
+    };
     const std::string& sums = list.lines_[16];
+    if (sums.size() < kSumsEnd) return refuse("line 17 is too short for its checksum");
     for (std::size_t first : {11u, 17u, 23u}) {
-        if (!parseNumber(columns(sums, first, first + 5))) {
-            error = "line 17: characters " + std::to_string(first) + "-" +
-                    std::to_string(first + 5) + " are not a number";
-            return std::nullopt;
-        }
+        if (!parseNumber(columns(sums, first, first + 5)))
+            return refuse("line 17: characters " + std::to_string(first) + "-" +
+                          std::to_string(first + 5) + " are not a number");
     }
-    if (list.lines_[15].compare(0, 2, std::string(1, kGameChar) + "}") != 0) {
-        error = "line 16 is not the game line of Tavik-Vel (\"n}\")";
-        return std::nullopt;
-    }
+    if (list.lines_[15].compare(0, 2, std::string(1, kGameChar) + "}") != 0)
+        return refuse("line 16 is not the game line of Tavik-Vel (\"n}\")");
     const std::string expected = ListChecksum(list.lines_);
     for (std::size_t k = 0; k < 3; ++k) {
         if (*parseNumber(columns(sums, 11 + 6 * k, 16 + 6 * k)) !=
-            *parseNumber(std::string_view(expected).substr(6 * k, 6))) {
-            error =
-                "the checksum of lines 1-16 is " + expected + ", line 17 says " + sums.substr(10);
-            return std::nullopt;
-        }
+            *parseNumber(std::string_view(expected).substr(6 * k, 6)))
+            return refuse("the checksum of lines 1-16 is " + expected + ", line 17 says " +
+                          sums.substr(10));
     }
     for (int n = 1; n <= 5; ++n) {
         if (list.slotEmpty(n)) continue;
-        if (std::string why = slotProblem(list.line(n)); !why.empty()) {
-            error = "slot " + std::to_string(n) + ": " + why;
-            return std::nullopt;
-        }
+        if (std::string why = slotProblem(list.line(n)); !why.empty())
+            return refuse("slot " + std::to_string(n) + ": " + why);
     }
-    for (int n = 6; n <= 15; ++n) {
-        if (!parseNumber(columns(list.line(n), 21, 26))) {
-            error = "line " + std::to_string(n) + ": the top-ten score is not a number";
-            return std::nullopt;
-        }
-    }
+    // A top-ten score that is no number reads as 0, which every new score equals or beats.
     return list;
 }
 
@@ -122,24 +136,20 @@ std::string PlayerList::bytes() const {
 }
 
 bool PlayerList::slotEmpty(int slot) const {
-    return line(slot)[36] == '#';
+    return DecodeSlot(line(slot)).empty;
 }
 
 std::optional<PlayerRecord> PlayerList::slot(int slot) const {
-    if (slot < 1 || slot > 5 || slotEmpty(slot)) return std::nullopt;
-    const std::string& l = line(slot);
-    PlayerRecord r;
-    r.name = l.substr(0, kNameWidth);
-    r.rating = parseReal(columns(l, 21, 30)).value_or(0);
-    r.KonCount = parseNumber(columns(l, 31, 37)).value_or(0);
-    r.score = parseNumber(columns(l, 39, 44)).value_or(0);
-    r.passwordField = l.substr(44, kPasswordFieldWidth);
-    return r;
+    if (slot < 1 || slot > 5) return std::nullopt;
+    const SlotFields f = DecodeSlot(line(slot));
+    if (f.empty) return std::nullopt;
+    return PlayerRecord{f.name, f.rating.value_or(0), f.kons.value_or(0), f.score.value_or(0),
+                        f.passwordField};
 }
 
 std::pair<std::string, long long> PlayerList::topTen(int place) const {
-    const std::string& l = line(place + 5);
-    return {l.substr(0, kNameWidth), parseNumber(columns(l, 21, 26)).value_or(0)};
+    const TopTenFields f = DecodeTopTen(line(place + 5));
+    return {f.name, f.score.value_or(0)};
 }
 
 void PlayerList::removePlayer(int slot) {
@@ -154,9 +164,9 @@ PlayerList::Inserted PlayerList::insertPlayer(std::string_view recordLine, bool 
     Inserted result;
     std::string record = padRight(recordLine, kSlotWidth);
     if (cycleComplete) {
-        const long long score = parseNumber(columns(record, 39, 44)).value_or(0);
+        const long long score = DecodeSlot(record).score.value_or(0);
         for (int n = 6; n <= 15; ++n) {
-            if (parseNumber(columns(line(n), 21, 26)).value_or(0) > score) continue;
+            if (DecodeTopTen(line(n)).score.value_or(0) > score) continue;
             for (int m = 15; m > n; --m)
                 lines_[static_cast<std::size_t>(m - 1)] = lines_[static_cast<std::size_t>(m - 2)];
             lines_[static_cast<std::size_t>(n - 1)] =
@@ -166,12 +176,10 @@ PlayerList::Inserted PlayerList::insertPlayer(std::string_view recordLine, bool 
         }
         record.replace(38, 6, numberField(0, 6));
     }
-    const double rating = parseReal(columns(record, 21, 30)).value_or(0);
+    const double rating = DecodeSlot(record).rating.value_or(0);
     for (int n = 1; n <= 5; ++n) {
-        if (!slotEmpty(n)) {
-            const auto stored = parseReal(columns(line(n), 21, 30));
-            if (stored && *stored > rating) continue;
-        }
+        const SlotFields stored = DecodeSlot(line(n));
+        if (!stored.empty && stored.rating && *stored.rating > rating) continue;
         for (int m = 5; m > n; --m)
             lines_[static_cast<std::size_t>(m - 1)] = lines_[static_cast<std::size_t>(m - 2)];
         lines_[static_cast<std::size_t>(n - 1)] = record;

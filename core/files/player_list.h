@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/file_result.h"
+
 namespace tavik::files {
 
 inline constexpr int kListLines = 17;
@@ -30,6 +32,29 @@ struct PlayerRecord {
     std::string passwordField;  // columns 45-59, the scrambled password
 };
 
+// The columns of a player line (lines 1-5), the one place that cuts them: the fields as
+// stored (Windows-1251, blanks where the line is shorter) and read as numbers.
+struct SlotFields {
+    std::string name;           // columns 1-20
+    std::string ratingText;     // columns 21-30
+    std::string konsText;       // columns 31-37
+    std::string scoreText;      // columns 39-44
+    std::string passwordField;  // columns 45-59
+    bool empty = false;         // column 37 is "#" (a line too short to have one is not empty)
+    std::optional<double> rating;
+    std::optional<long long> kons;
+    std::optional<long long> score;
+};
+SlotFields DecodeSlot(std::string_view line);
+
+// The columns of a top-ten line (lines 6-15).
+struct TopTenFields {
+    std::string name;       // columns 1-20, Windows-1251
+    std::string scoreText;  // columns 21-26
+    std::optional<long long> score;
+};
+TopTenFields DecodeTopTen(std::string_view line);
+
 // The 59-character line of a record: name padded to 20, the rating with six
 // decimals in 10, the kons in 7, a blank, the score in 6, the password field.
 // Numbers that would not fit their column are clamped to it.
@@ -40,9 +65,13 @@ class PlayerList {
     // The list installed with the game: five empty slots, ten top-ten lines with
     // score 0, the game line and a correct checksum line.
     static PlayerList empty();
-    // Reads the bytes of a list file. On failure `error` says what is wrong with it
-    // (the file is then "incorrect"). Lines after the 17th are ignored.
-    static std::optional<PlayerList> parse(std::string_view bytes, std::string& error);
+    // Reads the bytes of a list file. The error says what is wrong with it (the file
+    // is then "incorrect"). Lines after the 17th are ignored. Accepted is every list
+    // whose checksum line matches its lines 1-16 and whose game line is this game's,
+    // whatever the widths of its lines and the bytes of its names, as long as every
+    // occupied slot holds its numbers and password field, so that no slot reads as
+    // garbage. A top-ten score that is no number counts as 0.
+    static Result<PlayerList> parse(std::string_view bytes);
 
     // The file bytes: the 17 lines, each ending with CR LF.
     std::string bytes() const;

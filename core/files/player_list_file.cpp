@@ -35,8 +35,9 @@ ListValidation ValidateListFile(const std::string& path) {
         v.reason = "the file cannot be read";
         return v;
     }
-    if (!PlayerList::parse(*bytes, v.reason)) {
+    if (const Result<PlayerList> list = PlayerList::parse(*bytes); !list) {
         v.problem = ListValidation::Problem::Incorrect;
+        v.reason = list.error().message;
         return v;
     }
     v.writable = userMayReplace(path);
@@ -70,11 +71,10 @@ bool PlayerListFiles::ValidateAtStartup() {
     return true;
 }
 
-std::optional<PlayerList> PlayerListFiles::load(ListKind kind) const {
+Result<PlayerList> PlayerListFiles::load(ListKind kind) const {
     const auto bytes = readFile(path(kind));
-    if (!bytes) return std::nullopt;
-    std::string error;
-    return PlayerList::parse(*bytes, error);
+    if (!bytes) return bytes.error();
+    return PlayerList::parse(*bytes);
 }
 
 std::optional<PlayerRecord> PlayerListFiles::ReadSlot(ListKind kind, int slot) const {
@@ -85,7 +85,7 @@ std::optional<PlayerRecord> PlayerListFiles::ReadSlot(ListKind kind, int slot) c
 
 bool PlayerListFiles::save(ListKind kind, const PlayerList& list) {
     if (!writesAllowed_) return false;
-    if (writeFileAtomic(path(kind), list.bytes())) {
+    if (!writeFileAtomic(path(kind), list.bytes()).ok()) {
         notices_.notice(FileNotice::DiskWriteError, path(kind));
         return false;
     }
@@ -94,7 +94,7 @@ bool PlayerListFiles::save(ListKind kind, const PlayerList& list) {
 
 // A list that went missing or was damaged during the run is left as it is for the
 // next start-up check, rather than rebuilt from a guess.
-std::optional<PlayerList> PlayerListFiles::loadForChange(ListKind kind) {
+Result<PlayerList> PlayerListFiles::loadForChange(ListKind kind) {
     auto list = load(kind);
     if (!list && writesAllowed_) notices_.notice(FileNotice::DiskWriteError, path(kind));
     return list;

@@ -37,8 +37,8 @@ class PlayerListFiles {
     bool writesAllowed() const { return writesAllowed_; }
 
     std::string path(ListKind kind) const;
-    // The list as it is on disk now; nullopt when it is missing or malformed.
-    std::optional<PlayerList> load(ListKind kind) const;
+    // The list as it is on disk now; an error when it is missing or malformed.
+    Result<PlayerList> load(ListKind kind) const;
     // ReadSlot: the record in slot 1..5, nullopt for an empty slot or a bad list.
     std::optional<PlayerRecord> ReadSlot(ListKind kind, int slot) const;
     // Saves the list unless writes are blocked. A failing save (or a list that
@@ -62,7 +62,7 @@ class PlayerListFiles {
                      std::string_view passwordField);
 
   private:
-    std::optional<PlayerList> loadForChange(ListKind kind);
+    Result<PlayerList> loadForChange(ListKind kind);
 
     std::string folder_;
     NoticePort& notices_;

@@ -3,20 +3,22 @@
 #include <filesystem>
 #include <system_error>
 
-#include "online/account/string_cipher.h"
 #include "core/files/atomic_file.h"
 #include "core/files/codec.h"
+#include "online/account/string_cipher.h"
 
 namespace tavik::online {
 
-std::optional<UserFileRecord> parseUserFile(std::string_view bytes) {
+files::Result<UserFileRecord> parseUserFile(std::string_view bytes) {
     const std::vector<std::string> lines = files::splitLines(bytes);
-    if (lines.empty() || lines[0] != kUserFileHeader) return std::nullopt;
+    if (lines.empty() || lines[0] != kUserFileHeader)
+        return files::FileError{"line 1 is not the header \"Qor User File\""};
     UserFileRecord record;
     std::string* fields[] = {&record.Nick, &record.PwC};
     for (std::size_t i = 0; i < 2 && i + 1 < lines.size(); ++i) {
         auto text = files::cp1251ToUtf8(lines[i + 1]);
-        if (!text) return std::nullopt;
+        if (!text)
+            return files::FileError{"line " + std::to_string(i + 2) + " is not Windows-1251 text"};
         *fields[i] = std::move(*text);
     }
     return record;
@@ -44,14 +46,14 @@ std::vector<std::string> userFileProblems(std::string_view bytes) {
     return problems;
 }
 
-std::optional<UserFileRecord> ReadUserFile(const std::string& path) {
+files::Result<UserFileRecord> ReadUserFile(const std::string& path) {
     auto bytes = files::readFile(path);
     if (!bytes) bytes = files::readFile(path);
-    if (!bytes) return std::nullopt;
+    if (!bytes) return bytes.error();
     return parseUserFile(*bytes);
 }
 
-std::optional<std::string> WriteUserFile(const std::string& path, const UserFileRecord& record) {
+files::Status WriteUserFile(const std::string& path, const UserFileRecord& record) {
     return files::writeFileAtomic(path, formatUserFile(record));
 }
 

@@ -4,10 +4,11 @@
 // lines of Windows-1251 text with CR LF ends: the header "Qor User File", the nick, and
 // the password in its enciphered form (StringCipher with the account key).
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/files/file_result.h"
 
 namespace tavik::online {
 
@@ -22,21 +23,21 @@ struct UserFileRecord {
     bool operator==(const UserFileRecord&) const = default;
 };
 
-// The record in file bytes; nullopt when line 1 is not the header or a line is not
+// The record in file bytes; an error when line 1 is not the header or a line is not
 // Windows-1251 text. Missing lines 2 and 3 read as empty; lines after the third are
 // ignored.
-std::optional<UserFileRecord> parseUserFile(std::string_view bytes);
+files::Result<UserFileRecord> parseUserFile(std::string_view bytes);
 // The three lines of the file, each followed by CR LF.
 std::string formatUserFile(const UserFileRecord& record);
 // Everything that keeps the bytes from being exactly a file WriteUserFile writes; empty
 // for a good file.
 std::vector<std::string> userFileProblems(std::string_view bytes);
 
-// The file at path (the open is tried twice); nullopt when it is missing, cannot be
+// The file at path (the open is tried twice); an error when it is missing, cannot be
 // read, or is not a user file (parseUserFile).
-std::optional<UserFileRecord> ReadUserFile(const std::string& path);
-// Replaces the file atomically; an error text on failure, the old file then untouched.
-std::optional<std::string> WriteUserFile(const std::string& path, const UserFileRecord& record);
+files::Result<UserFileRecord> ReadUserFile(const std::string& path);
+// Replaces the file atomically; on failure the old file is untouched.
+files::Status WriteUserFile(const std::string& path, const UserFileRecord& record);
 // Deletes the file if present. True when no file remains.
 bool DeleteUserFile(const std::string& path);
 

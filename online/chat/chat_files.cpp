@@ -18,7 +18,7 @@ int seenNumber(const std::vector<std::string>& lines) {
     return n && *n >= 0 && *n <= std::numeric_limits<int>::max() ? static_cast<int>(*n) : 0;
 }
 
-std::optional<std::string> readTwice(const std::string& path) {
+files::Result<std::string> readTwice(const std::string& path) {
     auto bytes = files::readFile(path);
     return bytes ? bytes : files::readFile(path);
 }
@@ -66,13 +66,13 @@ ChatFileState ReadChatFile(const std::string& path) {
     std::error_code error;
     if (std::filesystem::symlink_status(path, error).type() ==
         std::filesystem::file_type::not_found)
-        files::writeFileAtomic(path, formatChatFile(1, false, false));
+        (void)files::writeFileAtomic(path, formatChatFile(1, false, false));
     const auto bytes = readTwice(path);
     return bytes ? parseChatFile(*bytes) : ChatFileState{};
 }
 
-std::optional<std::string> WriteChatFile(const std::string& path, int ChatLatest, bool ChatBottom,
-                                         bool ChatAutoOpen) {
+files::Status WriteChatFile(const std::string& path, int ChatLatest, bool ChatBottom,
+                            bool ChatAutoOpen) {
     return files::writeFileAtomic(path, formatChatFile(ChatLatest, ChatBottom, ChatAutoOpen));
 }
 
@@ -93,7 +93,7 @@ int ReadNewsFile(const std::string& path) {
     return bytes ? parseNewsFile(*bytes) : 0;
 }
 
-std::optional<std::string> WriteNewsFile(const std::string& path, int NewsLatest) {
+files::Status WriteNewsFile(const std::string& path, int NewsLatest) {
     return files::writeFileAtomic(path, formatNewsFile(NewsLatest));
 }
 

@@ -5,10 +5,11 @@
 // chat window by itself. "QorNewsQor.ini" has one line: the last news number seen.
 // Windows-1251 text (digits only) with CR LF line ends.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/files/file_result.h"
 
 namespace tavik::online {
 
@@ -33,10 +34,10 @@ std::vector<std::string> chatFileProblems(std::string_view bytes);
 // Reads the chat file; a missing one is first created with the lines "1", "0", "0". A
 // file that cannot be created or read gives 0 with both boxes off.
 ChatFileState ReadChatFile(const std::string& path);
-// Writes the three lines (the newest known number counts as seen); an error text on
-// failure, the old file then untouched.
-std::optional<std::string> WriteChatFile(const std::string& path, int ChatLatest, bool ChatBottom,
-                                         bool ChatAutoOpen);
+// Writes the three lines (the newest known number counts as seen); on failure the
+// old file is untouched.
+files::Status WriteChatFile(const std::string& path, int ChatLatest, bool ChatBottom,
+                            bool ChatAutoOpen);
 
 // The last news number seen: 0 when the first line is not a number.
 int parseNewsFile(std::string_view bytes);
@@ -44,6 +45,6 @@ std::string formatNewsFile(int seen);
 std::vector<std::string> newsFileProblems(std::string_view bytes);
 // 0 when the file is missing or unreadable.
 int ReadNewsFile(const std::string& path);
-std::optional<std::string> WriteNewsFile(const std::string& path, int NewsLatest);
+files::Status WriteNewsFile(const std::string& path, int NewsLatest);
 
 }  // namespace tavik::online

@@ -65,7 +65,7 @@ TEST_F(ChatFilesOnDisk, AMissingChatFileIsCreatedWithOneSeen) {
     const std::string chat = path(kChatFileName);
     EXPECT_EQ(ReadChatFile(chat), (ChatFileState{1, false, false}));
     EXPECT_EQ(files::readFile(chat), "1\r\n0\r\n0\r\n");
-    ASSERT_EQ(WriteChatFile(chat, 23, false, true), std::nullopt);
+    ASSERT_TRUE(WriteChatFile(chat, 23, false, true).ok());
     EXPECT_EQ(ReadChatFile(chat), (ChatFileState{23, false, true}));
 }
 
@@ -77,16 +77,16 @@ TEST_F(ChatFilesOnDisk, TheNewsFileIsNeverCreatedByReading) {
     const std::string news = path(kNewsFileName);
     EXPECT_EQ(ReadNewsFile(news), 0);
     EXPECT_FALSE(std::filesystem::exists(news));
-    ASSERT_EQ(WriteNewsFile(news, 31), std::nullopt);
+    ASSERT_TRUE(WriteNewsFile(news, 31).ok());
     EXPECT_EQ(ReadNewsFile(news), 31);
 }
 
 TEST_F(ChatFilesOnDisk, AKilledWriterLeavesThePreviousFiles) {
-    ASSERT_EQ(WriteChatFile(path(kChatFileName), 9, true, true), std::nullopt);
-    ASSERT_EQ(WriteNewsFile(path(kNewsFileName), 4), std::nullopt);
+    ASSERT_TRUE(WriteChatFile(path(kChatFileName), 9, true, true).ok());
+    ASSERT_TRUE(WriteNewsFile(path(kNewsFileName), 4).ok());
     files::setBeforeRenameHookForTesting([](const std::string&) { return false; });
-    EXPECT_NE(WriteChatFile(path(kChatFileName), 10, false, false), std::nullopt);
-    EXPECT_NE(WriteNewsFile(path(kNewsFileName), 5), std::nullopt);
+    EXPECT_FALSE(WriteChatFile(path(kChatFileName), 10, false, false).ok());
+    EXPECT_FALSE(WriteNewsFile(path(kNewsFileName), 5).ok());
     files::setBeforeRenameHookForTesting(nullptr);
     EXPECT_EQ(ReadChatFile(path(kChatFileName)), (ChatFileState{9, true, true}));
     EXPECT_EQ(ReadNewsFile(path(kNewsFileName)), 4);

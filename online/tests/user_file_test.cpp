@@ -42,7 +42,7 @@ TEST(UserFile, ReadingEndsAsTheFileDeserves) {
         {"nick not in the code page", "Qor User File\r\nA\x98\r\nPQ\r\n", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(parseUserFile(c.bytes), c.record) << c.name;
+        EXPECT_EQ(parseUserFile(c.bytes).optional(), c.record) << c.name;
         EXPECT_FALSE(userFileProblems(c.bytes).empty()) << c.name;
     }
     EXPECT_EQ(signInPassword("not a cipher"), "");
@@ -65,9 +65,9 @@ class UserFileOnDisk : public ::testing::Test {
 };
 
 TEST_F(UserFileOnDisk, SaveReadAndDelete) {
-    EXPECT_EQ(ReadUserFile(path_), std::nullopt);
+    EXPECT_FALSE(ReadUserFile(path_).ok());
     EXPECT_TRUE(DeleteUserFile(path_)) << "no file remains";
-    ASSERT_EQ(WriteUserFile(path_, kVasya), std::nullopt);
+    ASSERT_TRUE(WriteUserFile(path_, kVasya).ok());
     EXPECT_EQ(files::readFile(path_), golden("QorUser.qor"));
     EXPECT_EQ(ReadUserFile(path_), kVasya);
     EXPECT_TRUE(DeleteUserFile(path_));
@@ -75,9 +75,9 @@ TEST_F(UserFileOnDisk, SaveReadAndDelete) {
 }
 
 TEST_F(UserFileOnDisk, AKilledWriterLeavesThePreviousFile) {
-    ASSERT_EQ(WriteUserFile(path_, kVasya), std::nullopt);
+    ASSERT_TRUE(WriteUserFile(path_, kVasya).ok());
     files::setBeforeRenameHookForTesting([](const std::string&) { return false; });
-    EXPECT_NE(WriteUserFile(path_, UserFileRecord{"Other", "KQ"}), std::nullopt);
+    EXPECT_FALSE(WriteUserFile(path_, UserFileRecord{"Other", "KQ"}).ok());
     EXPECT_EQ(ReadUserFile(path_), kVasya);
 }
 

@@ -140,10 +140,10 @@ class RadioOnDisk : public ::testing::Test {
 
 TEST_F(RadioOnDisk, WriteReadAndAKilledWriter) {
     EXPECT_EQ(ReadRadioState(path_), RadioState{});
-    ASSERT_EQ(WriteRadioState(path_, chosenState()), std::nullopt);
+    ASSERT_TRUE(WriteRadioState(path_, chosenState()).ok());
     EXPECT_EQ(ReadRadioState(path_), chosenState());
     files::setBeforeRenameHookForTesting([](const std::string&) { return false; });
-    EXPECT_NE(WriteRadioState(path_, RadioState{}), std::nullopt);
+    EXPECT_FALSE(WriteRadioState(path_, RadioState{}).ok());
     EXPECT_EQ(ReadRadioState(path_), chosenState());
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/codec.h"
 #include "core/files/password.h"
 #include "core/files/player_list.h"
 
@@ -17,8 +18,7 @@ void check(bool condition) {
 }
 
 bool valid(const std::string& bytes) {
-    std::string error;
-    return PlayerList::parse(bytes, error).has_value();
+    return PlayerList::parse(bytes).ok();
 }
 
 }  // namespace
@@ -28,16 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (auto password = UnscramblePassword(bytes.substr(0, kPasswordFieldWidth)))
         check(ScramblePassword(*password) == bytes.substr(0, kPasswordFieldWidth));
 
-    std::string error;
-    const auto list = PlayerList::parse(bytes, error);
+    const auto list = PlayerList::parse(bytes);
     if (!list) {
-        check(!error.empty());
+        check(!list.error().message.empty());
         return 0;
     }
     const std::string written = list->bytes();
-    check(written.size() == 17 * 2 + kListChecksumSpan + kGameLineWidth);
-    std::string again;
-    const auto back = PlayerList::parse(written, again);
+    check(splitLines(written).size() == kListLines);
+    const auto back = PlayerList::parse(written);
     check(back && back->bytes() == written);
 
     for (int slot = 1; slot <= 5; ++slot) {

@@ -1,18 +1,18 @@
 # The libFuzzer targets, one line each: tavik_fuzzer(name main-source library-sources...).
-# Sources are relative to the repository root; they must not need anything beyond libc.
-set(TAVIK_FILE_READERS
-  core/files/codec.cpp core/files/columns.cpp core/files/password.cpp
-  core/files/player_list.cpp core/files/history_file.cpp)
+# Sources are relative to the repository root (TAVIK_ROOT). The library sources come from
+# the same lists the libraries are built from; none of them needs anything beyond libc.
+include(${TAVIK_ROOT}/core/files/sources.cmake)
+include(${TAVIK_ROOT}/config/sources.cmake)
+include(${TAVIK_ROOT}/online/sources.cmake)
+include(${TAVIK_ROOT}/radio/sources.cmake)
 
-tavik_fuzzer(player_list tests/fuzz/fuzz_player_list.cpp ${TAVIK_FILE_READERS})
-tavik_fuzzer(history tests/fuzz/fuzz_history.cpp ${TAVIK_FILE_READERS})
+tavik_fuzzer(player_list tests/fuzz/fuzz_player_list.cpp ${TAVIK_FILES_PLAIN_SOURCES})
+tavik_fuzzer(history tests/fuzz/fuzz_history.cpp ${TAVIK_FILES_PLAIN_SOURCES})
 
 # The settings file and the small state files of the parent folder.
-set(TAVIK_STATE_FILE_READERS core/files/codec.cpp core/files/columns.cpp core/files/atomic_file.cpp)
-tavik_fuzzer(settings tests/fuzz/fuzz_settings.cpp config/settings_read.cpp config/settings_write.cpp
-  ${TAVIK_STATE_FILE_READERS})
-tavik_fuzzer(user_file tests/fuzz/fuzz_user_file.cpp online/account/string_cipher.cpp
-  online/account/user_file.cpp ${TAVIK_STATE_FILE_READERS})
-tavik_fuzzer(chat_files tests/fuzz/fuzz_chat_files.cpp online/chat/chat_files.cpp ${TAVIK_STATE_FILE_READERS})
-tavik_fuzzer(radio_files tests/fuzz/fuzz_radio_files.cpp radio/radio_state.cpp radio/station_list.cpp
-  ${TAVIK_STATE_FILE_READERS})
+tavik_fuzzer(settings tests/fuzz/fuzz_settings.cpp ${TAVIK_CONFIG_SOURCES} ${TAVIK_FILES_PLAIN_SOURCES})
+tavik_fuzzer(user_file tests/fuzz/fuzz_user_file.cpp ${TAVIK_ONLINE_FILES_SOURCES}
+  ${TAVIK_FILES_PLAIN_SOURCES})
+tavik_fuzzer(chat_files tests/fuzz/fuzz_chat_files.cpp ${TAVIK_ONLINE_FILES_SOURCES}
+  ${TAVIK_FILES_PLAIN_SOURCES})
+tavik_fuzzer(radio_files tests/fuzz/fuzz_radio_files.cpp ${TAVIK_RADIO_SOURCES} ${TAVIK_FILES_PLAIN_SOURCES})

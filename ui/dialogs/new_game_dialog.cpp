@@ -33,7 +33,7 @@ std::string trimmed(const QString& s) {
 // The Windows-1251 bytes of a password typed in the field; nullopt when the code page
 // cannot hold one of its characters.
 std::optional<std::string> password1251(const QLineEdit& edit) {
-    return files::utf8ToCp1251(edit.text().toStdString());
+    return files::utf8ToCp1251(edit.text().toStdString()).optional();
 }
 
 }  // namespace
@@ -126,7 +126,7 @@ void NewGameDialog::confirm() {
         // 3, 5. A new player types the same password twice.
         if (password_->text() != repeat_->text())
             return fail(words::key::PasswordsDiffer, password_);
-        if (typed) field = files::ScramblePassword(*typed);
+        if (typed) field = files::ScramblePassword(*typed).optional();
         if (!field) return fail(words::key::IncorrectPassword, password_);
     }
     choice_ = PlayerChoice{slot_, name, *field};

@@ -191,7 +191,8 @@ void MainWindow::ApplyWindowSize() {
 }
 
 std::optional<files::PlayerList> MainWindow::currentList() const {
-    return lists_->load(settings_.NetGame ? files::ListKind::Lan : files::ListKind::Local);
+    return lists_->load(settings_.NetGame ? files::ListKind::Lan : files::ListKind::Local)
+        .optional();
 }
 
 void MainWindow::showMainScreen() {
@@ -304,7 +305,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     mainTimer_.stop();
     // Settings are kept only while the player lists may be written.
     if (lists_->writesAllowed() &&
-        config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_))
+        !config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_).ok())
         showMessage(QMessageBox::Critical, word(words::key::CantSaveOptions));
     event->accept();
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "config/words/word_keys.h"
+#include "core/files/player_list.h"
 
 namespace tavik::ui {
 
@@ -18,11 +19,11 @@ inline constexpr int kListLineLimit = 361;
 
 // The rating column as the list shows it: the stored text's first six characters for
 // an empty slot ("#" in column 30), else the value with two decimals and a decimal
-// comma, right-aligned in six places ("0,00" for zero).
-QString ListRatingText(std::string_view ratingField);
+// comma, right-aligned in six places ("0,00" for zero, and for a text that is no number).
+QString ListRatingText(const files::SlotFields& slot);
 // The kons column: "###" for an empty slot, else the kons of the current cycle of 30,
 // right-aligned in three places.
-QString ListKonsText(std::string_view konsField);
+QString ListKonsText(const files::SlotFields& slot);
 
 // The line of one slot (59 Windows-1251 characters; a shorter line counts as empty)
 // for scoreFormat 1 (name, kons of the cycle, score) or 2 (name, all kons, rating).

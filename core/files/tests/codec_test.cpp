@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "core/files/codec.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "core/files/atomic_file.h"
-#include "core/files/codec.h"
 
 namespace tavik::files {
 namespace {
@@ -16,9 +16,9 @@ TEST(Codec, RoundTripsCyrillicAndRejectsWhatTheCodePageLacks) {
     ASSERT_TRUE(utf);
     EXPECT_EQ(*utf, "Вася ёЁ");
     EXPECT_EQ(utf8ToCp1251(*utf), cp);
-    EXPECT_EQ(cp1251ToUtf8("\x98"), std::nullopt);      // the one undefined byte
-    EXPECT_EQ(utf8ToCp1251("漢"), std::nullopt);          // no such character in the code page
-    EXPECT_EQ(utf8ToCp1251("\xC3\x28"), std::nullopt);   // invalid UTF-8
+    EXPECT_FALSE(cp1251ToUtf8("\x98").ok());      // the one undefined byte
+    EXPECT_FALSE(utf8ToCp1251("漢").ok());        // no such character in the code page
+    EXPECT_FALSE(utf8ToCp1251("\xC3\x28").ok());  // invalid UTF-8
 }
 
 TEST(Codec, SplitsEveryKindOfLineEnd) {
@@ -41,18 +41,20 @@ TEST(Codec, SplitsEveryKindOfLineEnd) {
 }
 
 TEST(AtomicFile, AWriterKilledBeforeTheRenameLeavesTheOldFile) {
-    const auto dir = std::filesystem::temp_directory_path() / ("tavik-atomic-" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("tavik-atomic-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "Tavik2.clb").string();
-    ASSERT_EQ(writeFileAtomic(path, "old"), std::nullopt);
+    ASSERT_TRUE(writeFileAtomic(path, "old").ok());
 
     setBeforeRenameHookForTesting([](const std::string&) { return false; });
-    EXPECT_NE(writeFileAtomic(path, "new"), std::nullopt);
+    EXPECT_FALSE(writeFileAtomic(path, "new").ok());
     setBeforeRenameHookForTesting(nullptr);
 
     EXPECT_EQ(readFile(path), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "temporary file left";
-    ASSERT_EQ(writeFileAtomic(path, "new"), std::nullopt);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
+        << "temporary file left";
+    ASSERT_TRUE(writeFileAtomic(path, "new").ok());
     EXPECT_EQ(readFile(path), "new");
     std::filesystem::remove_all(dir);
 }

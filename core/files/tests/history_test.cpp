@@ -114,14 +114,14 @@ TEST(History, TheMatchAfterEightHundredFortyGoesIntoTheNextFile) {
     const std::string folder = dir / "History";
     std::filesystem::create_directories(folder);
     const std::vector<HisStr> full(kHistoryFileCapacity - 1, kEntry);
-    ASSERT_FALSE(writeFileAtomic(folder + "/Tavik2_I0001.hst", AppendHistory("", full, kNoon)));
+    ASSERT_TRUE(writeFileAtomic(folder + "/Tavik2_I0001.hst", AppendHistory("", full, kNoon)).ok());
 
     auto write = [&] { return WriteHistory(folder, "Tavik2", {kEntry}, kNoon); };
-    EXPECT_EQ(write().fileNumber, 1);  // the 840th
+    EXPECT_EQ(write(), 1);  // the 840th
     EXPECT_EQ(ReadHistoryFile(folder, "Tavik2", 1).check.records, 840);
-    const HistoryWriteResult next = write();  // the 841st
-    EXPECT_TRUE(next.saved);
-    EXPECT_EQ(next.fileNumber, 2);
+    const Result<int> next = write();  // the 841st
+    EXPECT_TRUE(next.ok());
+    EXPECT_EQ(next, 2);
     EXPECT_EQ(ReadHistoryFile(folder, "Tavik2", 1).check.records, 840);
     EXPECT_EQ(ReadHistoryFile(folder, "Tavik2", 2).check.records, 1);
 }
@@ -129,13 +129,13 @@ TEST(History, TheMatchAfterEightHundredFortyGoesIntoTheNextFile) {
 TEST(History, AnInvalidFileIsReplacedAndAMissingFolderCreated) {
     TempFolder dir;
     const std::string folder = dir / "History";
-    EXPECT_EQ(WriteHistory(folder, "Tavik2", {kEntry, kEntry}, kNoon).fileNumber, 1);
+    EXPECT_EQ(WriteHistory(folder, "Tavik2", {kEntry, kEntry}, kNoon), 1);
     std::string bytes = *readFile(folder + "/Tavik2_I0001.hst");
     bytes[20] = 'Z';
-    ASSERT_FALSE(writeFileAtomic(folder + "/Tavik2_I0001.hst", bytes));
+    ASSERT_TRUE(writeFileAtomic(folder + "/Tavik2_I0001.hst", bytes).ok());
     EXPECT_FALSE(ReadHistoryFile(folder, "Tavik2", 1).check.valid);
 
-    EXPECT_EQ(WriteHistory(folder, "Tavik2", {kEntry}, kNoon).fileNumber, 1);
+    EXPECT_EQ(WriteHistory(folder, "Tavik2", {kEntry}, kNoon), 1);
     const HistoryFileInfo info = ReadHistoryFile(folder, "Tavik2", 1);
     EXPECT_TRUE(info.check.valid);
     EXPECT_EQ(info.check.records, 1);
@@ -144,13 +144,13 @@ TEST(History, AnInvalidFileIsReplacedAndAMissingFolderCreated) {
 TEST(History, AWriterKilledBeforeTheRenameLeavesThePreviousFile) {
     TempFolder dir;
     const std::string folder = dir / "History";
-    ASSERT_TRUE(WriteHistory(folder, "Tavik2", {kEntry}, kNoon).saved);
+    ASSERT_TRUE(WriteHistory(folder, "Tavik2", {kEntry}, kNoon).ok());
     const auto before = readFile(folder + "/Tavik2_I0001.hst");
     {
         KilledWriter killed;
-        const HistoryWriteResult r = WriteHistory(folder, "Tavik2", {kEntry}, kNoon);
-        EXPECT_FALSE(r.saved);
-        EXPECT_FALSE(r.error.empty());
+        const Result<int> r = WriteHistory(folder, "Tavik2", {kEntry}, kNoon);
+        ASSERT_FALSE(r.ok());
+        EXPECT_FALSE(r.error().message.empty());
     }
     EXPECT_EQ(readFile(folder + "/Tavik2_I0001.hst"), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
@@ -159,11 +159,14 @@ TEST(History, AWriterKilledBeforeTheRenameLeavesThePreviousFile) {
 TEST(History, TheViewerListsFilesUpToTheFirstInvalidOne) {
     TempFolder dir;
     const std::string folder = dir.str();
-    ASSERT_FALSE(writeFileAtomic(folder + "/Tavik2_I0001.hst", AppendHistory("", {kEntry}, kNoon)));
-    ASSERT_FALSE(
-        writeFileAtomic(folder + "/Tavik2_I0002.hst", AppendHistory("", {kEntry, kEntry}, kNoon)));
-    ASSERT_FALSE(writeFileAtomic(folder + "/Tavik2_I0003.hst", "damaged"));
-    ASSERT_FALSE(writeFileAtomic(folder + "/Tavik2_I0004.hst", AppendHistory("", {kEntry}, kNoon)));
+    ASSERT_TRUE(
+        writeFileAtomic(folder + "/Tavik2_I0001.hst", AppendHistory("", {kEntry}, kNoon)).ok());
+    ASSERT_TRUE(
+        writeFileAtomic(folder + "/Tavik2_I0002.hst", AppendHistory("", {kEntry, kEntry}, kNoon))
+            .ok());
+    ASSERT_TRUE(writeFileAtomic(folder + "/Tavik2_I0003.hst", "damaged").ok());
+    ASSERT_TRUE(
+        writeFileAtomic(folder + "/Tavik2_I0004.hst", AppendHistory("", {kEntry}, kNoon)).ok());
     const auto list = ListHistoryFiles(folder, "Tavik2");
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].number, 2);

@@ -36,8 +36,7 @@ std::string resummed(std::array<std::string, kListLines> lines) {
 }
 
 std::optional<PlayerList> parsed(const std::string& bytes) {
-    std::string error;
-    return PlayerList::parse(bytes, error);
+    return PlayerList::parse(bytes).optional();
 }
 
 TEST(PlayerList, GoldenFileIsWhatTheOperationsWriteByteForByte) {
@@ -96,6 +95,8 @@ TEST(PlayerList, ValidationOfDamagedAndOddlyWrittenFiles) {
         bool valid;
         const char* reason;  // part of the reason when invalid
     } cases[] = {
+        // Accepted: everything the established start-up check accepts whose occupied
+        // slots still read as numbers and a password field.
         {"as written", good, true, ""},
         {"LF-only line ends", replaceAll(good, "\r\n", "\n"), true, ""},
         {"CR-only line ends", replaceAll(good, "\r\n", "\r"), true, ""},
@@ -103,12 +104,34 @@ TEST(PlayerList, ValidationOfDamagedAndOddlyWrittenFiles) {
         {"more lines after line 17", good + "junk\r\n\r\n", true, ""},
         {"characters 1-10 of line 17 changed", edited([](auto& l) { l[16][0] = 'X'; }, false), true,
          ""},
+        {"a trailing blank on a top-ten line", edited([](auto& l) { l[6] += " "; }, true), true,
+         ""},
+        {"a trailing blank on a slot line", edited([](auto& l) { l[2] += " "; }, true), true, ""},
+        {"a longer game line", edited([](auto& l) { l[15] += "##"; }, true), true, ""},
+        {"a longer checksum line", edited([](auto& l) { l[16] += "  "; }, false), true, ""},
+        {"a name byte the code page lacks", edited([](auto& l) { l[0][5] = '\x98'; }, true), true,
+         ""},
+        {"control bytes in a top-ten name",
+         edited([](auto& l) { l[7].replace(0, 3, std::string("\0\x01\x7F", 3)); }, true), true, ""},
+        {"a top-ten line without its trailing score blanks",
+         edited([](auto& l) { l[5] = l[5].substr(0, 20) + trimBlanks(l[5].substr(20)); }, true),
+         true, ""},
+        {"an empty slot with anything in it",
+         edited([](auto& l) { l[3] = std::string(36, 'z') + "#" + std::string(22, 'z'); }, true),
+         true, ""},
+        {"a short empty slot", edited([](auto& l) { l[4] = std::string(37, '#'); }, true), true,
+         ""},
+        {"a top-ten score not a number", edited([](auto& l) { l[9][24] = '#'; }, true), true, ""},
+        {"a top-ten line cut before its score", edited([](auto& l) { l[8].resize(20); }, true),
+         true, ""},
+        // Refused: a broken checksum, another game's list, or a slot that would
+        // read as garbage.
         {"empty", "", false, "0 lines"},
         {"truncated", good.substr(0, 400), false, "lines, 17 expected"},
         {"binary", std::string("\0\x01\xFF\x98garbage\0\0", 13), false, "17 expected"},
         {"written in UTF-8", *cp1251ToUtf8(good), false, "line 1 has 63"},
-        {"a line one character longer", edited([](auto& l) { l[2] += " "; }, true), false,
-         "line 3 has 60"},
+        {"a line one character longer, checksum as before",
+         edited([](auto& l) { l[2] += " "; }, false), false, "line 3 has 60"},
         {"a tampered name", edited([](auto& l) { l[1][0] = 'm'; }, false), false, "checksum"},
         {"a tampered top-ten score", edited([](auto& l) { l[5][25] = '1'; }, false), false,
          "checksum"},
@@ -116,22 +139,31 @@ TEST(PlayerList, ValidationOfDamagedAndOddlyWrittenFiles) {
          "checksum"},
         {"checksum not a number", edited([](auto& l) { l[16][15] = 'x'; }, false), false,
          "not a number"},
+        {"a cut checksum line", edited([](auto& l) { l[16].pop_back(); }, false), false,
+         "line 17 has 27"},
+        {"a checksum line too short, other lines as written",
+         edited([](auto& l) { l[16].resize(20); }, false), false, "line 17 has 20"},
         {"another game's line 16", edited([](auto& l) { l[15][0] = 'o'; }, true), false,
          "game line"},
         {"kons not a number", edited([](auto& l) { l[0][33] = 'x'; }, true), false, "slot 1"},
         {"a password that is not digits", edited([](auto& l) { l[2][50] = 'x'; }, true), false,
          "slot 3"},
-        {"a name byte the code page lacks", edited([](auto& l) { l[0][5] = '\x98'; }, true), false,
-         "slot 1"},
-        {"a top-ten score not a number", edited([](auto& l) { l[9][24] = '#'; }, true), false,
-         "line 10"},
-        {"an empty slot with anything in it",
-         edited([](auto& l) { l[3] = std::string(36, 'z') + "#" + std::string(22, 'z'); }, true),
-         true, ""},
+        {"an occupied slot one character short", edited([](auto& l) { l[1].pop_back(); }, true),
+         false, "line 2 has 58"},
+        {"an occupied slot cut before column 37", edited([](auto& l) { l[0].resize(30); }, true),
+         false, "line 1 has 30"},
     };
     for (const Case& c : cases) {
-        std::string error;
-        const bool valid = PlayerList::parse(c.bytes, error).has_value();
+        const auto parsedList = PlayerList::parse(c.bytes);
+        const bool valid = parsedList.ok();
+        const std::string error = valid ? "" : parsedList.error().message;
+        if (valid) {
+            // An accepted list stays valid through the changes the game makes to it.
+            PlayerList changed = *parsedList;
+            changed.removePlayer(1);
+            changed.insertPlayer(record("New", 0.5, 30, 99), true);
+            EXPECT_TRUE(PlayerList::parse(changed.bytes()).ok()) << c.what;
+        }
         EXPECT_EQ(valid, c.valid) << c.what << ": " << error;
         if (!c.valid) {
             EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;

@@ -90,7 +90,8 @@ void StorePlayer(const test::TestHost& host, int kons, int score) {
     files::PlayerList list = files::PlayerList::empty();
     list.insertPlayer(
         files::PlayerRecordLine({"Ivan", 3.0, kons, score, *files::ScramblePassword("pw")}), false);
-    ASSERT_FALSE(files::writeFileAtomic(host.dataFolder().inProgram("Tavik2.clb"), list.bytes()));
+    ASSERT_TRUE(
+        files::writeFileAtomic(host.dataFolder().inProgram("Tavik2.clb"), list.bytes()).ok());
 }
 
 // The application exists before the fixture's widgets.
@@ -288,9 +289,8 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     // The list: 30 kons, the cycle's score in the top ten and the slot's score back to 0.
     const auto bytes = files::readFile(host.dataFolder().inProgram("Tavik2.clb"));
     ASSERT_TRUE(bytes);
-    std::string error;
-    const auto list = files::PlayerList::parse(*bytes, error);
-    ASSERT_TRUE(list) << error;
+    const auto list = files::PlayerList::parse(*bytes);
+    ASSERT_TRUE(list) << list.error().message;
     const auto record = list->slot(1);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->KonCount, 30);
@@ -395,8 +395,7 @@ TEST_F(SessionTest, StoredPlayerNeedsThePasswordAndLosesTheRecordByLeaving) {
     session->leaveMatch();
     EXPECT_FALSE(session->inMatch());
     const auto bytes = files::readFile(host.dataFolder().inProgram("Tavik2.clb"));
-    std::string why;
-    EXPECT_TRUE(files::PlayerList::parse(*bytes, why)->slotEmpty(1));
+    EXPECT_TRUE(files::PlayerList::parse(*bytes)->slotEmpty(1));
 }
 
 }  // namespace

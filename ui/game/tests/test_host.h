@@ -20,7 +20,7 @@ class TestHost : public QWidget {
   public:
     TestHost() {
         folder_ = files::ResolveDataFolder(dir_.path().toStdString());
-        EXPECT_FALSE(files::PrepareDataFolder(folder_).has_value());
+        EXPECT_TRUE(files::PrepareDataFolder(folder_).ok());
         display_ = MakeDisplay(1, 1920, 1080, 0);
         ArtLoader loader(display_, settings_, art_, PluginFolders{}, nullptr);
         loader.LoadCardFaces();

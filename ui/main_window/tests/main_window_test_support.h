@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include "config/settings_file.h"
 #include "core/files/atomic_file.h"
 #include "core/files/data_folder.h"
 #include "ui/main_window/main_window.h"
-#include "config/settings_file.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui::test {
@@ -26,12 +26,12 @@ class WindowFixture {
     WindowFixture() {
         App();
         folder = files::ResolveDataFolder(dir.path().toStdString());
-        EXPECT_FALSE(files::PrepareDataFolder(folder).has_value());
+        EXPECT_TRUE(files::PrepareDataFolder(folder).ok());
     }
 
     // Writes a settings file for the window to read at start.
     void writeSettings(const config::Settings& s) {
-        ASSERT_FALSE(config::SaveSettings(folder.inProgram(config::kSettingsFileName), s));
+        ASSERT_TRUE(config::SaveSettings(folder.inProgram(config::kSettingsFileName), s).ok());
     }
 
     MainWindow& makeWindow() {

@@ -35,6 +35,14 @@ TEST(PlayerListText, ScoreAndRatingForms) {
     EXPECT_EQ(PlayerLineText(empty, 2), QString(20, '#') + "  #######  ######");
 }
 
+// A slot line whose rating (columns 21-30) or kons (columns 31-37) column holds the text.
+files::SlotFields withRating(const std::string& field) {
+    return files::DecodeSlot(std::string(20, ' ') + field);
+}
+files::SlotFields withKons(const std::string& field) {
+    return files::DecodeSlot(std::string(30, ' ') + field);
+}
+
 TEST(PlayerListText, RatingAndKonsColumns) {
     const struct {
         const char* field;
@@ -42,10 +50,10 @@ TEST(PlayerListText, RatingAndKonsColumns) {
     } ratings[] = {{"  0,000000", "  0,00"}, {" -0,001000", "  0,00"},  {" -9,354838", " -9,35"},
                    {"123,456789", "123,46"}, {"-123,4567 ", "-123,46"}, {"##########", "######"}};
     for (const auto& r : ratings)
-        EXPECT_EQ(ListRatingText(r.field), QLatin1String(r.shown)) << r.field;
-    EXPECT_EQ(ListKonsText("     30"), QStringLiteral("  0"));
-    EXPECT_EQ(ListKonsText("     59"), QStringLiteral(" 29"));
-    EXPECT_EQ(ListKonsText("#######"), QStringLiteral("###"));
+        EXPECT_EQ(ListRatingText(withRating(r.field)), QLatin1String(r.shown)) << r.field;
+    EXPECT_EQ(ListKonsText(withKons("     30")), QStringLiteral("  0"));
+    EXPECT_EQ(ListKonsText(withKons("     59")), QStringLiteral(" 29"));
+    EXPECT_EQ(ListKonsText(withKons("#######")), QStringLiteral("###"));
 }
 
 // A measure of 10 pixels a character: 37 characters are 370 wide, 35 are 350.
