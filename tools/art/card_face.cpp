@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "tools/art/court_figure.h"
@@ -99,7 +100,19 @@ void drawIndex(QPainter& p, const FaceGeometry& g, const FaceLook& look, int ran
     const QColor ink = look.ink(suit);
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    p.drawPath(text.translated(g.indexX, g.rankBaseline));
+    const QPainterPath placed = text.translated(g.indexX, g.rankBaseline);
+    p.drawPath(placed);
+    // A six and a nine look alike upside down (the trump lies turned under the deck), so
+    // both are underlined, as printed decks do.
+    if (label == QLatin1String("6") || label == QLatin1String("9")) {
+        const QRectF letters = placed.boundingRect();
+        const double pipTop = g.indexPipY - g.indexPip.height() / 2;
+        const double gap = pipTop - g.rankBaseline;
+        // Whole pixel rows, so the small faces show a crisp line rather than a blur.
+        const double thickness = std::max(1.0, std::round(gap * 0.4));
+        const double top = std::round(g.rankBaseline + (gap - thickness) / 2);
+        p.drawRect(QRectF(letters.left(), top, letters.width(), thickness));
+    }
     const QRectF pipBox(g.indexX - g.indexPip.width() / 2, g.indexPipY - g.indexPip.height() / 2,
                         g.indexPip.width(), g.indexPip.height());
     drawSuit(p, suit, pipBox, ink);

@@ -1,8 +1,10 @@
 #include "ui/main_window/intro_view.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 #include "config/words/word_keys.h"
@@ -38,6 +40,20 @@ QString wordOf(words::WordKey key, int language) {
     return QString::fromUtf8(words::word(key, language));
 }
 
+// Letters much narrower than the 26-pixel step: the title closes up after them. The
+// lower-case i counts too, or "Tavik-Vel" reads "Tavi k-Vel".
+bool IsNarrowLetter(char16_t c) {
+    return c == u'I' || c == u'Í' || c == u'i' || c == u'í';
+}
+
+// The room between the logos at (250, 270) and (445, 270), 64 pixels wide, less a margin.
+constexpr int kCreditWidth = 445 - (250 + 64) - 8;
+
+// A tint of the colour light enough to show on black.
+QColor RimColour(const QColor& c) {
+    return QColor((c.red() + 255 * 2) / 3, (c.green() + 255 * 2) / 3, (c.blue() + 255 * 2) / 3);
+}
+
 }  // namespace
 
 std::vector<int> IntroTitleX(const QString& title) {
@@ -55,14 +71,14 @@ std::vector<int> IntroTitleX(const QString& title) {
         } else if (c == u'Q') {
             shiftAfter(p, 6);
             x0 -= 4;
-        } else if (c == u'I' || c == u'Í') {
+        } else if (IsNarrowLetter(c)) {
             shiftAfter(p, -12);
             x0 += 6;
         } else if (c == u'-') {
             shiftAfter(p, -10);
             x0 += 6;
         }
-        if (c == u'I' || c == u'Í' || c == u'-') a[static_cast<std::size_t>(p)] += 3;
+        if (IsNarrowLetter(c) || c == u'-') a[static_cast<std::size_t>(p)] += 3;
     }
     std::vector<int> x;
     for (int k = 1; k <= n; ++k) x.push_back(x0 + 26 * (k - 1) + a[static_cast<std::size_t>(k)]);
@@ -92,7 +108,13 @@ void IntroView::compose(int language) {
     bevelledFrame(p, QRect(QPoint(230, 150), QPoint(530, 350)));
     const QFont comic = FontOfHeight("Comic Sans MS", 24);
     DrawTextCentred(p, comic, Qt::red, wordOf(words::key::IntroDate, language), 230, 530, 240);
-    DrawTextCentred(p, comic, Qt::blue, wordOf(words::key::IntroCredit, language), 230, 530, 265);
+    // The credit line runs between the two logos below it; a line too wide for the gap
+    // is set smaller rather than over the logos.
+    const QString credit = wordOf(words::key::IntroCredit, language);
+    QFont creditFont = comic;
+    for (int height = 23; height >= 12 && TextWidth(creditFont, credit) > kCreditWidth; --height)
+        creditFont = FontOfHeight("Comic Sans MS", height);
+    DrawTextCentred(p, creditFont, Qt::blue, credit, 230, 530, 265);
     DrawTextCentred(p, comic, QColor(0, 100, 100), QStringLiteral("V 5.7f"), 230, 530, 315);
     const QImage logo = ProgramPicture(QStringLiteral("Logo"));
     if (!logo.isNull()) {
@@ -121,9 +143,18 @@ void IntroView::drawTitle() {
     font.setBold(true);
     static constexpr int kColourOf[kIntroTitleMax] = {8, 7, 6, 5, 4, 3, 2, 1, 0, 9};
     const std::vector<int> x = IntroTitleX(title_);
-    for (std::size_t k = 0; k < x.size(); ++k)
-        DrawTextAt(p, font, colours_[static_cast<std::size_t>(kColourOf[k])],
-                   QString(title_[static_cast<qsizetype>(k)]), x[k], 175);
+    const int baseline = 175 + QFontMetrics(font).ascent();
+    p.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        // Maroon, navy and blue all but vanish on the black ground: every letter gets a
+        // rim of a lighter tint of its own colour.
+        const QColor colour = colours_[static_cast<std::size_t>(kColourOf[k])];
+        QPainterPath letter;
+        letter.addText(x[k], baseline, font, QString(title_[static_cast<qsizetype>(k)]));
+        p.setPen(QPen(RimColour(colour), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(colour);
+        p.drawPath(letter);
+    }
 }
 
 void IntroView::drawWalkers() {

@@ -197,6 +197,7 @@ std::optional<files::PlayerList> MainWindow::currentList() const {
 
 void MainWindow::showMainScreen() {
     fitWindow();
+    setWindowTitle(word(words::key::Title));  // no forecast of a match that is over
     mainTimer_.start();
     menu_->setMatchItems(false, false, false);
     tableView_->hide();

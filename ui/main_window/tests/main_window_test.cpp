@@ -102,10 +102,11 @@ TEST(MainWindowIntro, AClickOrAKeyEndsTheIntro) {
 
 TEST(MainWindowIntro, TitleColoursAndWalkers) {
     test::App();
-    // "Tavik-Vel": 9 letters 26 apart round x = 368; the hyphen takes 3 more itself and
-    // pulls the rest left by 10, the whole title moving 6 to the right.
+    // "Tavik-Vel": 9 letters 26 apart round x = 368; the narrow i and the hyphen each take
+    // 3 more themselves and pull the rest left (by 12 and 10), each moving the whole title
+    // 6 to the right.
     EXPECT_EQ(IntroTitleX(QStringLiteral("Tavik-Vel")),
-              (std::vector<int>{270, 296, 322, 348, 374, 403, 416, 442, 468}));
+              (std::vector<int>{276, 302, 328, 357, 368, 397, 410, 436, 462}));
     EXPECT_EQ(IntroTitleX(QStringLiteral("WIN")), (std::vector<int>{343, 380, 391}));
     IntroView intro(0);
     const auto first = intro.titleColours();
@@ -195,7 +196,9 @@ TEST(MainWindowMenu, MatchItemsAreOffOnTheMainScreen) {
     QSignalSpy quit(&w, &MainWindow::quitRequested);
     menu.Quit->trigger();
     EXPECT_EQ(quit.count(), 1);
+    w.setWindowTitle(QStringLiteral("Tavik-Vel - I shall win!"));  // a forecast in the match
     w.showMainScreen();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tavik-Vel"));
     EXPECT_FALSE(menu.Quit->isEnabled() || menu.GenCount->isEnabled() ||
                  menu.ChangeName->isEnabled());
     EXPECT_TRUE(w.tableView().isHidden());
