@@ -2,6 +2,7 @@
 // against a scripted deck and a scripted computer, through the dialogs to the player
 // list and the history file.
 #include <QApplication>
+#include <algorithm>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -226,10 +227,9 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     QTest::mouseMove(&view(), CardPoint(SlotOf("8п")));
     EXPECT_FALSE(view().testAttribute(Qt::WA_SetCursor));
     // The right button never plays a card; it names the card for the voice.
-    Card spoken;
-    session->speak = [&](Card c) { spoken = c; };
     QTest::mouseClick(&view(), Qt::RightButton, {}, CardPoint(SlotOf("7к")));
-    EXPECT_EQ(spoken, C("7к"));
+    ASSERT_EQ(host.audio_.spoken.size(), 1u);
+    EXPECT_EQ(host.audio_.spoken.back(), C("7к"));
     EXPECT_EQ(g().KolCardsStol, 2);
     const Hand handBefore = g().CardsI2;
     const QImage tableBefore = view().renderer().picture(BoxId::Stol);
@@ -314,6 +314,35 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(player, "Ivan");
     EXPECT_EQ(games, "2");  // the kons of this match
+}
+
+// The game's sounds reach the window's audio object; with soundOn off a whole kon makes
+// no sound, so nothing waits for one either.
+TEST_F(SessionTest, SoundsFollowTheSoundSwitch) {
+    host.settings().soundOn = false;
+    AnswerPlayerDialog("Quiet", "ab", "ab");
+    emit host.startRequested(6);
+    ASSERT_TRUE(session->inMatch());
+    ClickAction();
+    PlayToResult();
+    EXPECT_TRUE(host.audio_.played.empty());
+    session->leaveMatch();
+
+    host.settings().soundOn = true;
+    AnswerPlayerDialog("Loud", "ab", "ab");
+    emit host.startRequested(6);
+    ASSERT_TRUE(session->inMatch());
+    ClickAction();
+    PlayToResult();
+    auto played = [&](const char* name, bool wait) {
+        return std::count_if(host.audio_.played.begin(), host.audio_.played.end(),
+                             [&](const SilentAudio::Played& p) {
+                                 return p.name == name && p.wait == wait;
+                             });
+    };
+    EXPECT_EQ(played("WTasoKo", false), 1);  // the deal does not wait
+    EXPECT_GE(played("WHodsDo", true), 2);   // every card laid waits for its sound
+    EXPECT_EQ(played("WHodsDo", false), 0);
 }
 
 TEST_F(SessionTest, NewPlayerMenuItemsAndLeavingTheMatch) {
