@@ -239,6 +239,16 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_EQ(g().CardsI2, handBefore);
     EXPECT_EQ(g().KolCardsStol, 2);
     EXPECT_EQ(view().renderer().picture(BoxId::Stol), tableBefore);
+    // Left clicks never speak; a right click on the table speaks the card there.
+    EXPECT_EQ(host.audio_.spoken.size(), 1u);
+    const Box& stol = view().renderer().box(BoxId::Stol);
+    const SlotPosition lead = AttackSlot(view().renderer().display(), 1);
+    const QPoint onLead(stol.left + lead.x + 2, stol.top + lead.y + 90);
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, onLead);
+    EXPECT_EQ(host.audio_.spoken.size(), 1u);
+    QTest::mouseClick(&view(), Qt::RightButton, {}, onLead);
+    ASSERT_EQ(host.audio_.spoken.size(), 2u);
+    EXPECT_EQ(host.audio_.spoken.back(), C("6б"));
 
     PlayToResult();
     for (BoutStep step : {BoutStep::Lead, BoutStep::Add})  // the player's lead and additions
