@@ -44,7 +44,10 @@ class SilentAudio : public AudioPort {
         spoken.push_back(card);
         return false;
     }
-    bool PrepareMusic() override { return true; }
+    bool PrepareMusic() override {
+        ++musicPrepared;
+        return musicFileWritable;
+    }
     void PlayMusic(bool on) override {
         musicPlaying = on;
         ++musicCalls;
@@ -52,6 +55,8 @@ class SilentAudio : public AudioPort {
 
     std::vector<Played> played;  // the sounds that would have sounded
     std::vector<Card> spoken;
+    bool musicFileWritable = true;  // what PrepareMusic answers
+    int musicPrepared = 0;
     bool musicPlaying = false;
     int musicCalls = 0;
 };
