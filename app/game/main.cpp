@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
     // The program's one audio: the sounds of the main screen and of the match, the
     // spoken cards from the voice library and the MIDI song.
     tavik::ui::QtAudio audio(
-        window.settings(),
-        tavik::ui::DefaultPluginFolders(QString::fromStdString(folder.program)));
+        window.settings(), tavik::ui::DefaultPluginFolders(QString::fromStdString(folder.program)));
     window.setAudio(audio);
     // The match against the computer: the window's start, menu and history requests.
     tavik::ui::GameSession session(window);

@@ -1,12 +1,13 @@
 #pragma once
 // What the match needs from the main window: its table view, the settings and folders,
-// the switch between the main screen and the table, the game's menu items and the audio. HostOf adapts any window that offers these calls
-// under the same names (the main window, or a small host in the tests).
+// the switch between the main screen and the table, the game's menu items and the audio.
+// HostOf adapts any window that offers these calls under the same names (the main window,
+// or a small host in the tests).
 
 #include <QWidget>
 
-#include "core/files/data_folder.h"
 #include "config/settings.h"
+#include "core/files/data_folder.h"
 #include "ui/sound/audio_port.h"
 #include "ui/table/table_view.h"
 

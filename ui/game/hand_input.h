@@ -1,7 +1,7 @@
 #pragma once
 // The mouse on the table: a left click on the player's own hand plays the card under
-// the pointer, a right click on any face-up card asks for it to be spoken, and the pointer takes the playable
-// shape over a card that the rules would accept now.
+// the pointer, a right click on any face-up card asks for it to be spoken, and the
+// pointer takes the playable shape over a card that the rules would accept now.
 
 #include <QCursor>
 #include <QObject>

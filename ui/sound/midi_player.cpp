@@ -50,8 +50,8 @@ bool MidiPlayer::open(const QString& midiFile) {
     if (!settings_) return false;
     fluid_settings_setnum(settings_, "synth.gain", 0.5);
     synth_ = new_fluid_synth(settings_);
-    if (synth_ && fluid_synth_sfload(synth_, QFile::encodeName(soundFont_).constData(), 1) !=
-                      FLUID_FAILED)
+    if (synth_ &&
+        fluid_synth_sfload(synth_, QFile::encodeName(soundFont_).constData(), 1) != FLUID_FAILED)
         return true;
     if (synth_) delete_fluid_synth(synth_);
     synth_ = nullptr;

@@ -18,7 +18,8 @@ std::optional<int> SoundDurationMs(std::string_view wavBytes) {
 QString SoundFiles::fileFor(const QString& name, const QByteArray& bytes) {
     if (!dir_) {
         // QTemporaryDir makes a fresh folder with a random name, readable by its user only.
-        dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/Tavik-Vel-XXXXXX"));
+        dir_ =
+            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/Tavik-Vel-XXXXXX"));
         if (!dir_->isValid()) {
             dir_.reset();
             return {};
@@ -27,8 +28,7 @@ QString SoundFiles::fileFor(const QString& name, const QByteArray& bytes) {
     const QString path = dir_->filePath(name + QStringLiteral(".wav"));
     if (QFileInfo(path).size() == bytes.size()) return path;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return {};
     return path;
 }
@@ -53,8 +53,9 @@ bool WriteMusicFile(const QString& path, const QByteArray& song) {
     }
     // A temporary file beside the target, renamed over the old one: a link found there is
     // replaced, never followed.
-    return files::writeFileAtomic(QFile::encodeName(path).toStdString(),
-                                  std::string_view(song.constData(), static_cast<std::size_t>(song.size())))
+    return files::writeFileAtomic(
+               QFile::encodeName(path).toStdString(),
+               std::string_view(song.constData(), static_cast<std::size_t>(song.size())))
         .ok();
 }
 

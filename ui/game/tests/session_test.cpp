@@ -2,11 +2,11 @@
 // against a scripted deck and a scripted computer, through the dialogs to the player
 // list and the history file.
 #include <QApplication>
-#include <algorithm>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <utility>
@@ -345,10 +345,9 @@ TEST_F(SessionTest, SoundsFollowTheSoundSwitch) {
     ClickAction();
     PlayToResult();
     auto played = [&](const char* name, bool wait) {
-        return std::count_if(host.audio_.played.begin(), host.audio_.played.end(),
-                             [&](const SilentAudio::Played& p) {
-                                 return p.name == name && p.wait == wait;
-                             });
+        return std::count_if(
+            host.audio_.played.begin(), host.audio_.played.end(),
+            [&](const SilentAudio::Played& p) { return p.name == name && p.wait == wait; });
     };
     EXPECT_EQ(played("WTasoKo", false), 1);  // the deal does not wait
     EXPECT_GE(played("WHodsDo", true), 2);   // every card laid waits for its sound

@@ -50,14 +50,13 @@ TEST_F(ShownCardAtTest, TheBoutOnTheTableTopCardFirst) {
     ASSERT_GT(defence.x, attack.x);
     EXPECT_EQ(ShownCardAt(renderer, At(BoxId::Stol, defence.x + 2, attack.y + 5)), C("Тб"));
     EXPECT_EQ(ShownCardAt(renderer, At(BoxId::Stol, attack.x + 2, attack.y + 5)), C("6б"));
-    EXPECT_EQ(ShownCardAt(renderer, At(BoxId::Stol, attack.x + 5,
-                                       attack.y + display.cardHeight - 2)),
-              C("6б"));
+    EXPECT_EQ(
+        ShownCardAt(renderer, At(BoxId::Stol, attack.x + 5, attack.y + display.cardHeight - 2)),
+        C("6б"));
     EXPECT_EQ(ShownCardAt(renderer, At(BoxId::Stol, defence.x + 5, defence.y + 2)), C("Тб"));
     // Beside the cards, and after the table is cleared: nothing.
-    EXPECT_TRUE(ShownCardAt(renderer, At(BoxId::Stol, AttackSlot(display, 4).x + 5,
-                                         attack.y + 5))
-                    .empty());
+    EXPECT_TRUE(
+        ShownCardAt(renderer, At(BoxId::Stol, AttackSlot(display, 4).x + 5, attack.y + 5)).empty());
     renderer.ClearTableBox();
     EXPECT_TRUE(ShownCardAt(renderer, At(BoxId::Stol, attack.x + 5, attack.y + 5)).empty());
 }
@@ -79,8 +78,7 @@ TEST_F(ShownCardAtTest, TheUncoveredTrumpUnderTheDeckWhileCardsAreLeft) {
         {"right of the card", left + display.cardWidth, uncoveredTop + 2, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ShownCardAt(renderer, At(BoxId::Koloda, c.x, c.y)),
-                  c.spoken ? C("9к") : Card())
+        EXPECT_EQ(ShownCardAt(renderer, At(BoxId::Koloda, c.x, c.y)), c.spoken ? C("9к") : Card())
             << c.what;
     renderer.DrawDeck(C("9к"), C("9к").suit(), 37);  // the deck is used up
     EXPECT_TRUE(ShownCardAt(renderer, At(BoxId::Koloda, left + 5, uncoveredTop + 2)).empty());

@@ -78,14 +78,12 @@ class PrivateSoundServer {
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(exe, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                             QStringLiteral("--system=false"),
-                             QStringLiteral("--exit-idle-time=-1"),
-                             QStringLiteral("--disable-shm=true"), QStringLiteral("-L"),
-                             QStringLiteral("module-null-sink sink_name=tavik_null"),
-                             QStringLiteral("-L"),
-                             QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") +
-                                 socket});
+        process_.start(
+            exe, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                  QStringLiteral("--system=false"), QStringLiteral("--exit-idle-time=-1"),
+                  QStringLiteral("--disable-shm=true"), QStringLiteral("-L"),
+                  QStringLiteral("module-null-sink sink_name=tavik_null"), QStringLiteral("-L"),
+                  QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket});
         if (!process_.waitForStarted(5000)) return QStringLiteral("pulseaudio did not start");
         for (int i = 0; i < 100 && !QFileInfo::exists(socket); ++i) {
             if (process_.state() != QProcess::Running) break;

@@ -1,9 +1,9 @@
 // When the MIDI song plays, against the silent audio: the main screen starts it only
 // with musicOn, a deal stops it, the return to the main screen starts it again only
 // while musicOn is still set, and a song already playing is not started over.
-#include <gtest/gtest.h>
-
 #include "ui/sound/music_cue.h"
+
+#include <gtest/gtest.h>
 
 namespace tavik::ui {
 namespace {

@@ -2,6 +2,8 @@
 // that is switched off neither sounds nor waits, a waiting sound always returns, the
 // voice library gives the card names of the current language, and the MIDI song is
 // written to its file or reported when it cannot be.
+#include "ui/sound/qt_audio.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,7 +14,6 @@
 
 #include "resources/audio_files.h"
 #include "resources/builtin_sounds.h"
-#include "ui/sound/qt_audio.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {

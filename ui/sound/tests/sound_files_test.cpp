@@ -1,5 +1,7 @@
 // The files the audio plays from: the wait limit from a WAV header, the private folder
 // of the sounds, and the MIDI song's file in the user's cache folder.
+#include "ui/sound/sound_files.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,8 +11,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
-
-#include "ui/sound/sound_files.h"
 
 namespace tavik::ui {
 namespace {
@@ -46,8 +46,8 @@ TEST(SoundDuration, FromTheHeaderAndNoneWhenTheHeaderIsBroken) {
     EXPECT_EQ(SoundDurationMs(Wav(44100, 0)), 0);
 
     const std::string good = Wav(22050, 100);
-    EXPECT_FALSE(SoundDurationMs(good.substr(0, 30)));  // cut inside "fmt "
-    EXPECT_FALSE(SoundDurationMs(good.substr(0, 12)));  // the RIFF header alone
+    EXPECT_FALSE(SoundDurationMs(good.substr(0, 30)));                // cut inside "fmt "
+    EXPECT_FALSE(SoundDurationMs(good.substr(0, 12)));                // the RIFF header alone
     EXPECT_FALSE(SoundDurationMs(good.substr(0, good.size() - 10)));  // data runs past the end
     EXPECT_FALSE(SoundDurationMs(""));
     std::string zeroRate = good;
