@@ -15,6 +15,8 @@
 #include "ui/game/hand_input.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/own_cursors.h"
+#include "ui/pictures/plugin_library.h"
+#include "ui/sound/qt_audio.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -39,6 +41,11 @@ int main(int argc, char** argv) {
     }
 
     tavik::ui::MainWindow window(folder);
+    // The program's one audio: the sounds of the main screen and of the match, the
+    // spoken cards from the voice library and the MIDI song.
+    tavik::ui::QtAudio audio(
+        window.settings(), tavik::ui::DefaultPluginFolders(QString::fromStdString(folder.program)));
+    window.setAudio(audio);
     // The match against the computer: the window's start, menu and history requests.
     tavik::ui::GameSession session(window);
     window.setGameSession(&session);

@@ -1,12 +1,14 @@
 #pragma once
-// What the match needs from the main window: its table view, the settings and folders, the switch between the main screen and the
-// table, and the game's menu items. HostOf adapts any window that offers these calls
-// under the same names (the main window, or a small host in the tests).
+// What the match needs from the main window: its table view, the settings and folders,
+// the switch between the main screen and the table, the game's menu items and the audio.
+// HostOf adapts any window that offers these calls under the same names (the main window,
+// or a small host in the tests).
 
 #include <QWidget>
 
-#include "core/files/data_folder.h"
 #include "config/settings.h"
+#include "core/files/data_folder.h"
+#include "ui/sound/audio_port.h"
 #include "ui/table/table_view.h"
 
 namespace tavik::ui {
@@ -26,6 +28,8 @@ class GameHost {
     virtual void ShowWaitBanner(bool on) = 0;
     // The window the dialogs belong to; its title shows the forecast.
     virtual QWidget& window() = 0;
+    // The window's one audio object: the game's sounds and the spoken cards.
+    virtual AudioPort& audio() = 0;
 };
 
 template <class Window>
@@ -42,6 +46,7 @@ class HostOf : public GameHost {
     }
     void ShowWaitBanner(bool on) override { w_.ShowWaitBanner(on); }
     QWidget& window() override { return w_; }
+    AudioPort& audio() override { return w_.audio(); }
 
   private:
     Window& w_;

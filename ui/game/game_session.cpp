@@ -34,6 +34,7 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
       settings_(host_->settings()),
       view_(&host_->tableView()),
       clock_([this] { tick(); }),
+      sound_(host_->audio(), settings_),
       clockRandom_(clock_),
       match_({*view_, sound_, pause_, peer_, clock_, parts.random ? *parts.random : clockRandom_},
              seat1_),
@@ -49,9 +50,7 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
     TableView& view = *view_;
     hand_ = new HandInput(
         view, g_, controller_, [this](int slot) { playCard(slot); },
-        [this](Card card) {
-            if (speak) speak(card);
-        });
+        [this](Card card) { host_->audio().SpeakCard(card, false); });
     result_ = new ResultDisplay(view);
     keys_ = new ActionKeys(
         view.button7(), [this] { toggleForecast(); }, [this] { toggleOpenCards(); });

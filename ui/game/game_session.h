@@ -88,9 +88,6 @@ class GameSession : public QObject, public GameSessionApi {
     void toggleForecast();
     void toggleOpenCards();
 
-    // The voice's hook for a right click on a card; nothing speaks yet.
-    std::function<void(Card)> speak;
-
     GameState& game() { return g_; }
     const MatchController& controller() const { return controller_; }
     const QtClock& clock() const { return clock_; }
@@ -116,7 +113,7 @@ class GameSession : public QObject, public GameSessionApi {
     QPointer<TableView> view_;
     QtPause pause_;
     QtClock clock_;
-    SilentSound sound_;
+    SessionSound sound_;  // the game's sounds through the window's audio
     NoPeer peer_;
     ClockSeededRandom clockRandom_;
     BackgroundSeat seat1_;  // the computer, thinking on a worker

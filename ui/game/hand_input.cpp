@@ -4,6 +4,7 @@
 
 #include "core/rules/moves.h"
 #include "ui/game/hit_test.h"
+#include "ui/game/shown_card_at.h"
 
 namespace tavik::ui {
 
@@ -56,10 +57,11 @@ bool HandInput::eventFilter(QObject* watched, QEvent* event) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPoint pos = mouse->position().toPoint();
             const int slot = SlotAt(pos);
-            if (slot == 0) break;
             if (mouse->button() == Qt::RightButton) {
-                if (speak_) speak_(g_.CardsI2[slot]);
-            } else if (mouse->button() == Qt::LeftButton) {
+                // The own hand's card, else any other card the table shows face up.
+                const Card card = slot > 0 ? g_.CardsI2[slot] : ShownCardAt(view_.renderer(), pos);
+                if (!card.empty() && speak_) speak_(card);
+            } else if (slot > 0 && mouse->button() == Qt::LeftButton) {
                 play_(slot);
                 UpdatePointer(pos);
             }

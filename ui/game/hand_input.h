@@ -1,7 +1,7 @@
 #pragma once
-// The mouse on the player's own hand: a left click plays the card under the pointer,
-// a right click asks for the card to be spoken, and the pointer takes the playable
-// shape over a card that the rules would accept now.
+// The mouse on the table: a left click on the player's own hand plays the card under
+// the pointer, a right click on any face-up card asks for it to be spoken, and the
+// pointer takes the playable shape over a card that the rules would accept now.
 
 #include <QCursor>
 #include <QObject>
@@ -16,7 +16,7 @@ class HandInput : public QObject {
     Q_OBJECT
   public:
     // Watches the table view's mouse events; `play` plays the clicked slot through the
-    // session, `speak` is the voice's hook for a right click on a card.
+    // session, `speak` speaks the card right-clicked.
     HandInput(TableView& view, const GameState& g, const MatchController& controller,
               std::function<void(int slot)> play, std::function<void(Card)> speak);
 

@@ -12,16 +12,6 @@ void QtPause::pause(int milliseconds) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void WaitExcludingInput(const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done()) loop.quit();
-    });
-    poll.start(5);
-    if (!done()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
 QtClock::QtClock(std::function<void()> tick, QObject* parent) : QObject(parent) {
     connect(&timer_, &QTimer::timeout, this, std::move(tick));
 }

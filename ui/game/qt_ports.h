@@ -1,13 +1,16 @@
 #pragma once
 // The game's ports on the Qt event loop: pauses that keep the window alive, the
-// 200 ms computer-move timer, and the sound and peer ports of a local game, which
-// do nothing yet (the sound comes later; a local game has no peer).
+// 200 ms computer-move timer, the sound port that hands the game's sounds to the
+// window's audio, and the peer port of a local game, which does nothing.
 
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
+#include "config/settings.h"
 #include "core/ports.h"
+#include "ui/sound/audio_port.h"
+#include "ui/waiting/local_wait.h"
 
 namespace tavik::ui {
 
@@ -17,9 +20,6 @@ class QtPause : public PausePort {
   public:
     void pause(int milliseconds) override;
 };
-
-// Waits in a local event loop without user input until `done` returns true.
-void WaitExcludingInput(const std::function<bool()>& done);
 
 // The wall clock, and the computer-move timer whose ticks call `tick`.
 class QtClock : public QObject, public ClockPort {
@@ -34,9 +34,19 @@ class QtClock : public QObject, public ClockPort {
     QTimer timer_;
 };
 
-class SilentSound : public SoundPort {
+// The game's sounds through the window's one audio object, silent while `soundOn` is
+// off (read at each sound, so the switch applies at once).
+class SessionSound : public SoundPort {
   public:
-    void PlayResourceSound(std::string_view, bool) override {}
+    SessionSound(AudioPort& audio, const config::Settings& settings)
+        : audio_(audio), settings_(settings) {}
+    void PlayResourceSound(std::string_view name, bool wait) override {
+        audio_.PlayResourceSound(name, wait, settings_.soundOn);
+    }
+
+  private:
+    AudioPort& audio_;
+    const config::Settings& settings_;
 };
 
 class NoPeer : public PeerPort {

@@ -48,7 +48,8 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     : QMainWindow(parent),
       folder_(std::move(folder)),
       display_(MakeDisplay(1, 0, 0, 0)),
-      area_(new BackgroundArea(art_, this)) {
+      area_(new BackgroundArea(art_, this)),
+      music_(std::make_unique<MusicCue>(*audio_)) {
     setCentralWidget(area_);
     mainScreen_ = new MainScreen(display_, art_, settings_, area_);
     mainScreen_->hide();
@@ -86,9 +87,7 @@ QString MainWindow::word(words::WordKey key) const {
 }
 
 void MainWindow::connectMainScreen() {
-    auto opening = [this] {
-        if (playSound) playSound("WOpenFo");
-    };
+    auto opening = [this] { audio_->PlayResourceSound("WOpenFo", false, settings_.soundOn); };
     connect(mainScreen_, &MainScreen::listButtonClicked, this, [this, opening](int slot) {
         opening();
         emit startRequested(slot);
@@ -195,7 +194,25 @@ std::optional<files::PlayerList> MainWindow::currentList() const {
         .optional();
 }
 
+void MainWindow::setAudio(AudioPort& audio) {
+    music_->programClosing();
+    audio_ = &audio;
+    music_ = std::make_unique<MusicCue>(audio);
+}
+
+void MainWindow::setMusicOn(bool on) {
+    settings_.musicOn = on;
+    music_->musicSwitched(on);
+}
+
+void MainWindow::prepareMusic() {
+    if (!audio_->PrepareMusic())
+        showMessage(QMessageBox::Warning, word(words::key::CantCreateMusicFile));
+    music_->mainScreenEntered(settings_.musicOn);
+}
+
 void MainWindow::showMainScreen() {
+    music_->mainScreenEntered(settings_.musicOn);
     fitWindow();
     setWindowTitle(word(words::key::Title));  // no forecast of a match that is over
     mainTimer_.start();
@@ -212,6 +229,7 @@ void MainWindow::showMainScreen() {
 }
 
 void MainWindow::hideMainScreen() {
+    music_->gameDealt();
     mainScreenShown_ = false;
     mainTimer_.stop();
     mainScreen_->balloon().hideHint();
@@ -304,10 +322,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         session_->leaveMatch();
     }
     mainTimer_.stop();
+    music_->programClosing();
     // Settings are kept only while the player lists may be written.
     if (lists_->writesAllowed() &&
         !config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_).ok())
         showMessage(QMessageBox::Critical, word(words::key::CantSaveOptions));
+    // The closing sound ends before the window goes.
+    audio_->PlayResourceSound("WOpenFo", true, settings_.soundOn);
     event->accept();
 }
 

@@ -20,6 +20,8 @@
 #include "core/state/game_state.h"
 #include "ui/layout/layout.h"
 #include "ui/pictures/card_art.h"
+#include "ui/sound/audio_port.h"
+#include "ui/sound/music_cue.h"
 
 namespace tavik::ui {
 
@@ -32,7 +34,7 @@ class TableView;
 class WaitBanner;
 
 // The parts of the start-up and of the main screen that belong to services not built
-// yet (web service, radio, statistics, account, music player, MIDI song, calendar).
+// yet (web service, radio, statistics, account, music player, calendar).
 // Each does nothing until its service sets it.
 struct StartupHooks {
     std::function<void(config::Settings&)> remoteConfiguration;
@@ -41,7 +43,6 @@ struct StartupHooks {
     std::function<void()> statisticsStartReport;
     std::function<void()> automaticSignIn;
     std::function<void()> loadPlaylist;
-    std::function<void()> playMidiSong;
     std::function<void()> showCalendar;
 };
 
@@ -105,8 +106,16 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     bool confirm(const QString& text);
     std::function<void(QMessageBox::Icon, const QString&)> messageHook;
     std::function<bool(const QString&)> confirmHook;
-    // The sounds of the main screen ("WOpenFo" before each button); silent for now.
-    std::function<void(const char*)> playSound;
+
+    // --- sound -------------------------------------------------------------------
+    // The one audio object of the program: the main screen's sounds, the match's
+    // sounds and spoken cards, the MIDI song. Silent until one is set (before show()).
+    AudioPort& audio() { return *audio_; }
+    void setAudio(AudioPort& audio);
+    // When the MIDI song plays (the main screen entered, a game dealt, the stop).
+    const MusicCue& music() const { return *music_; }
+    // The music switch of the options: sets musicOn and starts or stops the song.
+    void setMusicOn(bool on);
 
   signals:
     void startRequested(int userSlot);  // list slot 1..5, or 6 for a new player
@@ -130,6 +139,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void onTimer();
     void fitWindow();
     void notReady();
+    void prepareMusic();
     void showAbout();
     QString word(words::WordKey key) const;
 
@@ -148,6 +158,9 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     QPointer<IntroView> intro_;
     QTimer mainTimer_;
     GameSessionApi* session_ = nullptr;
+    SilentAudio silentAudio_;
+    AudioPort* audio_ = &silentAudio_;
+    std::unique_ptr<MusicCue> music_;
     StartupHooks hooks_;
     bool startupRun_ = false;
     bool startupFailed_ = false;

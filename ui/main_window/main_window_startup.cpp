@@ -44,7 +44,7 @@ bool MainWindow::runStartup() {
     call(hooks_.statisticsStartReport);
     call(hooks_.automaticSignIn);
     call(hooks_.loadPlaylist);
-    if (settings_.musicOn) call(hooks_.playMidiSong);
+    prepareMusic();
     ApplyCursors(this, settings_.ownCursor);
     return true;
 }

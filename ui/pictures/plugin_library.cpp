@@ -45,7 +45,10 @@ QString LibraryFileName(ArtLibrary lib) {
 
 QString FindLibraryFile(const PluginFolders& folders, ArtLibrary lib) {
     if (lib == ArtLibrary::None) return {};
-    const QString name = LibraryFileName(lib);
+    return FindLibraryFile(folders, LibraryFileName(lib));
+}
+
+QString FindLibraryFile(const PluginFolders& folders, const QString& name) {
     for (const QString& folder : folders.folders) {
         const QFileInfo file(QDir(folder), name);
         if (file.isFile()) return file.absoluteFilePath();

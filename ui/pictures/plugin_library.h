@@ -27,6 +27,8 @@ QString LibraryFileName(ArtLibrary lib);
 
 // The first existing file of the library in the folders; empty when none.
 QString FindLibraryFile(const PluginFolders& folders, ArtLibrary lib);
+// The same for a library file by its name ("QorCVoice3.rcc").
+QString FindLibraryFile(const PluginFolders& folders, const QString& fileName);
 
 // Where pictures are read from: the program's own resources or one mounted library.
 // A mounted library is released when the source goes away, so a library file is

@@ -35,9 +35,16 @@ void TableRenderer::PlaceBoxes() {
         ClearBox(static_cast<BoxId>(i));
     }
     spread_ = {};
+    shown_ = {};
 }
 
 void TableRenderer::ClearBox(BoxId id) {
+    if (id == BoxId::Stol) shown_.table.clear();
+    if (id == BoxId::Koloda) shown_.deckTrump = Card();
+    if (id == BoxId::Hand1) {
+        shown_.hand1Count = 0;
+        shown_.hand1Trump = Card();
+    }
     QImage& target = picture(id);
     const Box& b = box(id);
     if (art_.background.isNull()) {
@@ -64,6 +71,11 @@ void TableRenderer::DrawHand(int seat, const Hand& hand, int count, bool showFac
     x = SpreadHand(display_, count);
     const BoxId id = seat == 1 ? BoxId::Hand1 : BoxId::Hand2;
     ClearBox(id);
+    if (seat == 1) {
+        shown_.hand1 = hand;
+        shown_.hand1Count = count;
+        shown_.hand1FaceUp = showFaces;
+    }
     QImage& target = picture(id);
     for (int i = 1; i <= count; ++i) {
         const Card card = hand[i];
@@ -78,12 +90,14 @@ void TableRenderer::DrawHand(int seat, const Hand& hand, int count, bool showFac
 
 void TableRenderer::DrawShownTrump(Card trump) {
     DrawCardFace(spread_[0][6], 0, trump, picture(BoxId::Hand1));
+    shown_.hand1Trump = trump;
 }
 
 void TableRenderer::DrawTableCard(Row row, int column, Card card) {
     const SlotPosition at =
         row == Row::Attack ? AttackSlot(display_, column) : DefenceSlot(display_, column);
     DrawCardFace(at.x, at.y, card, picture(BoxId::Stol));
+    shown_.table.push_back({at.x, at.y, card});
 }
 
 void TableRenderer::ClearTableBox() {
@@ -106,6 +120,7 @@ void TableRenderer::DrawDeck(Card trumpCard, Suit trumpSuit, int nextDeckIndex) 
                             ProgramPicture(QStringLiteral("GKolodaSmallB")));
         }
         DrawCardFace(S(12) + S(display_.cardShift), S(70), trumpCard, target);
+        shown_.deckTrump = trumpCard;
         // The pile of backs across over the trump card grows upwards with the cards left.
         static constexpr int kTops[] = {45, 42, 39, 36, 33, 30};
         const int backs =

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "config/settings.h"
 #include "core/ports.h"
@@ -25,6 +26,22 @@ using WordLookup = std::function<QString(Word)>;
 // The word tables in the language of the settings, read at each lookup.
 WordLookup WordsOf(const config::Settings& settings);
 
+// The cards the table shows face up outside seat 2's hand, as they were last drawn:
+// the voice speaks them on a right click.
+struct ShownCards {
+    struct Laid {
+        int x = 0;  // in the table box
+        int y = 0;
+        Card card;
+    };
+    std::vector<Laid> table;  // the bout, in the order drawn (later ones lie on top)
+    Card deckTrump;           // the trump under the deck while cards are left in it
+    Hand hand1;               // seat 1's hand as drawn, and whether face up
+    int hand1Count = 0;
+    bool hand1FaceUp = false;
+    Card hand1Trump;  // seat 1's lowest trump shown over its sixth position
+};
+
 class TableRenderer {
   public:
     // Fonts and, without a lookup of its own, the language come from the settings.
@@ -39,6 +56,7 @@ class TableRenderer {
     QImage& picture(BoxId id) { return pictures_[index(id)]; }
     const TableBoxes& tableBoxes() const { return table_; }
     const TableControls& controls() const { return controls_; }
+    const ShownCards& shown() const { return shown_; }
 
     // Draws the table background behind a box into its picture.
     void ClearBox(BoxId id);
@@ -101,6 +119,7 @@ class TableRenderer {
     std::array<Box, kBoxCount> boxes_{};
     std::array<QImage, kBoxCount> pictures_{};
     std::array<HandPositions, 2> spread_{};
+    ShownCards shown_;
     std::array<QString, 5> chatText_{};  // slots 1..4
     std::array<int, 5> chatColour_{};
     QString lastCaptionPicture_;

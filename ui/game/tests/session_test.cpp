@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <utility>
@@ -226,10 +227,9 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     QTest::mouseMove(&view(), CardPoint(SlotOf("8п")));
     EXPECT_FALSE(view().testAttribute(Qt::WA_SetCursor));
     // The right button never plays a card; it names the card for the voice.
-    Card spoken;
-    session->speak = [&](Card c) { spoken = c; };
     QTest::mouseClick(&view(), Qt::RightButton, {}, CardPoint(SlotOf("7к")));
-    EXPECT_EQ(spoken, C("7к"));
+    ASSERT_EQ(host.audio_.spoken.size(), 1u);
+    EXPECT_EQ(host.audio_.spoken.back(), C("7к"));
     EXPECT_EQ(g().KolCardsStol, 2);
     const Hand handBefore = g().CardsI2;
     const QImage tableBefore = view().renderer().picture(BoxId::Stol);
@@ -239,6 +239,16 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_EQ(g().CardsI2, handBefore);
     EXPECT_EQ(g().KolCardsStol, 2);
     EXPECT_EQ(view().renderer().picture(BoxId::Stol), tableBefore);
+    // Left clicks never speak; a right click on the table speaks the card there.
+    EXPECT_EQ(host.audio_.spoken.size(), 1u);
+    const Box& stol = view().renderer().box(BoxId::Stol);
+    const SlotPosition lead = AttackSlot(view().renderer().display(), 1);
+    const QPoint onLead(stol.left + lead.x + 2, stol.top + lead.y + 90);
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, onLead);
+    EXPECT_EQ(host.audio_.spoken.size(), 1u);
+    QTest::mouseClick(&view(), Qt::RightButton, {}, onLead);
+    ASSERT_EQ(host.audio_.spoken.size(), 2u);
+    EXPECT_EQ(host.audio_.spoken.back(), C("6б"));
 
     PlayToResult();
     for (BoutStep step : {BoutStep::Lead, BoutStep::Add})  // the player's lead and additions
@@ -314,6 +324,34 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_EQ(rows, 1);
     EXPECT_EQ(player, "Ivan");
     EXPECT_EQ(games, "2");  // the kons of this match
+}
+
+// The game's sounds reach the window's audio object; with soundOn off a whole kon makes
+// no sound, so nothing waits for one either.
+TEST_F(SessionTest, SoundsFollowTheSoundSwitch) {
+    host.settings().soundOn = false;
+    AnswerPlayerDialog("Quiet", "ab", "ab");
+    emit host.startRequested(6);
+    ASSERT_TRUE(session->inMatch());
+    ClickAction();
+    PlayToResult();
+    EXPECT_TRUE(host.audio_.played.empty());
+    session->leaveMatch();
+
+    host.settings().soundOn = true;
+    AnswerPlayerDialog("Loud", "ab", "ab");
+    emit host.startRequested(6);
+    ASSERT_TRUE(session->inMatch());
+    ClickAction();
+    PlayToResult();
+    auto played = [&](const char* name, bool wait) {
+        return std::count_if(
+            host.audio_.played.begin(), host.audio_.played.end(),
+            [&](const SilentAudio::Played& p) { return p.name == name && p.wait == wait; });
+    };
+    EXPECT_EQ(played("WTasoKo", false), 1);  // the deal does not wait
+    EXPECT_GE(played("WHodsDo", true), 2);   // every card laid waits for its sound
+    EXPECT_EQ(played("WHodsDo", false), 0);
 }
 
 TEST_F(SessionTest, NewPlayerMenuItemsAndLeavingTheMatch) {

@@ -11,6 +11,7 @@
 
 #include "core/files/data_folder.h"
 #include "ui/pictures/card_art.h"
+#include "ui/sound/audio_port.h"
 #include "ui/table/table_view.h"
 
 namespace tavik::ui::test {
@@ -44,6 +45,8 @@ class TestHost : public QWidget {
     }
 
     void ShowWaitBanner(bool on) { waitBannerShown = on; }
+    AudioPort& audio() { return audio_; }
+    SilentAudio audio_;  // what the session asked to sound
 
     int mainScreenShown = 0;
     bool waitBannerShown = false;
