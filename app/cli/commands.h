@@ -25,5 +25,7 @@ int calendarCommand(const std::vector<std::string>& args);
 int renderCommand(const std::vector<std::string>& args);
 // The built-in sounds, the MIDI song and the voice library (built with the GUI only).
 int soundsCommand(const std::vector<std::string>& args);
+// The figures of one card flight: frames and pauses (built with the GUI only).
+int flightCommand(const std::vector<std::string>& args);
 
 }  // namespace tavik::cli

@@ -31,6 +31,7 @@ const Command kCommands[] = {
      "render --window-size 1..5 [--face-style S] [--seed N] --out FILE.png\n"
      "            [--data-dir DIR] [--plugins DIR]"},
     {"sounds", tavik::cli::soundsCommand, "sounds [--plugins DIR] [--data-dir DIR]"},
+    {"flight", tavik::cli::flightCommand, "flight --from X,Y --to X,Y --speed 1..6"},
 #endif
 };
 

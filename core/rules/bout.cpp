@@ -42,7 +42,12 @@ void Refill(GameState& g, World& w, int seat) {
         hand[slot] = card;
         g.Och += 1;
         if (g.display.flyCardsOn) {
+            // Each card lands before the next leaves: the deck shows one card fewer and
+            // the hand one more (the sorting keeps the filled slots together, so the
+            // next free slot is still the next one).
             w.ports.table.flyCard(Flight{Flight::Path::DeckToHand, seat, card, {}});
+            redrawDeck(g, w);
+            redrawHand(g, w, seat);
             w.ports.pause.pause(200);
         }
     }

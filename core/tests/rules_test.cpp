@@ -230,6 +230,46 @@ TEST(BoutEnd, TakeWithFlightsKeepsEveryCard) {
     EXPECT_EQ(t.recorder.eventsStartingWith("pause").size(), 4u);
 }
 
+// With flights, every card of a take, a refill and a discard lands before the next
+// leaves: the hand (and for a refill the deck) is redrawn after each flight, then the
+// table pauses 200 ms.
+TEST(BoutEnd, FlightsLandInOrderOfEffects) {
+    TableFixture t;
+    GameState& g = t.g;
+    g.Koz = kSpades;
+    g.display.flyCardsOn = true;
+    for (int i = 1; i <= 36; ++i) g.KolodaI[i] = Card::fromNumber(i);
+    g.Och = 30;
+    setHand(g, 1, {"Тч", "Вб", "9к", "8п"});
+    Refill(g, t.world, 1);
+    const std::vector<std::string> landing = {"fly deck->hand seat 1", "deck", "hand 1",
+                                              "pause 200"};
+    std::vector<std::string> expected;
+    for (int card = 0; card < 2; ++card)
+        expected.insert(expected.end(), landing.begin(), landing.end());
+    expected.insert(expected.end(), {"deck", "hand 1"});
+    std::vector<std::string> seen;
+    for (const std::string& e : t.recorder.events())
+        for (const std::string& start : {"fly deck->hand seat 1", "deck", "hand 1", "pause 200"})
+            if (e.rfind(start, 0) == 0) seen.push_back(start);
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(g.KolCards1, 6);
+    EXPECT_EQ(g.Och, 32);
+
+    t.recorder.clear();
+    setTable(g, {"6ч", "7ч"});
+    Take(g, t.world, 2);
+    std::vector<std::string> take;
+    for (const std::string& e : t.recorder.events()) take.push_back(e.substr(0, e.find(' ')));
+    EXPECT_EQ(take,
+              (std::vector<std::string>{"fly", "hand", "pause", "fly", "hand", "pause", "hand"}));
+
+    t.recorder.clear();
+    setTable(g, {"6б", "7б"});
+    Discard(g, t.world);
+    EXPECT_EQ(t.recorder.events(), (std::vector<std::string>{"fly table->discard", "pause 200"}));
+}
+
 TEST(KonEnd, ResultsScoresAndTheDeckSound) {
     struct Case {
         int cards1, cards2;

@@ -7,8 +7,10 @@
 #include "ui/dialogs/general_count_window.h"
 #include "ui/dialogs/history_viewer.h"
 #include "ui/dialogs/new_game_dialog.h"
+#include "ui/flight/table_flights.h"
 #include "ui/game/action_keys.h"
 #include "ui/game/hand_input.h"
+#include "ui/game/hand_keys.h"
 #include "ui/game/result_display.h"
 
 namespace tavik::ui {
@@ -54,6 +56,9 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
     result_ = new ResultDisplay(view);
     keys_ = new ActionKeys(
         view.button7(), [this] { toggleForecast(); }, [this] { toggleOpenCards(); });
+    handKeys_ = new HandKeys(view, g_, controller_, [this](int slot) { playCard(slot); });
+    flights_ = std::make_unique<TableFlights>(view, [this] { return settings_.flySpeed; });
+    view.onFlight = [this](const Flight& f) { flights_->Fly(f); };
     view.onResult = [this](KonOutcome konResult, bool animated) {
         result_->ShowResult(konResult, animated, settings_);
     };
@@ -68,7 +73,9 @@ GameSession::~GameSession() {
     delete hand_.data();
     delete result_.data();
     delete keys_.data();
+    delete handKeys_.data();
     if (view_) {
+        view_->onFlight = nullptr;
         view_->onResult = nullptr;
         view_->onForecast = nullptr;
         view_->disconnect(this);
@@ -77,6 +84,10 @@ GameSession::~GameSession() {
 
 HandInput& GameSession::handInput() {
     return *hand_;
+}
+
+HandKeys& GameSession::handKeys() {
+    return *handKeys_;
 }
 
 ResultDisplay& GameSession::result() {
@@ -93,6 +104,7 @@ void GameSession::run(Step&& step) {
     busy_ = true;
     step();
     busy_ = false;
+    if (handKeys_) handKeys_->Refresh();
     if (leaveAsked_) {
         leaveAsked_ = false;
         leaveNow();
@@ -128,7 +140,7 @@ void GameSession::start(int userSlot) {
     g_.rules = {settings_.ReDealRule, settings_.SixesRule, settings_.HintsRule};
     g_.display.gifAnimation = settings_.gifAnimation;
     g_.display.soundOn = settings_.soundOn;
-    g_.display.flyCardsOn = false;  // the card flights come with their animation
+    g_.display.flyCardsOn = settings_.flyCardsOn;
 
     if (!scripted_) computer_ = std::make_unique<ai::ComputerOpponent>(1);
     seat1_.setInner(scripted_ ? *scripted_ : *computer_);
@@ -184,7 +196,10 @@ void GameSession::tick() {
 
 void GameSession::playCard(int slot) {
     if (!matchOn_) return;
-    run([this, slot] { controller_.HandClick(slot); });
+    run([this, slot] {
+        if (controller_.HandClick(slot) == ClickResult::Refused && handKeys_)
+            handKeys_->ShowRefused(slot);
+    });
 }
 
 void GameSession::leaveMatch() {

@@ -25,6 +25,8 @@ namespace tavik::ui {
 
 class ActionKeys;
 class HandInput;
+class HandKeys;
+class TableFlights;
 class ResultDisplay;
 class TableView;
 
@@ -93,6 +95,8 @@ class GameSession : public QObject, public GameSessionApi {
     const QtClock& clock() const { return clock_; }
     const files::EndMatchResult& lastEnd() const { return hooks_.lastEnd(); }
     HandInput& handInput();
+    HandKeys& handKeys();
+    TableFlights& flights() { return *flights_; }
     ResultDisplay& result();
 
   private:
@@ -129,6 +133,8 @@ class GameSession : public QObject, public GameSessionApi {
     QPointer<HandInput> hand_;
     QPointer<ResultDisplay> result_;
     QPointer<ActionKeys> keys_;
+    QPointer<HandKeys> handKeys_;
+    std::unique_ptr<TableFlights> flights_;
     bool matchOn_ = false;
     bool busy_ = false;
     bool leaveAsked_ = false;

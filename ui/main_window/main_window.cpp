@@ -10,6 +10,7 @@
 #include "config/settings_file.h"
 #include "config/words/word_keys.h"
 #include "ui/dialogs/dialog_words.h"
+#include "ui/dialogs/speed_dialog.h"
 #include "ui/game/game_session_api.h"
 #include "ui/main_window/balloon_hint.h"
 #include "ui/main_window/calendar_view.h"
@@ -126,7 +127,8 @@ void MainWindow::connectMenu() {
     connect(menu_->Quit, &QAction::triggered, this, &MainWindow::quitRequested);
     connect(menu_->ChangeName, &QAction::triggered, this, &MainWindow::changeNameRequested);
     connect(menu_->About, &QAction::triggered, this, &MainWindow::showAbout);
-    for (QAction* later : {menu_->MSpeed, menu_->Help, menu_->Book, menu_->MRadio, menu_->MChat})
+    connect(menu_->MSpeed, &QAction::triggered, this, &MainWindow::showSpeedDialog);
+    for (QAction* later : {menu_->Help, menu_->Book, menu_->MRadio, menu_->MChat})
         connect(later, &QAction::triggered, this, &MainWindow::notReady);
 }
 
@@ -300,6 +302,11 @@ void MainWindow::showAbout() {
     showMessage(QMessageBox::Information, word(words::key::Title) + QStringLiteral("  V 5.7f\n") +
                                               word(words::key::IntroDate) + QLatin1Char('\n') +
                                               word(words::key::IntroCredit));
+}
+
+void MainWindow::showSpeedDialog() {
+    SpeedDialog dialog(settings_, this);
+    dialog.exec();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -141,6 +141,8 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void notReady();
     void prepareMusic();
     void showAbout();
+    // The menu's Speed: the flight speed dialog.
+    void showSpeedDialog();
     QString word(words::WordKey key) const;
 
     files::DataFolder folder_;

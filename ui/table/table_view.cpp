@@ -102,6 +102,9 @@ void TableView::clearTableBoxes() {
         renderer_.ClearBox(id);
         showBox(id);
     }
+    tableCards_.clear();
+    shownHand_ = {};
+    previousHand_ = {};
     if (chatShown()) {
         renderer_.ResetChat();
         showBox(BoxId::Memo);
@@ -110,6 +113,9 @@ void TableView::clearTableBoxes() {
 
 void TableView::drawHand(int seat, const Hand& cards, int count, bool faceUp) {
     renderer_.DrawHand(seat, cards, count, faceUp);
+    const std::size_t s = seat == 1 ? 0 : 1;
+    previousHand_[s] = shownHand_[s];
+    shownHand_[s] = {cards, count, renderer_.handPositions(seat)};
     showBox(seat == 1 ? BoxId::Hand1 : BoxId::Hand2);
 }
 
@@ -120,12 +126,33 @@ void TableView::drawShownTrump(Card trump) {
 
 void TableView::drawTableCard(TablePlace place, Card card) {
     renderer_.DrawTableCard(place.row, place.column, card);
+    tableCards_.push_back({place, card});
     showBox(BoxId::Stol);
 }
 
 void TableView::clearTable() {
     renderer_.ClearTableBox();
+    tableCards_.clear();
     showBox(BoxId::Stol);
+}
+
+void TableView::liftTableCard(Card card) {
+    std::erase_if(tableCards_, [card](const TableCard& t) { return t.card == card; });
+    renderer_.ClearTableBox();
+    for (const TableCard& t : tableCards_)
+        renderer_.DrawTableCard(t.place.row, t.place.column, t.card);
+    showBox(BoxId::Stol);
+}
+
+void TableView::liftAllTableCards() {
+    clearTable();
+}
+
+std::optional<int> TableView::departedCardX(int seat, Card card) const {
+    const ShownHand& before = previousHand_[seat == 1 ? 0 : 1];
+    for (int slot = 1; slot <= before.count; ++slot)
+        if (before.cards[slot] == card) return before.x[static_cast<std::size_t>(slot)];
+    return std::nullopt;
 }
 
 void TableView::flyCard(const Flight& flight) {

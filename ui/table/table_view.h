@@ -3,7 +3,10 @@
 // implements the core's table port with the drawing routines of TableRenderer.
 
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "core/ports.h"
 #include "ui/button/qor_cards_button.h"
@@ -60,6 +63,21 @@ class TableView : public QWidget, public TablePort {
     void progress(const ThinkingProgress& progress) override;
     void konIndicator(int konCount, int cycle, int matchKons) override;
 
+    // The cards the table shows, in the order they were laid (cleared with the table).
+    struct TableCard {
+        TablePlace place;
+        Card card;
+    };
+    const std::vector<TableCard>& tableCards() const { return tableCards_; }
+    // Redraws the table without the card, before it flies off (a take).
+    void liftTableCard(Card card);
+    // Redraws the table empty, before all its cards fly off (a discard).
+    void liftAllTableCards();
+    // Where a card of the seat's hand stood (x inside the hand box) in the draw before
+    // the last one: a card played from the hand leaves from there. Nothing when the card
+    // was not in that hand.
+    std::optional<int> departedCardX(int seat, Card card) const;
+
     // The chat line of a network game; the first character is the message kind.
     void addChatLine(int colourNumber, const QString& text);
     void drawMoveTimer(int seat, int seconds);
@@ -86,6 +104,14 @@ class TableView : public QWidget, public TablePort {
     TQorCardsButton* button7_;
     TQorCardsButton* button8_;
     QString konHint_;
+    std::vector<TableCard> tableCards_;
+    struct ShownHand {
+        Hand cards{};
+        int count = 0;
+        HandPositions x{};
+    };
+    std::array<ShownHand, 2> shownHand_{};     // the last draw of each seat's hand
+    std::array<ShownHand, 2> previousHand_{};  // the draw before it
 };
 
 }  // namespace tavik::ui

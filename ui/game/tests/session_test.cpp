@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <set>
 #include <utility>
@@ -21,8 +22,10 @@
 #include "ui/dialogs/general_count_window.h"
 #include "ui/dialogs/history_viewer.h"
 #include "ui/dialogs/new_game_dialog.h"
+#include "ui/flight/table_flights.h"
 #include "ui/game/game_session.h"
 #include "ui/game/hand_input.h"
+#include "ui/game/hand_keys.h"
 #include "ui/game/result_display.h"
 #include "ui/game/tests/test_host.h"
 #include "ui/testing/ui_test_support.h"
@@ -103,6 +106,7 @@ struct WithApp {
 class SessionTest : public ::testing::Test, WithApp {
   protected:
     SessionTest() : random(ScriptedDeck()) {
+        SetFlightsInstant(true);  // the flights keep their order of effects, without waiting
         parts.random = &random;
         parts.opponent = &opponent;
         session = std::make_unique<GameSession>(host, parts);
@@ -233,7 +237,9 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_EQ(g().KolCardsStol, 2);
     const Hand handBefore = g().CardsI2;
     const QImage tableBefore = view().renderer().picture(BoxId::Stol);
+    EXPECT_FALSE(session->handKeys().refusedShown());
     ClickCard(SlotOf("8п"));
+    EXPECT_TRUE(session->handKeys().refusedShown());  // the refusal shows on the card
     EXPECT_EQ(g().Step, BoutStep::Add);
     EXPECT_EQ(g().KolCards2, 5);
     EXPECT_EQ(g().CardsI2, handBefore);
@@ -250,7 +256,28 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     ASSERT_EQ(host.audio_.spoken.size(), 2u);
     EXPECT_EQ(host.audio_.spoken.back(), C("6б"));
 
+    // With "Fly-Cards" on, every card of the kon flies: each laid card, taken card, drawn
+    // card and beaten table.
+    std::map<Flight::Path, int> flown;
+    session->flights().flights().observer = [&](const std::vector<FlyingCard>& cards, int) {
+        if (cards.empty()) return;
+        const Box& stol = view().renderer().box(BoxId::Stol);
+        const Box& koloda = view().renderer().box(BoxId::Koloda);
+        const flight::Point from = cards[0].from, to = cards[0].to;
+        if (to.x < 0)
+            ++flown[Flight::Path::TableToDiscard];
+        else if (from.x == koloda.left + 12)
+            ++flown[Flight::Path::DeckToHand];
+        else if (to.y >= stol.top && to.y < stol.bottom())
+            ++flown[Flight::Path::HandToTable];
+        else
+            ++flown[Flight::Path::TableToHand];
+    };
+    const int laidBefore = g().KolCardsStol;
     PlayToResult();
+    EXPECT_GT(flown[Flight::Path::HandToTable], 0);
+    EXPECT_GT(flown[Flight::Path::DeckToHand] + flown[Flight::Path::TableToDiscard], 0);
+    EXPECT_GE(flown[Flight::Path::HandToTable] + laidBefore, 4);
     for (BoutStep step : {BoutStep::Lead, BoutStep::Add})  // the player's lead and additions
         EXPECT_TRUE(stepsSeen.count({2, step})) << static_cast<int>(step);
     test::SaveRender(host.grab().toImage(), "session-result");
