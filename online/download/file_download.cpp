@@ -63,6 +63,10 @@ DownloadResult DownloadFile(const std::string& url, const std::filesystem::path&
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits.connectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limits.totalTimeoutMs);
+    if (limits.stallSeconds > 0) {
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
+    }
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals, on any thread
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Tavik-Vel");
     const CURLcode code = curl_easy_perform(curl);

@@ -30,6 +30,7 @@ struct DownloadResult {
 struct DownloadLimits {
     long connectTimeoutMs = 10'000;  // to have a connection
     long totalTimeoutMs = 120'000;   // for the whole transfer
+    long stallSeconds = 30;          // no byte for this long ends the transfer (0: no limit)
 };
 
 // Accepts or refuses the complete temporary file before it takes the target's name.

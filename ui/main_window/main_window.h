@@ -19,6 +19,7 @@
 #include "core/files/player_list_file.h"
 #include "core/state/game_state.h"
 #include "ui/layout/layout.h"
+#include "ui/options/options_hooks.h"
 #include "ui/pictures/card_art.h"
 
 namespace tavik::ui {
@@ -97,6 +98,11 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     std::optional<files::PlayerList> currentList() const;
     // Opens the local champions window (modal).
     void showLocalChampions();
+    // Opens the options dialog (modal); its changes act at once through optionsHooks().
+    void showOptions();
+    // What the options dialog's changes set going. The window fills in everything it
+    // owns; the music, the speed chooser and the passport are left to their services.
+    OptionsHooks& optionsHooks() { return optionsHooks_; }
 
     // --- messages --------------------------------------------------------------
     // A message box in the window's language; a set messageHook receives it instead.
@@ -130,6 +136,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void onTimer();
     void fitWindow();
     void notReady();
+    void setUpOptionsHooks();
     void showAbout();
     QString word(words::WordKey key) const;
 
@@ -149,6 +156,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     QTimer mainTimer_;
     GameSessionApi* session_ = nullptr;
     StartupHooks hooks_;
+    OptionsHooks optionsHooks_;
     bool startupRun_ = false;
     bool startupFailed_ = false;
     bool mainScreenShown_ = false;
