@@ -26,6 +26,8 @@ class GameHost {
     virtual void ShowWaitBanner(bool on) = 0;
     // The window the dialogs belong to; its title shows the forecast.
     virtual QWidget& window() = 0;
+    // The card pictures whose back is chosen at every deal; none by default.
+    virtual CardArt* art() { return nullptr; }
 };
 
 template <class Window>
@@ -42,6 +44,12 @@ class HostOf : public GameHost {
     }
     void ShowWaitBanner(bool on) override { w_.ShowWaitBanner(on); }
     QWidget& window() override { return w_; }
+    CardArt* art() override {
+        if constexpr (requires { w_.art(); })
+            return &w_.art();
+        else
+            return nullptr;
+    }
 
   private:
     Window& w_;
