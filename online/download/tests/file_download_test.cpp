@@ -2,53 +2,20 @@
 // and a socket that accepts connections but never answers.
 #include "online/download/file_download.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 
-extern char** environ;
+#include "online/download/tests/local_http_server.h"
 
 namespace tavik::download {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A listening socket on 127.0.0.1 and a free port chosen by the system.
-int Listen(int& port) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = 0;
-    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(s, 4) != 0)
-        return -1;
-    socklen_t len = sizeof a;
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
-    port = ntohs(a.sin_port);
-    return s;
-}
-
-bool CanConnect(int port) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    ::close(s);
-    return ok;
-}
+using test::ListenLocal;
 
 void WriteFile(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
@@ -66,29 +33,14 @@ class Download : public ::testing::Test {
     static void SetUpTestSuite() {
         root_ = fs::temp_directory_path() / ("tavik-download-" + std::to_string(::getpid()));
         fs::create_directories(root_ / "served/downloads/progr/cards");
-        int s = Listen(port_);
-        ::close(s);  // the port is free; the server takes it next
-        const std::string portText = std::to_string(port_);
-        const std::string dir = (root_ / "served").string();
-        const char* argv[] = {"python3", "-m", "http.server", "--bind", "127.0.0.1",
-                              portText.c_str(), "--directory", dir.c_str(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        posix_spawnp(&server_, "python3", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        for (int i = 0; i < 200 && !CanConnect(port_); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        server_ = std::make_unique<test::LocalHttpServer>((root_ / "served").string());
     }
     static void TearDownTestSuite() {
-        if (server_ > 0) {
-            ::kill(server_, SIGTERM);
-            ::waitpid(server_, nullptr, 0);
-        }
+        server_.reset();
         fs::remove_all(root_);
     }
     void SetUp() override {
-        ASSERT_TRUE(CanConnect(port_)) << "the test server did not start";
+        ASSERT_TRUE(server_->running()) << "the test server did not start";
         target_ = root_ / "program-parent";
         fs::remove_all(target_);
         fs::create_directories(target_);
@@ -96,11 +48,10 @@ class Download : public ::testing::Test {
     static fs::path served(const std::string& name) {
         return root_ / "served/downloads/progr/cards" / name;
     }
-    static std::string base() { return "http://127.0.0.1:" + std::to_string(port_); }
+    static std::string base() { return server_->base(); }
 
     static inline fs::path root_;
-    static inline int port_ = 0;
-    static inline pid_t server_ = 0;
+    static inline std::unique_ptr<test::LocalHttpServer> server_;
     fs::path target_;
 };
 
@@ -168,7 +119,7 @@ TEST_F(Download, FailuresLeaveNothingBehind) {
 TEST_F(Download, ATransferCutShortIsAFailure) {
     // A server that promises 1000 bytes, sends 10 and closes.
     int port = 0;
-    const int s = Listen(port);
+    const int s = ListenLocal(port);
     ASSERT_GE(s, 0);
     std::thread server([s] {
         const int c = ::accept(s, nullptr, nullptr);
@@ -191,7 +142,7 @@ TEST_F(Download, ATransferCutShortIsAFailure) {
 
 TEST_F(Download, AServerThatNeverAnswersEndsInAFailure) {
     int port = 0;
-    const int s = Listen(port);  // connections are accepted by the system, never answered
+    const int s = ListenLocal(port);  // connections are accepted by the system, never answered
     ASSERT_GE(s, 0);
     const fs::path target = target_ / "QorCVoice3.rcc";
     DownloadLimits limits;
