@@ -112,6 +112,7 @@ OptionsDialog::OptionsDialog(config::Settings& settings, OptionsHooks hooks, Plu
       screen_(screen),
       tabs_(new QTabWidget(this)) {
     setModal(true);
+    tabs_->setUsesScrollButtons(false);  // all nine tabs in sight, in every language
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     buildPages();
