@@ -30,6 +30,8 @@ class GameHost {
     virtual QWidget& window() = 0;
     // The window's one audio object: the game's sounds and the spoken cards.
     virtual AudioPort& audio() = 0;
+    // The card pictures whose back is chosen at every deal; none by default.
+    virtual CardArt* art() { return nullptr; }
 };
 
 template <class Window>
@@ -47,6 +49,12 @@ class HostOf : public GameHost {
     void ShowWaitBanner(bool on) override { w_.ShowWaitBanner(on); }
     QWidget& window() override { return w_; }
     AudioPort& audio() override { return w_.audio(); }
+    CardArt* art() override {
+        if constexpr (requires { w_.art(); })
+            return &w_.art();
+        else
+            return nullptr;
+    }
 
   private:
     Window& w_;

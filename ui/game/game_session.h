@@ -15,6 +15,7 @@
 #include "config/words/word_keys.h"
 #include "core/files/file_match_hooks.h"
 #include "core/match/match_session.h"
+#include "ui/game/back_at_deal.h"
 #include "core/match/seeded_random.h"
 #include "ui/game/background_seat.h"
 #include "ui/game/game_host.h"
@@ -121,6 +122,7 @@ class GameSession : public QObject, public GameSessionApi {
     NoPeer peer_;
     ClockSeededRandom clockRandom_;
     BackgroundSeat seat1_;  // the computer, thinking on a worker
+    BackAtDeal backAtDeal_;  // the card back of each deal
     MatchSession match_;    // owns the game state
     GameState& g_;
     World& world_;

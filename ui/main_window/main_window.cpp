@@ -1,14 +1,17 @@
 #include "ui/main_window/main_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "config/service_address.h"
 #include "config/settings_file.h"
 #include "config/words/word_keys.h"
+#include "ui/button/button_shape.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/game/game_session_api.h"
@@ -21,6 +24,7 @@
 #include "ui/main_window/main_screen.h"
 #include "ui/main_window/own_cursors.h"
 #include "ui/main_window/wait_banner.h"
+#include "ui/options/options_dialog.h"
 #include "ui/table/table_view.h"
 
 namespace tavik::ui {
@@ -73,6 +77,11 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     connect(&mainTimer_, &QTimer::timeout, this, &MainWindow::onTimer);
     connectMainScreen();
     connectMenu();
+    setUpOptionsHooks();
+    // Every window shown gives its card-style buttons the shape of newButtons.
+    if (qApp != nullptr)
+        qApp->installEventFilter(
+            new ButtonShapeFollower([this] { return settings_.newButtons; }, this));
     setWindowTitle(word(words::key::Title));
     fitWindow();
 }
@@ -107,7 +116,7 @@ void MainWindow::connectMainScreen() {
     });
     connect(mainScreen_, &MainScreen::optionsClicked, this, [this, opening] {
         opening();
-        notReady();
+        showOptions();
     });
     connect(mainScreen_, &MainScreen::modeClicked, this, [this, opening] {
         opening();
@@ -276,6 +285,62 @@ void MainWindow::showLocalChampions() {
     LocalChampionsWindow window(settings_, currentList(), this);
     ApplyCursors(&window, settings_.ownCursor);
     window.exec();
+}
+
+void MainWindow::setUpOptionsHooks() {
+    OptionsHooks& h = optionsHooks_;
+    h.windowSize = [this] { ApplyWindowSize(); };
+    h.language = [this] { ApplyLanguage(); };
+    h.cursors = [this] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) ApplyCursors(w, settings_.ownCursor);
+    };
+    h.buttons = [this] {
+        for (QWidget* w : QApplication::topLevelWidgets()) ApplyButtonShape(w, settings_.newButtons);
+    };
+    h.playerList = [this] {
+        if (mainScreenShown_) mainScreen_->Compose(currentList());
+    };
+    // A new face style may change the card cell: the window is laid out again.
+    h.faces = [this] {
+        const int wanted = settings_.deckStyle;
+        ApplyWindowSize();
+        return settings_.deckStyle == wanted;
+    };
+    h.backs = [this] {
+        const bool ok = loader_->LoadCardBacks();
+        tableView_->update();
+        return ok;
+    };
+    h.background = [this] {
+        const bool onTable = !tableView_->isHidden();
+        const bool ok =
+            loader_->LoadTableBackground((onTable ? settings_.tableDesign : settings_.menuDesign) == 1);
+        area_->update();
+        mainScreen_->update();
+        tableView_->update();
+        return ok;
+    };
+    h.fonts = [this] {
+        if (mainScreenShown_) mainScreen_->Compose(currentList());
+        if (!tableView_->isHidden()) tableView_->StartTable();
+    };
+    h.sound = [this](const char* name) {
+        audio_->PlayResourceSound(name, false, settings_.soundOn);
+    };
+    h.music = [this] { setMusicOn(settings_.musicOn); };
+    h.speedChooser = [this] { showSpeedDialog(); };
+}
+
+void MainWindow::showOptions() {
+    PluginPlaces places;
+    places.programFolder = QString::fromStdString(folder_.program);
+    places.parentFolder = QString::fromStdString(folder_.parent);
+    places.serviceBase = std::string(config::kServiceAddress);
+    const QSize screenSize = screen() != nullptr ? screen()->size() : QSize(1280, 1024);
+    OptionsDialog dialog(settings_, optionsHooks_, places, screenSize, this);
+    ApplyCursors(&dialog, settings_.ownCursor);
+    dialog.exec();
 }
 
 void MainWindow::showMessage(QMessageBox::Icon icon, const QString& text) {

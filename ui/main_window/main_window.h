@@ -19,6 +19,7 @@
 #include "core/files/player_list_file.h"
 #include "core/state/game_state.h"
 #include "ui/layout/layout.h"
+#include "ui/options/options_hooks.h"
 #include "ui/pictures/card_art.h"
 #include "ui/sound/audio_port.h"
 #include "ui/sound/music_cue.h"
@@ -98,6 +99,11 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     std::optional<files::PlayerList> currentList() const;
     // Opens the local champions window (modal).
     void showLocalChampions();
+    // Opens the options dialog (modal); its changes act at once through optionsHooks().
+    void showOptions();
+    // What the options dialog's changes set going. The window fills in everything it
+    // owns; the music, the speed chooser and the passport are left to their services.
+    OptionsHooks& optionsHooks() { return optionsHooks_; }
 
     // --- messages --------------------------------------------------------------
     // A message box in the window's language; a set messageHook receives it instead.
@@ -140,6 +146,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void fitWindow();
     void notReady();
     void prepareMusic();
+    void setUpOptionsHooks();
     void showAbout();
     // The menu's Speed: the flight speed dialog.
     void showSpeedDialog();
@@ -164,6 +171,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     AudioPort* audio_ = &silentAudio_;
     std::unique_ptr<MusicCue> music_;
     StartupHooks hooks_;
+    OptionsHooks optionsHooks_;
     bool startupRun_ = false;
     bool startupFailed_ = false;
     bool mainScreenShown_ = false;

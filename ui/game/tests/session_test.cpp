@@ -193,8 +193,11 @@ class SessionTest : public ::testing::Test, WithApp {
 TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     StorePlayer(host, 28, 100);  // the second kon completes the player's 30-kon cycle
     AnswerPlayerDialog({}, "pw", {});
+    host.settings().oneBack = true;  // the deal shows the seventh back
+    host.art().backIndex = 1;
     emit host.startRequested(1);
     ASSERT_TRUE(session->inMatch());
+    EXPECT_EQ(host.art().backIndex, 7);
     EXPECT_TRUE(view().isVisible());
     EXPECT_TRUE(host.quitEnabled && host.genCountEnabled);
     EXPECT_EQ(g().names[2], "Ivan");

@@ -33,6 +33,7 @@ class TestHost : public QWidget {
 
     TableView& tableView() { return *view_; }
     config::Settings& settings() { return settings_; }
+    CardArt& art() { return art_; }
     const files::DataFolder& dataFolder() const { return folder_; }
     void showMainScreen() {
         ++mainScreenShown;

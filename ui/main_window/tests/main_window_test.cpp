@@ -1,5 +1,7 @@
 // The main window from start to stop: the check of the player lists, the intro, the
 // language, the menu, the main screen's buttons, the wait banner and the closing.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,6 +18,7 @@
 #include "ui/main_window/picture_view.h"
 #include "ui/main_window/startup_rules.h"
 #include "ui/main_window/tests/main_window_test_support.h"
+#include "ui/options/options_dialog.h"
 #include "ui/table/table_view.h"
 
 namespace tavik::ui {
@@ -344,6 +347,63 @@ TEST(MainWindowStop, ClosingDuringAMatchAsksThenLeavesAndSaves) {
     MainWindow& v = g.startedWindow();
     EXPECT_TRUE(v.close());
     EXPECT_TRUE(g.questions.empty());
+}
+
+}  // namespace
+}  // namespace tavik::ui
+
+namespace tavik::ui {
+namespace {
+
+// The Options button opens the dialog; its changes reach the main screen while it is
+// still open, and the settings file written at the close carries them.
+TEST(MainWindowOptions, ChangesActOnTheMainScreenAtOnce) {
+    test::WindowFixture f;
+    ASSERT_TRUE(
+        files::writeFileAtomic(f.folder.inProgram("Tavik2.net"), listWithPlayers().bytes()).ok());
+    MainWindow& w = f.startedWindow();
+    w.settings().fireworksButtons = false;
+    MainScreen& m = w.mainScreen();
+    EXPECT_FALSE(m.listButton(1).text().startsWith(QStringLiteral("Anna")));
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        dialog->switchBox("NetGame")->click();
+        EXPECT_TRUE(m.listButton(1).text().startsWith(QStringLiteral("Anna")));
+        dialog->switchBox("newButtons")->click();
+        EXPECT_TRUE(m.startButton().Nolt());
+        EXPECT_TRUE(dialog->okButton().Nolt());
+        QComboBox* size = dialog->choiceList("windowSize");
+        const int index = size->findData(3);
+        if (index >= 0) {  // the test screen may be too small for it
+            size->setCurrentIndex(index);
+            emit size->activated(index);
+            EXPECT_EQ(w.display().clientWidth, 990);
+        }
+        QComboBox* language = dialog->choiceList("language");
+        language->setCurrentIndex(language->findData(1));
+        emit language->activated(language->findData(1));
+        EXPECT_EQ(m.startButton().text(), QStringLiteral("Новый игрок"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::mouseClick(&m.optionsButton(), Qt::LeftButton);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(w.settings().NetGame);
+    EXPECT_EQ(w.settings().language, 1);
+    // A window shown later takes the new button shape too.
+    QDialog later(&w);
+    auto* button = new TQorCardsButton(QStringLiteral("x"), &later);
+    later.show();
+    EXPECT_TRUE(button->Nolt());
+    later.close();
+    w.close();
+    const config::SettingsLoad saved =
+        config::LoadSettings(f.folder.inProgram(config::kSettingsFileName));
+    EXPECT_TRUE(saved.settings.NetGame);
+    EXPECT_TRUE(saved.settings.newButtons);
+    EXPECT_EQ(saved.settings.language, 1);
 }
 
 }  // namespace
