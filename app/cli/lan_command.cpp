@@ -33,11 +33,19 @@ struct Tally {
     int kons = 0, won = 0, lost = 0, draws = 0, scoreDelta = 0;
 };
 
+// Counts the kons; with a log file also writes each kon's result as one JSON line.
 class TallyLog : public GameLog {
   public:
-    explicit TallyLog(Tally& t) : t_(t) {}
+    TallyLog(Tally& t, std::FILE* log) : t_(t), log_(log) {}
     void onKonEnd(KonOutcome result, int) override {
         ++t_.kons;
+        if (log_) {
+            const char* r = result == KonOutcome::Seat2Won
+                                ? "won"
+                                : (result == KonOutcome::Seat1Won ? "lost" : "draw");
+            std::fprintf(log_, "%s\n", jsonLine({{"kon", t_.kons}, {"result", r}}).c_str());
+            std::fflush(log_);
+        }
         if (result == KonOutcome::Seat2Won) ++t_.won;
         if (result == KonOutcome::Seat1Won) ++t_.lost;
         if (result == KonOutcome::Draw) ++t_.draws;
@@ -45,6 +53,7 @@ class TallyLog : public GameLog {
 
   private:
     Tally& t_;
+    std::FILE* log_;
 };
 
 }  // namespace
@@ -52,7 +61,7 @@ class TallyLog : public GameLog {
 int lanCommand(const std::vector<std::string>& args) {
     std::string error;
     auto parsed = Arguments::parse(
-        args, {"port", "p", "kons", "seed", "host", "bind", "timeout", "name", "rules"}, {},
+        args, {"port", "p", "kons", "seed", "host", "bind", "timeout", "name", "rules", "log"}, {},
         error);
     if (!parsed) return usage(error);
     const Arguments& a = *parsed;
@@ -84,8 +93,13 @@ int lanCommand(const std::vector<std::string>& args) {
 
     LanSocket socket;
     net::LanLink link(socket, server ? 1 : 2, a.get("name", server ? "Host" : "Guest"));
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> logFile(nullptr, std::fclose);
+    if (a.has("log")) {
+        logFile.reset(std::fopen(a.get("log").c_str(), "w"));
+        if (!logFile) return usage("cannot write the log file " + a.get("log"));
+    }
     Tally tally;
-    TallyLog tallyLog(tally);
+    TallyLog tallyLog(tally, logFile.get());
     HeadlessWorld headless(seed, /*recording=*/false);
     const Ports h = headless.ports();
     RemoteSeat remote;
