@@ -63,33 +63,32 @@ void LanConnection::StartClient(const QString& address, quint16 port) {
 void LanConnection::adopt(QTcpSocket* socket) {
     socket_ = socket;
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    connect(socket, &QTcpSocket::readyRead, this, &LanConnection::readAll);
-    connect(socket, &QTcpSocket::disconnected, this, [this] {
-        if (held_) return;  // told when the hold ends
-        readAll();
-        if (link_ && link_->netLink() >= 1) link_->disconnected();
-        emit changed();
-    });
+    connect(socket, &QTcpSocket::readyRead, this, &LanConnection::readPending);
+    connect(socket, &QTcpSocket::disconnected, this, &LanConnection::readPending);
 }
 
-void LanConnection::hold(bool on) {
-    held_ = on;
-    if (on || !socket_) return;
-    readAll();
-    if (socket_ && socket_->state() == QAbstractSocket::UnconnectedState && link_) {
-        link_->disconnected();
-        emit changed();
-    }
+void LanConnection::readPending() {
+    if (gate_)
+        gate_([this] { readNow(); });
+    else
+        readNow();
 }
 
-void LanConnection::readAll() {
-    if (held_ || !socket_ || !link_) return;
-    if (socket_->bytesAvailable() == 0) return;
-    while (socket_ && socket_->bytesAvailable() > 0) {
+void LanConnection::readNow() {
+    if (reading_ || !socket_ || !link_) return;
+    reading_ = true;
+    bool any = false;
+    while (socket_ && link_ && socket_->bytesAvailable() > 0) {
         const QByteArray bytes = socket_->readAll();
         link_->received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        any = true;
     }
-    if (link_) link_->endOfRead();
+    if (any && link_) link_->endOfRead();
+    // Every byte the peer sent before it left has been read: now it has gone.
+    if (socket_ && link_ && socket_->state() == QAbstractSocket::UnconnectedState &&
+        link_->netLink() >= 1)
+        link_->disconnected();
+    reading_ = false;
     emit changed();
 }
 

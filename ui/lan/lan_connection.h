@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QHostAddress>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "net/lan_link.h"
@@ -40,8 +41,13 @@ class LanConnection : public QObject, public net::LanLink::Transport {
     // The wait dialog's "There are no accessible games": set while a client waits for
     // its server and after a connection error, cleared when a server starts.
     bool noGames() const { return noGames_; }
-    // While held, arriving bytes wait in the socket (a step of the game is running).
-    void hold(bool on);
+    // Every read and the peer's leaving run through the gate, which may run them now
+    // or later (the game runs them between its own steps, never inside one); by
+    // default they run at once.
+    using Gate = std::function<void(const std::function<void()>&)>;
+    void setGate(Gate gate) { gate_ = std::move(gate); }
+    // Reads what is waiting, through the gate.
+    void readPending();
 
     // net::LanLink::Transport
     void write(const std::string& bytes) override;  // SendToPeer
@@ -54,13 +60,14 @@ class LanConnection : public QObject, public net::LanLink::Transport {
 
   private:
     void adopt(QTcpSocket* socket);
-    void readAll();
+    void readNow();
 
     std::unique_ptr<net::LanLink> link_;
     QPointer<QTcpServer> server_;
     QPointer<QTcpSocket> socket_;
     bool noGames_ = false;
-    bool held_ = false;
+    bool reading_ = false;
+    Gate gate_;
 };
 
 }  // namespace tavik::ui
