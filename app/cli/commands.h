@@ -5,9 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "core/state/game_state.h"
+
 namespace tavik::cli {
 
 int playCommand(const std::vector<std::string>& args);
+// LAN matches over TCP: lan host --port P --p SEAT [--kons N] [--seed S] / lan join.
+int lanCommand(const std::vector<std::string>& args);
+// The rule list of --rules ("redeal,sixes,hints"); false with error on an unknown rule.
+bool parseRules(const std::string& list, RuleOptions& rules, std::string& error);
 // The persistent files: files check PATH, files show PATH, files history DIR.
 int filesCommand(const std::vector<std::string>& args);
 // The computer opponent: one decision given as JSON on standard input.

@@ -18,6 +18,11 @@ const Command kCommands[] = {
      "play [--seed N] [--kons N] [--p1 random|lowest|ai] [--p2 random|lowest|ai]\n"
      "            [--rules redeal,sixes,hints] [--log FILE]\n"
      "            [--data-dir DIR --player 1..6 [--name NAME] [--password PW]]"},
+    {"lan", tavik::cli::lanCommand,
+     "lan host [--port P] [--bind ADDR] --p ai|lowest|random [--kons N] [--seed S]\n"
+     "            [--rules redeal,sixes,hints] [--name NAME] [--timeout SEC] [--log FILE]\n"
+     "        lan join --host H --port P --p ai|lowest|random [--kons N] [--name NAME]\n"
+     "            [--timeout SEC] [--log FILE]"},
     {"files", tavik::cli::filesCommand, "files check PATH | files show PATH | files history DIR"},
     {"analyze", tavik::cli::analyzeCommand, "analyze < decision.json"},
     {"diff-search", tavik::cli::diffSearchCommand,

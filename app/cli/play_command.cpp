@@ -45,6 +45,14 @@ class JsonMoveLog : public GameLog {
     std::ostream& out_;
 };
 
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "tavik-cli play: %s\n", message.c_str());
+    return 2;
+}
+
+}  // namespace
+
 bool parseRules(const std::string& list, RuleOptions& rules, std::string& error) {
     std::stringstream in(list);
     std::string item;
@@ -62,13 +70,6 @@ bool parseRules(const std::string& list, RuleOptions& rules, std::string& error)
     }
     return true;
 }
-
-int fail(const std::string& message) {
-    std::fprintf(stderr, "tavik-cli play: %s\n", message.c_str());
-    return 2;
-}
-
-}  // namespace
 
 int playCommand(const std::vector<std::string>& args) {
     std::string error;

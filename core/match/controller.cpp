@@ -182,7 +182,10 @@ void MatchController::konOver() {
 }
 
 void MatchController::enableAfterKon() {
-    const bool cycleDone = g_.KonCount % cycleLength() == 0;
+    // A LAN match is the three kons played in it, whatever the two players' lifetime
+    // counts, so that both copies end it after the same kon.
+    const bool cycleDone =
+        g_.NetGame ? lanMatchComplete() : g_.KonCount % cycleLength() == 0;
     if (g_.OnlineGame) {
         setActionButton(g_, w_, Word::WePlayStill, false);
         setEndMatchButton(g_, w_, true, true);
@@ -193,9 +196,9 @@ void MatchController::enableAfterKon() {
         setEndMatchButton(g_, w_, true, true);
         g_.KonOver = true;
     } else if (g_.NetGame && g_.NetRole == 1) {
-        const bool serverDeals = (g_.PrevAttacker == 1 && WinnerSeat(g_.KonResult) != 0) ||
-                                 (g_.KonResult == KonOutcome::Draw && g_.Attacker == 2);
-        setActionButton(g_, w_, Word::WePlayStill, serverDeals);
+        // The server deals the next kon only once the client has its result too ("o"):
+        // a deal that overtook the client's last press would meet a running kon there.
+        setActionButton(g_, w_, Word::WePlayStill, false);
         setEndMatchButton(g_, w_, true, false);
     } else if (g_.NetGame) {
         setActionButton(g_, w_, Word::WePlayStill, false);
@@ -256,6 +259,57 @@ void MatchController::ComputerMove(MoveKind k) {
         ApplyMove(g_, w_, 1, k, slot);
         passed = slot == 0;
     } while (k == MoveKind::AddToTaker && passed == false);
+}
+
+std::string MatchController::RemoteMove() {
+    if (!g_.NetGame || !g_.GameActive || g_.Phase != GamePhase::Play || !ComputersTurn())
+        return "a move out of turn";
+    const MoveKind k = MoveKindAt(g_.Step);
+    NoThinking quiet;
+    const int slot = seat1_.choose(g_, 1, k, quiet).slot;
+    if (slot < 0 || slot > g_.KolCards1) return "a card the player does not hold";
+    if (slot == 0 && k == MoveKind::Lead) return "a pass where a card must be led";
+    if (slot != 0 && CheckMove(g_, 1, slot, k) != kMoveOk) return "a card against the rules";
+    if (slot != 0 && k != MoveKind::Defend && !MayAttack(g_))
+        return "a card beyond the attack limit";
+    ApplyMove(g_, w_, 1, k, slot);
+    if (k == MoveKind::AddToTaker && slot == 0) {  // the remote stops adding to the taker
+        g_.Step = BoutStep::ConfirmAdded;
+        setActionEnabled(g_, w_, true);
+        setCaption(g_, w_, 1, Text::of(Word::ThatsAllDots), CaptionColour::Blue);
+        playSound(g_, w_, snd::Ding1);
+    }
+    return {};
+}
+
+std::string MatchController::RemoteGo() {
+    if (!g_.NetGame || !g_.GameActive || g_.Step != BoutStep::AwaitingTake)
+        return "\"hgo\" while no table is being taken";
+    w_.ports.table.clearTable();
+    g_.Step = BoutStep::Lead;
+    if (KonEndTest(g_, w_)) {
+        g_.Step = BoutStep::KonOver;
+        konOver();
+    }
+    return {};
+}
+
+std::string MatchController::RemoteKonOver() {
+    if (!g_.NetGame || g_.NetRole != 1 || !g_.GameActive || g_.Step != BoutStep::ResultShown ||
+        lanMatchComplete() || g_.Button7Enabled)
+        return "a kon end while no kon waits for it";
+    setActionButton(g_, w_, Word::WePlayStill, true);
+    return {};
+}
+
+bool MatchController::PeerLeavingInterrupts() const {
+    if (!g_.GameActive) return false;
+    if (g_.AwaitingDeal || !lanMatchComplete()) return true;
+    if (g_.Step == BoutStep::KonOver || g_.Step == BoutStep::ResultShown) return false;
+    // The last kon is decided once the deck is empty and a hand is out; it can still be
+    // finished here only while no move of the other copy is due.
+    const bool decided = g_.deckEmpty() && (g_.KolCards1 == 0 || g_.KolCards2 == 0);
+    return !decided || ComputersTurn() || g_.Step == BoutStep::AwaitingTake;
 }
 
 std::optional<MoveKind> MatchController::HumanMoveKind() const {

@@ -47,8 +47,34 @@ class MatchController {
     // The number of kons in a cycle of this kind of game.
     int cycleLength() const;
 
+    // --- a LAN game: what the other copy's messages do. Each returns an empty text
+    // when the message was applied, otherwise why it cannot be (a move out of turn, a
+    // card the seat does not hold, a message of the wrong phase); then nothing changed.
+
+    // Seat 1's move of the current step, as the remote seat (seat 1) received it.
+    std::string RemoteMove();
+    // The other copy has taken the table ("hgo").
+    std::string RemoteGo();
+    // Client: the server's deal of a kon or a re-deal.
+    std::string ReceiveDeal(const msg::Deal& deal);
+    // Client: the kon starts without a re-deal ("hsitkon2").
+    std::string ReceiveKonStart();
+    // Client: the server announces a re-deal for a seat as the server numbers them.
+    std::string ReceiveRedeal(int serverSeat);
+    // Server: the client has seen the kon's result ("o"); the next kon may be dealt.
+    std::string RemoteKonOver();
+    // The kons of this match played so far.
+    int matchKons() const { return g_.KonCount - g_.KonCountStart; }
+    // True when every kon of the LAN match has been dealt.
+    bool lanMatchComplete() const { return matchKons() % cycleLength() == 0; }
+    // True when the other copy leaving now interrupts the match: a match is on the
+    // table and either a kon of it is still to be dealt, or its last kon cannot end
+    // without the other copy.
+    bool PeerLeavingInterrupts() const;
+
   private:
     void loadStanding();
+    void startKon();
     void beginPlay();
     void endBout();
     int announceSixes();

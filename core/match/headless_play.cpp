@@ -31,13 +31,19 @@ bool PlayStep(MatchSession& session) {
     GameState& g = session.state();
     MatchController& c = session.controller();
     NoThinking quiet;
+    // In a network game seat 1 is the other copy, and the server alone starts a kon,
+    // deals it and decides when to deal again: this side then waits for a message.
+    if (g.AwaitingDeal) return false;
     if (g.Phase == GamePhase::Dealt || g.Phase == GamePhase::RedealAnnounced) {
+        if (g.NetGame && !g.Button7Enabled) return false;
         c.ActionButton();
         return true;
     }
     if (g.Step == BoutStep::ResultShown) {
         if (g.Button7Enabled) {
             c.ActionButton();
+        } else if (g.NetGame) {
+            return false;  // the end of a network match is the driver's
         } else {
             c.EndMatchButton();
             c.NewKon(false);
@@ -45,6 +51,7 @@ bool PlayStep(MatchSession& session) {
         return true;
     }
     if (c.ComputersTurn()) {
+        if (g.NetGame) return false;
         c.TimerTick();
         return true;
     }

@@ -34,7 +34,8 @@ struct PlayOutcome {
 
 // One action of seat 2 as a person would take it (a card click or a button press),
 // or of the timer for seat 1. The session must have a second seat. False when
-// nothing can act.
+// nothing can act: in a network game also while the other copy is to act, and at the
+// end of a network match, which its driver ends.
 bool PlayStep(MatchSession& session);
 
 // Plays until `kons` kons have been decided (re-deals do not count). The session's

@@ -51,6 +51,22 @@ void MatchController::NewKon(bool continuing) {
     }
     if (!continuing || g_.UserSlot == 8) loadStanding();
 
+    // A LAN client counts and deals nothing itself: it waits for the server's deal,
+    // which ReceiveDeal applies and counts.
+    if (g_.NetGame && g_.NetRole == 2) {
+        g_.AwaitingDeal = true;
+        g_.GameActive = true;
+        g_.KonOver = false;
+        g_.Phase = GamePhase::Dealt;
+        g_.Step = BoutStep::Lead;
+        setActionButton(g_, w_, Word::ToBegin, false);
+        setEndMatchButton(g_, w_, true, false);
+        table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2], matchKons());
+        table.tableText(Word::ExpectationOfServer);
+        setMoveTimer(g_, w_, false);
+        return;
+    }
+
     // 4. A re-deal is not counted again.
     const bool redeal = continuing && g_.Phase == GamePhase::RedealAnnounced;
     if (!redeal) g_.KonCount += 1;
@@ -71,7 +87,61 @@ void MatchController::NewKon(bool continuing) {
     // 9. A LAN server sends the deal to the client.
     if (g_.NetGame && g_.NetRole == 1)
         w_.ports.peer.send(msg::Deal{g_.KolodaI, g_.Attacker, g_.rules});
+    startKon();
+}
 
+std::string MatchController::ReceiveDeal(const msg::Deal& deal) {
+    if (!g_.NetGame || g_.NetRole != 2) return "a deal sent to the server";
+    const bool redeal = !g_.AwaitingDeal && g_.Phase == GamePhase::RedealAnnounced;
+    const bool nextKon = !g_.AwaitingDeal && g_.Step == BoutStep::ResultShown && !lanMatchComplete();
+    if (!g_.AwaitingDeal && !redeal && !nextKon) return "a deal while a kon is on the table";
+    w_.ports.table.clearTableBoxes();
+    setCaption(g_, w_, 1, Text{}, CaptionColour::None);
+    setCaption(g_, w_, 2, Text{}, CaptionColour::None);
+    // The client counts every deal but a re-deal, so both copies count the same kons.
+    if (!redeal) g_.KonCount += 1;
+    g_.AwaitingDeal = false;
+    g_.KolodaI = deal.deck;
+    g_.rules = deal.rules;
+    DealHands(g_, /*receivedFromServer=*/true);
+    // The server decides the first attacker; the client only shows why: the server's
+    // lowest trump when the server leads by it.
+    const int attacker = deal.attacker == 1 ? 2 : 1;
+    ChooseFirstAttacker(g_, true, attacker);
+    g_.Attacker = attacker;
+    if (attacker != 1) g_.ShownTrump = kNoCard;
+    startKon();
+    return {};
+}
+
+std::string MatchController::ReceiveKonStart() {
+    if (!g_.NetGame || g_.NetRole != 2 || g_.AwaitingDeal || !g_.GameActive ||
+        g_.Phase != GamePhase::Dealt)
+        return "a kon start outside a fresh deal";
+    g_.Phase = GamePhase::Play;
+    setActionButton(g_, w_, g_.Attacker == 1 ? Word::ITake : Word::ThatsAll, false);
+    return {};
+}
+
+std::string MatchController::ReceiveRedeal(int serverSeat) {
+    const int seat = 3 - serverSeat;
+    if (!g_.NetGame || g_.NetRole != 2 || g_.AwaitingDeal || !g_.GameActive ||
+        (g_.Phase != GamePhase::Dealt && g_.Phase != GamePhase::RedealAnnounced))
+        return "a re-deal outside a fresh deal";
+    if (!g_.rules.ReDealRule || !QualifiesForRedeal(g_, seat))
+        return "a re-deal for a hand that does not qualify";
+    setCaption(g_, w_, seat, Text::of(Word::NewGame), CaptionColour::Blue);
+    playSound(g_, w_, snd::PlMore);
+    g_.Seat1Revealed = true;
+    redrawHand(g_, w_, 1);
+    g_.Phase = GamePhase::RedealAnnounced;
+    setActionButton(g_, w_, Word::NewGame, false);
+    w_.log.onRedeal(seat);
+    return {};
+}
+
+void MatchController::startKon() {
+    TablePort& table = w_.ports.table;
     // 10. Reset the kon.
     g_.Step = BoutStep::Lead;
     g_.KonOver = false;
@@ -87,8 +157,8 @@ void MatchController::NewKon(bool continuing) {
     ClearTable(g_, w_);
     w_.log.onDeal(g_);
 
-    // 11-12. Buttons and scores.
-    setActionButton(g_, w_, Word::ToBegin, true);
+    // 11-12. Buttons and scores; a LAN client waits for the server to start.
+    setActionButton(g_, w_, Word::ToBegin, !(g_.NetGame && g_.NetRole == 2));
     setEndMatchButton(g_, w_, true, false);
     table.drawScores(g_.Score, g_.ScoreDelta, g_.Wins[1], g_.Wins[2],
                      g_.KonCount - g_.KonCountStart);

@@ -17,14 +17,16 @@ void Shuffle(GameState& g, RandomPort& random) {
     }
 }
 
-void DealHands(GameState& g) {
+void DealHands(GameState& g, bool receivedFromServer) {
     g.Koz = g.KolodaI[36].suit();
     g.Vskr = g.KolodaI[36].value();
     g.CardsI1.fill(kNoCard);
     g.CardsI2.fill(kNoCard);
+    Hand& first = receivedFromServer ? g.CardsI2 : g.CardsI1;
+    Hand& second = receivedFromServer ? g.CardsI1 : g.CardsI2;
     for (int i = 1; i <= 6; ++i) {
-        g.CardsI1[i] = g.KolodaI[i];
-        g.CardsI2[i] = g.KolodaI[6 + i];
+        first[i] = g.KolodaI[i];
+        second[i] = g.KolodaI[6 + i];
     }
     g.KolCards1 = g.KolCards2 = 6;
 }

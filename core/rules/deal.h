@@ -10,8 +10,9 @@ namespace tavik {
 // draw card numbers 1..36 until one not yet placed comes up.
 void Shuffle(GameState& g, RandomPort& random);
 // Sets the trump from the bottom card and gives KolodaI[1..6] to seat 1 and
-// KolodaI[7..12] to seat 2.
-void DealHands(GameState& g);
+// KolodaI[7..12] to seat 2. A LAN client, whose deck came from the server, holds the
+// server's seat 1 hand: it takes KolodaI[1..6] into seat 2 and KolodaI[7..12] into seat 1.
+void DealHands(GameState& g, bool receivedFromServer = false);
 // The first attacker of a kon. After a won kon the winner leads; after a draw or at
 // the start of a match the seat with the lower trump leads (seat 2, or seat 1 at an
 // online table's second seat, when neither holds one). Sets ShownTrump when seat 1

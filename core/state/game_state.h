@@ -129,6 +129,7 @@ struct GameState {
     KonOutcome KonResult = KonOutcome::None;
     int SixesBonus = 0;
     bool GameActive = false;
+    bool AwaitingDeal = false;  // a LAN client has begun a match and waits for the server's deal
     bool KonOver = false;
     bool DeckEmptyAnnounced = false;
     bool OpenCards = false;      // seat 1's hand drawn face up (the open-cards code)

@@ -1,8 +1,11 @@
 #include "ui/dialogs/new_game_dialog.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QNetworkInterface>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "core/files/codec.h"
@@ -13,7 +16,9 @@ namespace tavik::ui {
 namespace {
 
 constexpr int kNameLength = 20;
+constexpr int kNetNameLength = 9;
 constexpr int kPasswordLength = 5;
+constexpr int kAddressFields = 8;
 
 // The style of the password fields: every typed character shows as "#" at once.
 class HashPasswordStyle : public QProxyStyle {
@@ -37,6 +42,106 @@ std::optional<std::string> password1251(const QLineEdit& edit) {
 }
 
 }  // namespace
+
+bool IpAddressShape(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,3}){3}$"));
+    return shape.match(text).hasMatch();
+}
+
+NewGameDialog::NewGameDialog(int slot, std::optional<files::PlayerRecord> stored,
+                             config::Settings& settings, StartNetwork startNetwork,
+                             QWidget* parent)
+    : NewGameDialog(slot, std::move(stored), settings, parent) {
+    startNetwork_ = std::move(startNetwork);
+    buildNetworkFields();
+}
+
+void NewGameDialog::buildNetworkFields() {
+    const int lang = settings_.language;
+    name_->setMaxLength(kNetNameLength);
+    if (name_->text().size() > kNetNameLength) name_->setText(name_->text().left(kNetNameLength));
+    server_ = new QRadioButton(WordText(words::key::ServerCreates, lang), this);
+    client_ = new QRadioButton(WordText(words::key::ClientEnters, lang), this);
+    auto* group = new QButtonGroup(this);
+    group->addButton(server_);
+    group->addButton(client_);
+    ip_ = new QLineEdit(this);
+    ip_->setMaxLength(20);
+    port_ = new QLineEdit(QString::fromStdString(settings_.port), this);
+    port_->setMaxLength(5);
+    kons_ = new QLineEdit(QStringLiteral("3"), this);
+    kons_->setReadOnly(true);  // a LAN match is three kons
+    auto* receive = DialogButton(words::key::ReceiveIP, lang, this);
+
+    auto* net = new QGridLayout;
+    net->addWidget(new QLabel(WordText(words::key::ServerClient, lang), this), 0, 0);
+    net->addWidget(server_, 0, 1);
+    net->addWidget(client_, 1, 1);
+    net->addWidget(new QLabel(WordText(words::key::EnterIP, lang), this), 2, 0);
+    net->addWidget(ip_, 2, 1);
+    net->addWidget(new QLabel(WordText(words::key::EnterPort, lang), this), 3, 0);
+    net->addWidget(port_, 3, 1);
+    net->addWidget(new QLabel(WordText(words::key::NumberGames, lang), this), 4, 0);
+    net->addWidget(kons_, 4, 1);
+    net->addWidget(receive, 5, 0, 1, 2);
+    for (int i = 0; i < kAddressFields; ++i) {
+        auto* field = new QLineEdit(this);
+        field->setReadOnly(true);
+        addresses_.push_back(field);
+        net->addWidget(field, 6 + i / 2, i % 2);
+    }
+    // Below the name and password fields, above the error line.
+    static_cast<QVBoxLayout*>(layout())->insertLayout(1, net);
+
+    connect(server_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) chooseRole(1);
+    });
+    connect(client_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) chooseRole(2);
+    });
+    // Only digits and "." in the address, only digits in the port: anything else
+    // puts back the stored value.
+    connect(ip_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        static const QRegularExpression allowed(QStringLiteral("^[0-9.]*$"));
+        if (!allowed.match(text).hasMatch())
+            ip_->setText(QString::fromStdString(settings_.ipAddress));
+        else if (role_ == 2)
+            settings_.ipAddress = text.toStdString();
+        error_->hide();
+    });
+    connect(port_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
+        if (!digits.match(text).hasMatch())
+            port_->setText(QString::fromStdString(settings_.port));
+        settings_.port = port_->text().toStdString();
+    });
+    connect(receive, &QPushButton::clicked, this, &NewGameDialog::showAddresses);
+    server_->setChecked(true);
+    chooseRole(1);
+}
+
+void NewGameDialog::chooseRole(int role) {
+    role_ = role;
+    ip_->setEnabled(role == 2);
+    ip_->setText(role == 2 ? QString::fromStdString(settings_.ipAddress) : QString());
+}
+
+void NewGameDialog::showAddresses() {
+    std::vector<QString> shown;
+    for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
+        if (a.protocol() != QAbstractSocket::IPv4Protocol || a.isLoopback()) continue;
+        if (shown.size() < 6) shown.push_back(a.toString());
+    }
+    // The address under which the web service sees this machine: the service is not
+    // asked here, so the line stays empty.
+    shown.push_back(QString());
+    shown.push_back(QStringLiteral("127.0.0.1"));
+    for (std::size_t i = 0; i < addresses_.size(); ++i) {
+        addresses_[i]->setText(i < shown.size() ? shown[i] : QString());
+        addresses_[i]->setToolTip(
+            i + 1 == shown.size() ? WordText(words::key::Loop, settings_.language) : QString());
+    }
+}
 
 NewGameDialog::NewGameDialog(int slot, std::optional<files::PlayerRecord> stored,
                              config::Settings& settings, QWidget* parent)
@@ -129,8 +234,21 @@ void NewGameDialog::confirm() {
         if (typed) field = files::ScramblePassword(*typed).optional();
         if (!field) return fail(words::key::IncorrectPassword, password_);
     }
-    choice_ = PlayerChoice{slot_, name, *field};
-    accept();
+    choice_ = PlayerChoice{slot_, name, *field, role_};
+    if (!startNetwork_) {
+        accept();
+        return;
+    }
+    // 7-8. The client's address and the port.
+    if (role_ == 2 && !IpAddressShape(ip_->text()))
+        return fail(words::key::IncorrectIP, ip_);
+    if (port_->text().isEmpty() || port_->text().toUInt() > 65535)
+        return fail(words::key::IncorrectPort, port_);
+    if (role_ == 2) settings_.ipAddress = ip_->text().toStdString();
+    settings_.port = port_->text().toStdString();
+    // 9-10. Connect and wait; a cancelled wait leaves this dialog open.
+    if (startNetwork_(role_, ip_->text(), static_cast<quint16>(port_->text().toUInt())))
+        accept();
 }
 
 }  // namespace tavik::ui

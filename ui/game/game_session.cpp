@@ -1,12 +1,16 @@
 #include "ui/game/game_session.h"
 
+#include <QTimer>
+
 #include "config/words/word_table.h"
 #include "core/rules/controls.h"
+#include "core/rules/sounds.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/general_count_window.h"
 #include "ui/dialogs/history_viewer.h"
 #include "ui/dialogs/new_game_dialog.h"
+#include "ui/dialogs/wait_dialog.h"
 #include "ui/flight/table_flights.h"
 #include "ui/game/action_keys.h"
 #include "ui/game/hand_input.h"
@@ -64,6 +68,15 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
         result_->ShowResult(konResult, animated, settings_);
     };
     view.onForecast = [this](int code) { setTitle(code); };
+    // The other copy's messages are applied between the game's own steps.
+    lan_.setGate([this](const std::function<void()>& read) {
+        if (busy_) {
+            QTimer::singleShot(20, &lan_, [this] { lan_.readPending(); });
+            return;
+        }
+        run(read);
+        afterLanEvent();
+    });
     connect(&view, &TableView::actionPressed, this, &GameSession::actionPressed);
     connect(&view, &TableView::endMatchPressed, this, &GameSession::endMatchPressed);
 }
@@ -124,27 +137,48 @@ void GameSession::prepareLists() {
 void GameSession::start(int userSlot) {
     if (matchOn_ || busy_ || !view_) return;
     prepareLists();
+    // A network game keeps its players in the LAN list.
+    const bool net = settings_.NetGame;
+    const files::ListKind list = net ? files::ListKind::Lan : files::ListKind::Local;
     std::optional<files::PlayerRecord> stored;
     if (userSlot >= 1 && userSlot <= 5) {
-        stored = lists_.ReadSlot(files::ListKind::Local, userSlot);
+        stored = lists_.ReadSlot(list, userSlot);
         if (!stored) return;  // an empty slot opens nothing
     }
-    NewGameDialog dialog(userSlot, stored, settings_, &host_->window());
-    if (dialog.exec() != QDialog::Accepted) return;
-    const PlayerChoice& choice = dialog.choice();
+    std::unique_ptr<NewGameDialog> dialog =
+        net ? std::make_unique<NewGameDialog>(
+                  userSlot, stored, settings_,
+                  [this](int role, const QString& address, quint16 port) {
+                      return connectAndWait(role, address, port);
+                  },
+                  &host_->window())
+            : std::make_unique<NewGameDialog>(userSlot, stored, settings_, &host_->window());
+    if (dialog->exec() != QDialog::Accepted) {
+        if (net) {
+            lan_.close();
+            peer_.link = nullptr;
+        }
+        return;
+    }
+    const PlayerChoice& choice = dialog->choice();
 
     g_.UserSlot = choice.slot;
     g_.UserName = choice.name;
     hooks_.setPasswordField(choice.passwordField);
-    g_.NetGame = false;
+    g_.NetGame = net;
+    g_.NetRole = net ? choice.NetRole : 1;
     g_.OnlineGame = false;
     g_.rules = {settings_.ReDealRule, settings_.SixesRule, settings_.HintsRule};
     g_.display.gifAnimation = settings_.gifAnimation;
     g_.display.soundOn = settings_.soundOn;
     g_.display.flyCardsOn = settings_.flyCardsOn;
 
-    if (!scripted_) computer_ = std::make_unique<ai::ComputerOpponent>(1);
-    seat1_.setInner(scripted_ ? *scripted_ : *computer_);
+    if (net) {
+        seat1_.setInner(remote_);
+    } else {
+        if (!scripted_) computer_ = std::make_unique<ai::ComputerOpponent>(1);
+        seat1_.setInner(scripted_ ? *scripted_ : *computer_);
+    }
 
     matchOn_ = true;
     result_->HideResult();
@@ -153,7 +187,64 @@ void GameSession::start(int userSlot) {
     view_->StartTable();
     view_->button8().setText(word(words::key::FinishMatch));
     host_->setGameMenuEnabled(true, true);
-    run([this] { controller_.NewKon(false); });
+    run([this] {
+        controller_.NewKon(false);
+        if (peer_.link) peer_.link->pump();
+    });
+}
+
+bool GameSession::connectAndWait(int role, const QString& address, quint16 port) {
+    QString name = QString::fromStdString(settings_.playerName).trimmed();
+    net::LanLink& link = lan_.newLink(role, name);
+    link.attach(match_, remote_);
+    peer_.link = &link;
+    const bool listening = role == 1 ? lan_.StartServer(port) : true;
+    if (role == 2) lan_.StartClient(address, port);
+    WaitDialog wait(
+        role == 1 ? words::key::WaitConnection : words::key::WaitGame,
+        [this] { return lan_.noGames(); }, settings_.language, &host_->window());
+    if (!listening) wait.statusLine().setText(word(words::key::NoGames));
+    // The greeting: the server's player may start; the client starts at once.
+    const QMetaObject::Connection greeted =
+        connect(&lan_, &LanConnection::changed, &wait, [this, &wait, role] {
+            net::LanLink* l = lan_.link();
+            if (!l || l->netLink() < 2) return;
+            if (role == 1)
+                wait.peerConnected();
+            else
+                wait.accept();
+        });
+    const bool started = wait.exec() == QDialog::Accepted;
+    disconnect(greeted);
+    if (!started) {
+        lan_.close();
+        peer_.link = nullptr;
+        g_.NetGame = false;
+    }
+    return started;
+}
+
+void GameSession::afterLanEvent() {
+    net::LanLink* link = lan_.link();
+    if (!matchOn_ || !g_.NetGame || !link || !link->interrupted()) return;
+    // The other copy broke the protocol or left before the match could end.
+    playSound(g_, world_, snd::Wrongs);
+    QString text = word(g_.NetRole == 1 ? words::key::PeerClient : words::key::PeerServer) + " " +
+                   word(words::key::InterruptedGame);
+    if (link->failure())
+        text += "\n" + word(words::key::PeerBrokeProtocol) + " " +
+                QString::fromStdString(*link->failure());
+    text += "\n\r" + word(words::key::ExitToMenu);
+    ShowMessage(&host_->window(), word(words::key::Title), text, settings_.language);
+    matchOn_ = false;
+    g_.GameActive = false;
+    g_.names[1] = "No";
+    lan_.close();
+    peer_.link = nullptr;
+    setMoveTimer(g_, world_, false);
+    result_->HideResult();
+    host_->setGameMenuEnabled(false, false);
+    host_->showMainScreen();
 }
 
 void GameSession::actionPressed() {
@@ -161,6 +252,7 @@ void GameSession::actionPressed() {
     run([this] {
         if (g_.Step == BoutStep::ResultShown && g_.Button7Enabled) result_->HideResult();
         controller_.ActionButton();
+        if (peer_.link) peer_.link->pump();
     });
 }
 
@@ -178,6 +270,10 @@ void GameSession::endMatchPressed() {
 
 void GameSession::finishMatch() {
     matchOn_ = false;
+    if (g_.NetGame) {  // the end of a LAN match closes its connection
+        lan_.close();
+        peer_.link = nullptr;
+    }
     clock_.moveTimer(false, 200);
     const files::EndMatchResult& end = hooks_.lastEnd();
     if (end.cycleComplete) {
@@ -200,6 +296,7 @@ void GameSession::playCard(int slot) {
     run([this, slot] {
         if (controller_.HandClick(slot) == ClickResult::Refused && handKeys_)
             handKeys_->ShowRefused(slot);
+        if (peer_.link) peer_.link->pump();
     });
 }
 
@@ -218,6 +315,10 @@ void GameSession::leaveNow() {
     setMoveTimer(g_, world_, false);
     result_->HideResult();
     hooks_.LeaveMatch(g_);
+    if (g_.NetGame) {
+        lan_.close();
+        peer_.link = nullptr;
+    }
     host_->setGameMenuEnabled(false, false);
     host_->showMainScreen();
 }

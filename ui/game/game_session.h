@@ -1,5 +1,6 @@
 #pragma once
-// A match against the computer in the main window: the player's dialog, the deal,
+// A match in the main window, against the computer or (with the network game setting)
+// another copy of the game over the LAN: the player's dialog, the deal,
 // the clicks on the hand, the table's two buttons, the computer's moves on the 200 ms
 // timer, the result of each kon, and the end of the match with its bookkeeping in
 // the player list and the history, then the main screen again. Also the game menu's
@@ -15,12 +16,14 @@
 #include "config/words/word_keys.h"
 #include "core/files/file_match_hooks.h"
 #include "core/match/match_session.h"
-#include "ui/game/back_at_deal.h"
+#include "core/match/remote_seat.h"
 #include "core/match/seeded_random.h"
+#include "ui/game/back_at_deal.h"
 #include "ui/game/background_seat.h"
 #include "ui/game/game_host.h"
 #include "ui/game/game_session_api.h"
 #include "ui/game/qt_ports.h"
+#include "ui/lan/lan_connection.h"
 
 namespace tavik::ui {
 
@@ -92,6 +95,7 @@ class GameSession : public QObject, public GameSessionApi {
     void toggleOpenCards();
 
     GameState& game() { return g_; }
+    LanConnection& lan() { return lan_; }
     const MatchController& controller() const { return controller_; }
     const QtClock& clock() const { return clock_; }
     const files::EndMatchResult& lastEnd() const { return hooks_.lastEnd(); }
@@ -108,6 +112,20 @@ class GameSession : public QObject, public GameSessionApi {
     void run(Step&& step);
     void leaveNow();
     void finishMatch();
+    // Network mode: starts the server or the client and waits for the other player;
+    // true when the match can begin.
+    bool connectAndWait(int role, const QString& address, quint16 port);
+    // After the link took an event: a broken link or a peer that left mid-match ends
+    // the match with a message.
+    void afterLanEvent();
+    // Sends through the LAN link while a network match is on.
+    class PeerSlot : public PeerPort {
+      public:
+        void send(const PeerMessage& m) override {
+            if (link) link->send(m);
+        }
+        net::LanLink* link = nullptr;
+    };
     // The window title, followed by the forecast of the code (kForecastNone: plain).
     void setTitle(int forecastCode);
     void prepareLists();
@@ -119,11 +137,13 @@ class GameSession : public QObject, public GameSessionApi {
     QtPause pause_;
     QtClock clock_;
     SessionSound sound_;  // the game's sounds through the window's audio
-    NoPeer peer_;
+    PeerSlot peer_;
+    LanConnection lan_;
+    RemoteSeat remote_;  // seat 1 of a network match
     ClockSeededRandom clockRandom_;
-    BackgroundSeat seat1_;  // the computer, thinking on a worker
+    BackgroundSeat seat1_;   // the computer, thinking on a worker
     BackAtDeal backAtDeal_;  // the card back of each deal
-    MatchSession match_;    // owns the game state
+    MatchSession match_;     // owns the game state
     GameState& g_;
     World& world_;
     MatchController& controller_;

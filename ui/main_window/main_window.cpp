@@ -296,7 +296,8 @@ void MainWindow::setUpOptionsHooks() {
             if (w->isVisible()) ApplyCursors(w, settings_.ownCursor);
     };
     h.buttons = [this] {
-        for (QWidget* w : QApplication::topLevelWidgets()) ApplyButtonShape(w, settings_.newButtons);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            ApplyButtonShape(w, settings_.newButtons);
     };
     h.playerList = [this] {
         if (mainScreenShown_) mainScreen_->Compose(currentList());
@@ -314,8 +315,8 @@ void MainWindow::setUpOptionsHooks() {
     };
     h.background = [this] {
         const bool onTable = !tableView_->isHidden();
-        const bool ok =
-            loader_->LoadTableBackground((onTable ? settings_.tableDesign : settings_.menuDesign) == 1);
+        const bool ok = loader_->LoadTableBackground(
+            (onTable ? settings_.tableDesign : settings_.menuDesign) == 1);
         area_->update();
         mainScreen_->update();
         tableView_->update();

@@ -127,5 +127,90 @@ TEST(NewGameDialog, EscapeCancels) {
     EXPECT_EQ(settings.playerName, "Mr.X");
 }
 
+TEST(NewGameDialog, NetworkModeChecksTheAddressAndPortThenStartsTheConnection) {
+    test::App();
+    const struct {
+        const char* what;
+        bool client;
+        QString ip, port;
+        const char* error;  // nullptr: the connection starts
+    } cases[] = {
+        {"a server needs no address", false, "", "25666", nullptr},
+        {"a client's address", true, "192.168.0.7", "25666", nullptr},
+        {"a first group of 999 is taken", true, "999.1.1.1", "7", nullptr},
+        {"an address ending in a dot", true, "1.2.3.4.", "25666", "Incorrect IP-address!"},
+        {"three groups", true, "10.0.1", "25666", "Incorrect IP-address!"},
+        {"a group of four digits", true, "1.2.3.1234", "25666", "Incorrect IP-address!"},
+        {"an empty port", false, "", "", "Incorrect Port!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        config::Settings settings;
+        settings.ipAddress = "10.1.1.1";
+        int startedRole = 0;
+        QString startedAddress;
+        quint16 startedPort = 0;
+        NewGameDialog dialog(6, std::nullopt, settings,
+                             [&](int role, const QString& address, quint16 port) {
+                                 startedRole = role;
+                                 startedAddress = address;
+                                 startedPort = port;
+                                 return true;
+                             });
+        dialog.show();
+        EXPECT_EQ(dialog.nameEdit().maxLength(), 9);
+        EXPECT_EQ(dialog.konsField().text(), "3");
+        EXPECT_TRUE(dialog.serverChoice().isChecked());
+        EXPECT_FALSE(dialog.ipEdit().isEnabled());
+        if (c.client) {
+            QTest::mouseClick(&dialog.clientChoice(), Qt::LeftButton);
+            EXPECT_TRUE(dialog.ipEdit().isEnabled());
+            EXPECT_EQ(dialog.ipEdit().text(), "10.1.1.1");  // the stored address
+            dialog.ipEdit().clear();
+            Type(dialog.ipEdit(), c.ip);
+        }
+        dialog.portEdit().clear();
+        Type(dialog.portEdit(), c.port);
+        QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+        if (c.error) {
+            EXPECT_EQ(dialog.errorLine().text(), c.error);
+            EXPECT_EQ(startedRole, 0);
+            continue;
+        }
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(startedRole, c.client ? 2 : 1);
+        EXPECT_EQ(dialog.choice().NetRole, startedRole);
+        EXPECT_EQ(startedPort, c.port.toUInt());
+        if (c.client) {
+            EXPECT_EQ(startedAddress, c.ip);
+            EXPECT_EQ(settings.ipAddress, c.ip.toStdString());
+        }
+        EXPECT_EQ(settings.port, c.port.toStdString());
+    }
+}
+
+TEST(NewGameDialog, ALetterInTheAddressOrPortPutsBackTheStoredValue) {
+    test::App();
+    config::Settings settings;
+    settings.ipAddress = "10.1.1.1";
+    settings.port = "25666";
+    NewGameDialog dialog(6, std::nullopt, settings, [](int, const QString&, quint16) {
+        return false;  // the wait was cancelled: the dialog stays open
+    });
+    dialog.show();
+    QTest::mouseClick(&dialog.clientChoice(), Qt::LeftButton);
+    Type(dialog.portEdit(), "x");
+    EXPECT_EQ(dialog.portEdit().text(), "25666");
+    Type(dialog.ipEdit(), "a");
+    EXPECT_EQ(dialog.ipEdit().text(), "10.1.1.1");
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    // "To receive the IP-addresses" ends with the loop address.
+    dialog.showAddresses();
+    bool loop = false;
+    for (const QLineEdit* field : dialog.addressFields()) loop = loop || field->text() == "127.0.0.1";
+    EXPECT_TRUE(loop);
+}
+
 }  // namespace
 }  // namespace tavik::ui
