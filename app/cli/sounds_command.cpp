@@ -2,6 +2,7 @@
 // header), the MIDI song's size and track count, and the number of spoken card names
 // found in the voice library QorCVoice3.rcc (0 without it). One JSON line:
 // {"sounds":[{"name","ms"}...],"midi":{"bytes","tracks"},"voice":N}
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,6 +81,13 @@ int soundsCommand(const std::vector<std::string>& args) {
     Json json = {{"sounds", sounds},
                  {"midi", {{"bytes", midi.size()}, {"tracks", midiInfo ? midiInfo->tracks : 0}}}};
 
+    // The plug-in folders beside the executable are found through the application
+    // object, which this command otherwise has no need of.
+    int argc = 1;
+    char name[] = "tavik-cli";
+    char* argv[] = {name, nullptr};
+    std::optional<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) app.emplace(argc, argv);
     QStringList folders;
     if (parsed->has("plugins")) folders << QString::fromStdString(parsed->get("plugins"));
     folders << ui::DefaultPluginFolders(
