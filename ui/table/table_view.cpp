@@ -1,5 +1,6 @@
 #include "ui/table/table_view.h"
 
+#include <QApplication>
 #include <QPainter>
 
 #include "ui/fonts/fonts.h"
@@ -172,7 +173,16 @@ void TableView::caption(int seat, const Text& text, CaptionColour colour) {
 
 void TableView::actionButton(Word caption, bool enabled) {
     button7_->setText(words_(caption));
+    // Disabling the button while the opponent moves sends its focus on to the next button;
+    // the focus comes back with the button unless the player has put it elsewhere, so F10
+    // and the open-cards code keep working after a click on the button.
+    if (!enabled && button7_->hasFocus()) actionFocusLent_ = true;
     button7_->setEnabled(enabled);
+    if (enabled && actionFocusLent_) {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr || focus == button8_ || focus == this) button7_->setFocus();
+        actionFocusLent_ = false;
+    }
 }
 
 void TableView::endMatchButton(bool visible, bool enabled) {

@@ -103,6 +103,7 @@ class TableView : public QWidget, public TablePort {
     TableRenderer renderer_;
     TQorCardsButton* button7_;
     TQorCardsButton* button8_;
+    bool actionFocusLent_ = false;  // the action button lost its focus by being disabled
     QString konHint_;
     std::vector<TableCard> tableCards_;
     struct ShownHand {

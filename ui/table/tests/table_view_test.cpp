@@ -1,5 +1,7 @@
 // The table view as the match controller drives it: a game dealt from a seed and
 // played into a bout, rendered in the small, medium and large windows.
+#include <QtTest/QTest>
+
 #include "ui/table/tests/table_test_support.h"
 #include "ui/table_scene/table_scene.h"
 
@@ -98,6 +100,18 @@ TEST(TableView, PortCallsRedrawTheirBoxes) {
     view.actionButton(Word::ITake, false);
     EXPECT_EQ(view.button7().text(), "I Take");
     EXPECT_FALSE(view.button7().isEnabled());
+    // A click gives the action button the focus; disabled while the opponent moves, it
+    // passes the focus on, and takes it back when enabled again.
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.endMatchButton(true, true);
+    view.actionButton(Word::ToBegin, true);
+    view.button7().setFocus();
+    ASSERT_TRUE(view.button7().hasFocus());
+    view.actionButton(Word::ITake, false);
+    EXPECT_FALSE(view.button7().hasFocus());
+    view.actionButton(Word::Beaten, true);
+    EXPECT_TRUE(view.button7().hasFocus());
     view.endMatchButton(false, false);
     EXPECT_TRUE(view.button8().isHidden());
     view.endMatchButton(true, true);
