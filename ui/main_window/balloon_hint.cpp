@@ -32,8 +32,12 @@ void BalloonHint::showHint(const QString& title, const QString& text, const QRec
     // Size 9 of the decor font, as a point size on a 96 dpi screen.
     font_ = FontOfHeight(decorFontName, 16);
     const QFontMetrics m(font_);
-    const int width = std::max(m.horizontalAdvance(title_), m.horizontalAdvance(text_)) + 2 * kPad;
-    const int height = 2 * m.height() + 2 * kPad;
+    int widest = m.horizontalAdvance(title_);
+    for (const QString& line : text_.split(QLatin1Char('\n')))
+        widest = std::max(widest, m.horizontalAdvance(line));
+    const int width = widest + 2 * kPad;
+    const int height =
+        static_cast<int>(1 + text_.count(QLatin1Char('\n')) + 1) * m.height() + 2 * kPad;
     const QWidget* area = parentWidget();
     // Beside the icon: to its right when there is room, else to its left; level with it.
     int left = anchor.right() + 6;
@@ -81,7 +85,11 @@ void BalloonHint::paintEvent(QPaintEvent*) {
     p.setPen(QColor(128, 0, 0));
     p.drawText(kPad, kPad + m.ascent(), title_);
     p.setPen(Qt::red);
-    p.drawText(kPad, kPad + m.height() + m.ascent(), text_);
+    int y = kPad + m.height() + m.ascent();
+    for (const QString& line : text_.split(QLatin1Char('\n'))) {
+        p.drawText(kPad, y, line);
+        y += m.height();
+    }
 }
 
 }  // namespace tavik::ui

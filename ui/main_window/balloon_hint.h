@@ -1,5 +1,6 @@
 #pragma once
-// The balloon hint of the main screen's icons: a title and a text on light yellow in
+// The balloon hint of the main screen's icons and of the table's kon indicator: a title
+// and a text of one or more lines (split at '\n') on light yellow in
 // a red border, opening from the middle of its place beside the icon and closing by
 // itself after five seconds.
 

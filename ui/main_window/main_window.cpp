@@ -20,6 +20,7 @@
 #include "ui/main_window/click_effect.h"
 #include "ui/main_window/game_menu.h"
 #include "ui/main_window/intro_view.h"
+#include "ui/main_window/kon_balloon.h"
 #include "ui/main_window/local_champions.h"
 #include "ui/main_window/main_screen.h"
 #include "ui/main_window/own_cursors.h"
@@ -64,6 +65,15 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     hooks_.showCalendar = [this] { calendar_->ShowCalendar(); };
     tableView_ = new TableView(display_, art_, settings_, {}, area_);
     tableView_->hide();
+    konBalloon_ = new BalloonHint(area_);
+    konBalloon_->hide();
+    tableView_->onKonHover = [this](const QRect& box) {
+        const auto b = KonBalloon(tableView_->konState(), settings_.language);
+        if (b)
+            konBalloon_->showHint(b->title, b->text, box.translated(tableView_->pos()),
+                                  settings_.font(config::FontKind::Decor).name);
+    };
+    tableView_->onKonLeave = [this] { konBalloon_->hideHint(); };
     waitBanner_ = new WaitBanner(settings_, area_);
     menu_ = new GameMenu(this);
     files::NoticePort& notices = *this;
@@ -223,6 +233,7 @@ void MainWindow::prepareMusic() {
 }
 
 void MainWindow::showMainScreen() {
+    konBalloon_->hideHint();
     music_->mainScreenEntered(settings_.musicOn);
     fitWindow();
     setWindowTitle(word(words::key::Title));  // no forecast of a match that is over

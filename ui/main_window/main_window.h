@@ -31,6 +31,7 @@ class GameMenu;
 class GameSessionApi;
 class IntroView;
 class MainScreen;
+class BalloonHint;
 class TableView;
 class WaitBanner;
 
@@ -163,6 +164,7 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     CalendarView* calendar_;
     TableView* tableView_;
     WaitBanner* waitBanner_;
+    BalloonHint* konBalloon_;  // "Current game" over the table's kon indicator
     GameMenu* menu_;
     QPointer<IntroView> intro_;
     QTimer mainTimer_;

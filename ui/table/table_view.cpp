@@ -1,6 +1,7 @@
 #include "ui/table/table_view.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/fonts/fonts.h"
@@ -18,6 +19,7 @@ TableView::TableView(const Display& display, const CardArt& art, const config::S
       button7_(new TQorCardsButton(this)),
       button8_(new TQorCardsButton(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the kon indicator's balloon opens on hovering
     button8_->hide();
     // A disabled table button shows its caption in grey, so the player sees which press counts.
     button7_->setGrayDis(true);
@@ -54,6 +56,38 @@ void TableView::setTableDesign(int design) {
 void TableView::setGameKind(bool network, bool online) {
     network_ = network;
     online_ = online;
+    kon_.awaitingDeal = false;
+}
+
+TableView::KonState TableView::konState() const {
+    KonState k = kon_;
+    k.network = network_;
+    k.online = online_;
+    return k;
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+    const Box& b = renderer_.box(BoxId::Kon);
+    const QPoint p = event->position().toPoint();
+    setPointerOnKon(boxShown(BoxId::Kon) && b.width > 0 && p.x() >= b.left && p.x() < b.right() &&
+                    p.y() >= b.top && p.y() < b.bottom());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TableView::leaveEvent(QEvent* event) {
+    setPointerOnKon(false);
+    QWidget::leaveEvent(event);
+}
+
+void TableView::setPointerOnKon(bool on) {
+    if (on == pointerOnKon_) return;
+    pointerOnKon_ = on;
+    if (on && onKonHover) {
+        const Box& b = renderer_.box(BoxId::Kon);
+        onKonHover(QRect(b.left, b.top, b.width, b.height));
+    } else if (!on && onKonLeave) {
+        onKonLeave();
+    }
 }
 
 bool TableView::chatShown() const {
@@ -207,6 +241,7 @@ void TableView::showResult(KonOutcome konResult, bool animated) {
 }
 
 void TableView::tableText(Word text) {
+    if (text == Word::ExpectationOfServer) kon_.awaitingDeal = true;
     renderer_.DrawWaitingText(words_(text));
     showBox(BoxId::Stol);
 }
@@ -222,6 +257,10 @@ void TableView::progress(const ThinkingProgress& p) {
 }
 
 void TableView::konIndicator(int konCount, int cycle, int matchKons) {
+    kon_.konCount = konCount;
+    kon_.cycle = cycle;
+    kon_.matchKons = matchKons;
+    kon_.awaitingDeal = false;
     renderer_.DrawGamePanel(matchKons);
     konHint_ =
         words_(Word::Game) + ": " + QString::number(konCount) + " / " + QString::number(cycle);

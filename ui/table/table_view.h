@@ -36,6 +36,21 @@ class TableView : public QWidget, public TablePort {
     TQorCardsButton& button8() { return *button8_; }
     // The kon indicator's hint: "Game: " + the total kons + " / " + the cycle.
     const QString& konHint() const { return konHint_; }
+    // What the kon indicator's balloon tells: the counts of the last konIndicator call,
+    // the kind of game, and whether a LAN client still waits for its deal (no balloon).
+    struct KonState {
+        int konCount = 0;
+        int cycle = 30;
+        int matchKons = 0;
+        bool network = false;
+        bool online = false;
+        bool awaitingDeal = false;
+    };
+    KonState konState() const;
+    // The pointer came onto the kon indicator (its box in the view's coordinates), and
+    // left it again.
+    std::function<void(const QRect& box)> onKonHover;
+    std::function<void()> onKonLeave;
 
     // What the table shows that belongs to other parts of the window: card flights,
     // the kon result picture and the title with the forecast.
@@ -88,6 +103,8 @@ class TableView : public QWidget, public TablePort {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     QString textOf(const Text& text) const;
@@ -105,6 +122,9 @@ class TableView : public QWidget, public TablePort {
     TQorCardsButton* button8_;
     bool actionFocusLent_ = false;  // the action button lost its focus by being disabled
     QString konHint_;
+    KonState kon_;
+    bool pointerOnKon_ = false;
+    void setPointerOnKon(bool on);
     std::vector<TableCard> tableCards_;
     struct ShownHand {
         Hand cards{};

@@ -124,6 +124,26 @@ TEST(TableView, PortCallsRedrawTheirBoxes) {
 
     view.konIndicator(31, 30, 1);
     EXPECT_EQ(view.konHint(), "Game: 31 / 30");
+    EXPECT_EQ(view.konState().konCount, 31);
+    EXPECT_EQ(view.konState().matchKons, 1);
+
+    // Hovering over the kon indicator opens its balloon; moving off closes it. A LAN
+    // client waiting for its deal says so in the kon state.
+    std::vector<QRect> hovered;
+    int left = 0;
+    view.onKonHover = [&](const QRect& box) { hovered.push_back(box); };
+    view.onKonLeave = [&] { ++left; };
+    const Box& kon = r.box(BoxId::Kon);
+    QTest::mouseMove(&view, QPoint(kon.left + kon.width / 2, kon.top + kon.height / 2));
+    QTest::mouseMove(&view, QPoint(kon.left + kon.width / 2 + 1, kon.top + kon.height / 2));
+    ASSERT_EQ(hovered.size(), 1u);
+    EXPECT_EQ(hovered[0], QRect(kon.left, kon.top, kon.width, kon.height));
+    QTest::mouseMove(&view, QPoint(kon.right() + 40, kon.top - 40));
+    EXPECT_EQ(left, 1);
+    view.tableText(Word::ExpectationOfServer);
+    EXPECT_TRUE(view.konState().awaitingDeal);
+    view.konIndicator(32, 30, 2);
+    EXPECT_FALSE(view.konState().awaitingDeal);
 
     // The chat box belongs to network games only; the view is told the kind of game.
     EXPECT_FALSE(view.chatShown());
