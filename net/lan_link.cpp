@@ -29,7 +29,10 @@ void LanLink::attach(MatchSession& session, RemoteSeat& remote) {
 
 void LanLink::send(const PeerMessage& message) {
     if (closed_ || peerGone_) return;
-    if (std::holds_alternative<msg::Deal>(message) && netLink_ == 2) netLink_ = 3;
+    if (std::holds_alternative<msg::Deal>(message)) {
+        if (netLink_ == 2) netLink_ = 3;
+        konOverSeen_ = false;  // a new kon: its own "o" is still to come
+    }
     transport_.write(encodeMessage(message));
 }
 
@@ -77,6 +80,22 @@ void LanLink::pump() {
         }
         pending_.pop_front();
     }
+    konOverFromChat();
+}
+
+void LanLink::konOverFromChat() {
+    if (role_ != 1 || !chatEndsInO_ || konOverSeen_ || failure_ || !pending_.empty() || !session_)
+        return;
+    const GameState& g = session_->state();
+    MatchController& c = session_->controller();
+    if (!g.GameActive || g.Step != BoutStep::ResultShown || g.Button7Enabled ||
+        c.lanMatchComplete())
+        return;
+    chatEndsInO_ = false;
+    const std::string why = c.RemoteKonOver();
+    if (!why.empty()) return fail("the peer broke the protocol: " + why);
+    konOverSeen_ = true;
+    konOverOwed_ = true;
 }
 
 void LanLink::fail(std::string why) {
@@ -131,7 +150,23 @@ LanLink::Verdict LanLink::apply(const PeerMessage& m, std::string& why) {
             } else if (netLink_ < 2) {
                 why = "a message before the greeting";
             } else if constexpr (std::is_same_v<T, msg::Chat>) {
+                chatEndsInO_ = !x.text.empty() && x.text.back() == 'o';
                 if (listener_) listener_->chat(x.text);
+            } else if constexpr (std::is_same_v<T, msg::KonOver>) {
+                const bool decided =
+                    g.deckEmpty() && (g.KolCards1 == 0 || g.KolCards2 == 0);
+                chatEndsInO_ = false;
+                if (!server || x.scoreDelta) {
+                    why = "a kon end the server never receives";
+                } else if (konOverOwed_) {
+                    // The client's own "o" behind a chat line that ended in "o".
+                    konOverOwed_ = false;
+                } else if (g.GameActive && g.Step != BoutStep::ResultShown && decided) {
+                    why = "wait";  // the client ended the kon first; this side ends it too
+                } else {
+                    why = c.RemoteKonOver();
+                    konOverSeen_ = true;
+                }
             } else if constexpr (std::is_same_v<T, msg::Deal>) {
                 if (server) {
                     why = "a deal sent to the server";
@@ -141,6 +176,11 @@ LanLink::Verdict LanLink::apply(const PeerMessage& m, std::string& why) {
                     // The next match's deal, sent when the server's last kon ended: this
                     // side finishes its own last kon and ends its match first.
                     why = "wait";
+                } else if (!g.AwaitingDeal && g.Phase != GamePhase::RedealAnnounced &&
+                           g.Step != BoutStep::ResultShown && g.deckEmpty() &&
+                           (g.KolCards1 == 0 || g.KolCards2 == 0)) {
+                    // The kon is decided here but not yet ended: the deal waits for it.
+                    why = "wait";
                 } else {
                     why = c.ReceiveDeal(x);
                 }
@@ -149,22 +189,16 @@ LanLink::Verdict LanLink::apply(const PeerMessage& m, std::string& why) {
             } else if constexpr (std::is_same_v<T, msg::KonStart>) {
                 why = server ? "a kon start sent to the server" : c.ReceiveKonStart();
             } else if constexpr (std::is_same_v<T, msg::Move>) {
+                konOverOwed_ = chatEndsInO_ = false;  // the client has moved on
                 remote_->receive(x.card);
                 why = c.RemoteMove();
             } else if constexpr (std::is_same_v<T, msg::Pass>) {
+                konOverOwed_ = chatEndsInO_ = false;
                 remote_->receive(kNoCard);
                 why = c.RemoteMove();
             } else if constexpr (std::is_same_v<T, msg::Go>) {
+                konOverOwed_ = chatEndsInO_ = false;
                 why = c.RemoteGo();
-            } else if constexpr (std::is_same_v<T, msg::KonOver>) {
-                const bool decided =
-                    g.deckEmpty() && (g.KolCards1 == 0 || g.KolCards2 == 0);
-                if (!server || x.scoreDelta)
-                    why = "a kon end the server never receives";
-                else if (g.GameActive && g.Step != BoutStep::ResultShown && decided)
-                    why = "wait";  // the client ended the kon first; this side ends it too
-                else
-                    why = c.RemoteKonOver();
             }
         },
         m);

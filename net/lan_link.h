@@ -11,6 +11,18 @@
 // that the protocol does not allow at that moment (bytes of no message, a card it does
 // not hold or may not play, a message of the wrong phase) breaks the link: the
 // connection is closed and failure() says why; the match cannot go on.
+//
+// A chat line has no end of its own on the wire: it ends where the next message of
+// fixed form begins or with the read. The client's kon end "o" is no such end, so a
+// chat line and the "o" behind it, read together, arrive as one chat line ending in
+// "o". After its kon end "o" the client sends nothing but chat lines until the next
+// deal, so the server can tell: when its own kon is over and shown, the match goes on,
+// no "o" has come for this kon, and the last thing the client sent is a chat line
+// ending in "o", that "o" is taken as the client's kon end. Should the line really
+// have ended in "o", the client's own "o" still follows; the one bare "o" that comes
+// before the client's next move is then that one and is passed over. The chat line is
+// shown as it came; the match never waits for an "o" that a chat line swallowed.
+
 
 #include <deque>
 #include <optional>
@@ -86,6 +98,8 @@ class LanLink : public PeerPort {
 
   private:
     enum class Verdict { Applied, Wait };
+    // Takes the "o" a chat line swallowed, when the server waits for nothing else.
+    void konOverFromChat();
     // Applies one message; throws nothing, returns a reason in `why` when refused.
     Verdict apply(const PeerMessage& m, std::string& why);
     void take(StreamSplitter::Output out);
@@ -103,6 +117,9 @@ class LanLink : public PeerPort {
     std::optional<std::string> failure_;
     bool peerGone_ = false;
     bool closed_ = false;
+    bool konOverSeen_ = false;  // the client's "o" of this kon has been taken
+    bool chatEndsInO_ = false;  // the client's last message is a chat line ending in "o"
+    bool konOverOwed_ = false;  // an "o" was taken from a chat line; the real one may follow
 };
 
 }  // namespace tavik::net

@@ -64,6 +64,104 @@ TEST(LanLink, TwoSidesPlayWholeMatchesHoweverTheBytesArrive) {
     }
 }
 
+// Chat lines ending in "o" between the moves of both sides, before the client's kon
+// end "o" too: the matches are played out whole, and every chat line arrives in order.
+// A line read together with the kon end behind it shows that "o" too; the match still
+// takes it as the kon end.
+TEST(LanLink, ChatLinesBetweenMovesNeitherSwallowAKonEndNorGetLost) {
+    const struct {
+        Delivery how;
+        const char* name;
+    } deliveries[] = {{Delivery::AsSent, "as sent"},
+                      {Delivery::SingleBytes, "single bytes"},
+                      {Delivery::Joined, "joined"}};
+    int total = 0;
+    for (const auto& d : deliveries) {
+        for (int every = 1; every <= 3; ++every) {
+            for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+                SCOPED_TRACE(std::string(d.name) + " every " + std::to_string(every) + " seed " +
+                             std::to_string(seed));
+                LanSide server(1, seed, "random", RuleOptions{});
+                LanSide client(2, seed + 50, "random", RuleOptions{});
+                server.pipe.chatEvery = every;
+                client.pipe.chatEvery = every;
+                run(server, client, d.how, 6);
+                ASSERT_FALSE(server.link.failure()) << *server.link.failure();
+                ASSERT_FALSE(client.link.failure()) << *client.link.failure();
+                EXPECT_TRUE(server.done(6));
+                EXPECT_TRUE(client.done(6));
+                // The client never waits for an "o": what the server says arrives whole.
+                EXPECT_EQ(client.chats.lines, server.pipe.chatsSent);
+                const auto& sent = client.pipe.chatsSent;
+                const auto& got = server.chats.lines;
+                ASSERT_EQ(got.size(), sent.size());
+                int swallowed = 0;
+                for (std::size_t i = 0; i < sent.size(); ++i) {
+                    if (got[i] == sent[i]) continue;
+                    EXPECT_EQ(got[i], sent[i] + "o") << "line " << i;
+                    ++swallowed;
+                }
+                // At most the kon ends of the client (four of six kons send one).
+                EXPECT_LE(swallowed, 4);
+                if (every == 1) total += swallowed;
+            }
+        }
+    }
+    EXPECT_GT(total, 0);  // the case the rule is for did occur
+}
+
+TEST(LanLink, AChatLineAndTheKonEndInOneReadAreBothTaken) {
+    // The pair plays until the server's kon is decided and it waits for the client's
+    // "o"; the client's "o" then arrives behind a chat line, split and joined.
+    // Each case: the reads, and the chat line the server shows.
+    const struct {
+        std::vector<std::string> reads;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{"sbravoo"}, {"bravoo"}},          // joined: the line and the "o"
+        {{"sbravo", "o"}, {"bravo"}},       // the line alone: its "o" is taken, the late one passed over
+        {{"so"}, {"o"}},                    // an empty line and the "o"
+        {{"sbravo", "o", "o"}, {"bravo"}},  // one late "o" is passed over, a second breaks
+        {{"shi", "sbye"}, {"hi", "bye"}},   // no line ends in "o": the server waits on
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.reads.front() + " in " + std::to_string(t.reads.size()) + " reads");
+        LanSide server(1, 5, "lowest", {});
+        LanSide client(2, 6, "lowest", {});
+        client.link.connected();
+        bool waiting = false;
+        for (int i = 0; i < 100000 && !waiting; ++i) {
+            bool any = server.act(6);
+            any = client.act(6) || any;
+            any = deliver(server, client, Delivery::AsSent) || any;
+            const GameState& g = server.session.state();
+            // The client's "o" is held back: the server is left waiting for it.
+            if (g.Step == BoutStep::ResultShown && !g.Button7Enabled && g.KonCount == 1 &&
+                !client.pipe.outbox.empty() && client.pipe.outbox.back() == "o") {
+                client.pipe.outbox.pop_back();
+                deliver(client, server, Delivery::AsSent);
+                waiting = true;
+                break;
+            }
+            any = deliver(client, server, Delivery::AsSent) || any;
+            ASSERT_TRUE(any);
+        }
+        ASSERT_TRUE(waiting);
+        ASSERT_FALSE(server.session.state().Button7Enabled);
+        for (const std::string& read : t.reads) {
+            server.link.received(read);
+            server.link.endOfRead();
+        }
+        // More "o" than a chat line can owe: the protocol is broken.
+        const bool tooMany = t.reads.size() == 3;
+        EXPECT_EQ(bool(server.link.failure()), tooMany);
+        if (tooMany) continue;
+        const bool taken = t.lines.back().back() == 'o';
+        EXPECT_EQ(server.session.state().Button7Enabled, taken);
+        EXPECT_EQ(server.chats.lines, t.lines);
+    }
+}
+
 }  // namespace
 }  // namespace tavik::net::testing
 

@@ -19,14 +19,35 @@ namespace tavik::net::testing {
 enum class Delivery { AsSent, SingleBytes, Joined };
 
 // One direction of the connection: the writes of one side waiting for the other.
+// With `chatEvery` n > 0, a chat line ending in "o" is written before every n-th
+// message after this side's first message of the game (the kon end "o" included), each
+// in a write of its own. (A greeting's name, like a chat line, ends only where a message
+// of fixed form begins: a chat line right behind it would be read as part of the name.)
 class PipeEnd : public LanLink::Transport {
   public:
     void write(const std::string& bytes) override {
-        if (!closed) outbox.push_back(bytes);
+        if (closed) return;
+        const bool greeting = bytes.rfind("qor", 0) == 0 || bytes.rfind("connect2", 0) == 0;
+        if (chatEvery > 0 && !greeting && playing && ++written % chatEvery == 0) {
+            chatsSent.push_back(std::to_string(written) + " hello");
+            outbox.push_back("s" + chatsSent.back());
+        }
+        outbox.push_back(bytes);
+        if (!greeting) playing = true;
     }
     void close() override { closed = true; }
     std::deque<std::string> outbox;
     bool closed = false;
+    int chatEvery = 0;
+    int written = 0;
+    bool playing = false;  // the first message of the game has been written
+    std::vector<std::string> chatsSent;
+};
+
+// The chat lines a side received.
+struct ChatLog : LanLink::Listener {
+    void chat(const std::string& text) override { lines.push_back(text); }
+    std::vector<std::string> lines;
 };
 
 struct KonTally {
@@ -52,7 +73,7 @@ class TallyLog : public GameLog {
 struct LanSide {
     LanSide(int role, std::uint64_t seed, const std::string& player, RuleOptions rules)
         : headless(seed, /*recording=*/false),
-          link(pipe, role, role == 1 ? "Server" : "Client"),
+          link(pipe, role, role == 1 ? "Server" : "Client", &chats),
           seat(makeSeatPlayer(player, seed * 7 + static_cast<std::uint64_t>(role))),
           log(tally),
           session({headless.ports().table, headless.ports().sound, headless.ports().pause, link,
@@ -100,6 +121,7 @@ struct LanSide {
 
     HeadlessWorld headless;
     PipeEnd pipe;
+    ChatLog chats;
     LanLink link;
     RemoteSeat remote;
     std::unique_ptr<Seat> seat;
