@@ -36,6 +36,25 @@ void LanLink::send(const PeerMessage& message) {
     transport_.write(encodeMessage(message));
 }
 
+std::optional<std::string> LanLink::sendChat(const std::string& text) {
+    if (closed_ || peerGone_ || netLink_ < 2) return std::nullopt;
+    std::string wire = encodeMessage(msg::Chat{text});
+    if (wire.size() > 1 + kMaxChatBytes) wire.resize(1 + kMaxChatBytes);
+    for (;;) {
+        StreamSplitter reader;
+        const StreamSplitter::Output out = reader.feed(wire);
+        const StreamSplitter::Output end = reader.endOfRead();
+        const std::vector<std::string>& read = out.messages.empty() ? end.messages : out.messages;
+        if (read.empty() || read.front().size() >= wire.size()) break;
+        wire[read.front().size()] = '_';
+    }
+    const Decoded d = decodeMessage(wire);
+    const auto* chat = d ? std::get_if<msg::Chat>(&*d.message) : nullptr;
+    if (!chat) return std::nullopt;
+    transport_.write(wire);
+    return chat->text;
+}
+
 void LanLink::connected() {
     if (role_ != 2 || netLink_ != 1 || closed_) return;
     send(msg::Connect1{std::string(kGameNumber), std::string(kProtocolNumber), localName_});

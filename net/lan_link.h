@@ -63,6 +63,11 @@ class LanLink : public PeerPort {
     void attach(MatchSession& session, RemoteSeat& remote);
 
     void send(const PeerMessage& message) override;
+    // Sends a chat line and gives its text as the peer will read it, or nothing when
+    // the connection has ended. The line is cut to the longest the peer takes, and a
+    // message of fixed form inside it (a "hgo", a card move...) loses its first letter
+    // to "_": the peer would otherwise end the line there and play the message.
+    std::optional<std::string> sendChat(const std::string& text);
 
     // netLink 0 → 1: the server listens, the client connects.
     void start() { netLink_ = 1; }

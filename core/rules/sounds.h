@@ -17,6 +17,7 @@ inline constexpr std::string_view KoGood = "WKoGood";  // the local player won t
 inline constexpr std::string_view KoBads = "WKoBads";  // the local player lost the kon
 inline constexpr std::string_view Nichya = "WNichya";  // a draw
 inline constexpr std::string_view Wrongs = "WWrongs";  // a refused action
+inline constexpr std::string_view ToMenK = "WToMenK";  // a chat line arrived
 }  // namespace snd
 
 // True for the sounds the game's rhythm waits for (move and announcement sounds).

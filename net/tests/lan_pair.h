@@ -71,9 +71,11 @@ class TallyLog : public GameLog {
 };
 
 struct LanSide {
-    LanSide(int role, std::uint64_t seed, const std::string& player, RuleOptions rules)
+    // `listener` takes the chat lines in place of `chats`.
+    LanSide(int role, std::uint64_t seed, const std::string& player, RuleOptions rules,
+            LanLink::Listener* listener = nullptr)
         : headless(seed, /*recording=*/false),
-          link(pipe, role, role == 1 ? "Server" : "Client", &chats),
+          link(pipe, role, role == 1 ? "Server" : "Client", listener ? listener : &chats),
           seat(makeSeatPlayer(player, seed * 7 + static_cast<std::uint64_t>(role))),
           log(tally),
           session({headless.ports().table, headless.ports().sound, headless.ports().pause, link,

@@ -32,7 +32,7 @@ bool ActionKeys::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F10) {
+            if (key->key() == Qt::Key_F10 && toggleForecast_) {
                 toggleForecast_();
                 return true;
             }

@@ -1,8 +1,9 @@
 #pragma once
-// The keys of the action button: F10 toggles the forecast in the window title, and
-// the open-cards code typed while the button has the keyboard focus toggles the view
-// of the opponent's cards. (The code belongs to the chat send button, which a game
-// against the computer does not show; the action button stands in for it.)
+// The keys of a table button: on the action button F10 toggles the forecast in the
+// window title; the open-cards code typed while the button has the keyboard focus
+// toggles the view of the opponent's cards. The code belongs to the chat send button;
+// in a game against the computer, which shows no chat line, the action button stands
+// in for it.
 
 #include <QObject>
 #include <QString>
@@ -27,6 +28,8 @@ class OpenCardsCode {
 class ActionKeys : public QObject {
     Q_OBJECT
   public:
+    // An empty toggleForecast leaves F10 alone; toggleOpenCards may ignore the code
+    // (the action button's, while the chat send button takes it).
     ActionKeys(QWidget& button, std::function<void()> toggleForecast,
                std::function<void()> toggleOpenCards);
 

@@ -13,6 +13,7 @@
 #include "ui/dialogs/wait_dialog.h"
 #include "ui/flight/table_flights.h"
 #include "ui/game/action_keys.h"
+#include "ui/game/chat_line.h"
 #include "ui/game/hand_input.h"
 #include "ui/game/hand_keys.h"
 #include "ui/game/result_display.h"
@@ -59,8 +60,15 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
         view, g_, controller_, [this](int slot) { playCard(slot); },
         [this](Card card) { host_->audio().SpeakCard(card, false); });
     result_ = new ResultDisplay(view);
+    // The open-cards code is typed at the chat send button; in a game against the
+    // computer, which shows no chat line, at the action button.
     keys_ = new ActionKeys(
-        view.button7(), [this] { toggleForecast(); }, [this] { toggleOpenCards(); });
+        view.button7(), [this] { toggleForecast(); },
+        [this] {
+            if (!g_.NetGame) toggleOpenCards();
+        });
+    chatKeys_ = new ActionKeys(view.chatSend(), {}, [this] { toggleOpenCards(); });
+    chat_ = new ChatLine(view, [this] { playSound(g_, world_, snd::ToMenK); });
     handKeys_ = new HandKeys(view, g_, controller_, [this](int slot) { playCard(slot); });
     flights_ = std::make_unique<TableFlights>(view, [this] { return settings_.flySpeed; });
     view.onFlight = [this](const Flight& f) { flights_->Fly(f); };
@@ -87,6 +95,8 @@ GameSession::~GameSession() {
     delete hand_.data();
     delete result_.data();
     delete keys_.data();
+    delete chatKeys_.data();
+    delete chat_.data();
     delete handKeys_.data();
     if (view_) {
         view_->onFlight = nullptr;
@@ -185,6 +195,10 @@ void GameSession::start(int userSlot) {
     host_->hideMainScreen();
     view_->setGameKind(g_.NetGame, g_.OnlineGame);
     view_->StartTable();
+    if (net && peer_.link)
+        chat_->attach(*peer_.link, g_.NetRole);
+    else
+        chat_->detach();
     view_->button8().setText(word(words::key::FinishMatch));
     host_->setGameMenuEnabled(true, true);
     run([this] {
@@ -195,7 +209,7 @@ void GameSession::start(int userSlot) {
 
 bool GameSession::connectAndWait(int role, const QString& address, quint16 port) {
     QString name = QString::fromStdString(settings_.playerName).trimmed();
-    net::LanLink& link = lan_.newLink(role, name);
+    net::LanLink& link = lan_.newLink(role, name, chat_.data());
     link.attach(match_, remote_);
     peer_.link = &link;
     const bool listening = role == 1 ? lan_.StartServer(port) : true;
@@ -219,6 +233,7 @@ bool GameSession::connectAndWait(int role, const QString& address, quint16 port)
     if (!started) {
         lan_.close();
         peer_.link = nullptr;
+        chat_->detach();
         g_.NetGame = false;
     }
     return started;
@@ -226,6 +241,8 @@ bool GameSession::connectAndWait(int role, const QString& address, quint16 port)
 
 void GameSession::afterLanEvent() {
     net::LanLink* link = lan_.link();
+    // Chat lasts as long as the connection.
+    if (link && (link->closed() || link->peerGone())) chat_->detach();
     if (!matchOn_ || !g_.NetGame || !link || !link->interrupted()) return;
     // The other copy broke the protocol or left before the match could end.
     playSound(g_, world_, snd::Wrongs);
@@ -241,6 +258,7 @@ void GameSession::afterLanEvent() {
     g_.names[1] = "No";
     lan_.close();
     peer_.link = nullptr;
+    chat_->detach();
     setMoveTimer(g_, world_, false);
     result_->HideResult();
     host_->setGameMenuEnabled(false, false);
@@ -273,6 +291,7 @@ void GameSession::finishMatch() {
     if (g_.NetGame) {  // the end of a LAN match closes its connection
         lan_.close();
         peer_.link = nullptr;
+        chat_->detach();
     }
     clock_.moveTimer(false, 200);
     const files::EndMatchResult& end = hooks_.lastEnd();
@@ -288,7 +307,11 @@ void GameSession::finishMatch() {
 
 void GameSession::tick() {
     if (!matchOn_) return;
-    run([this] { controller_.TimerTick(); });
+    run([this] {
+        controller_.TimerTick();
+        // A kon ended on the tick: messages that waited for it apply now.
+        if (peer_.link) peer_.link->pump();
+    });
 }
 
 void GameSession::playCard(int slot) {
@@ -318,6 +341,7 @@ void GameSession::leaveNow() {
     if (g_.NetGame) {
         lan_.close();
         peer_.link = nullptr;
+        chat_->detach();
     }
     host_->setGameMenuEnabled(false, false);
     host_->showMainScreen();

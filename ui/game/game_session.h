@@ -20,6 +20,7 @@
 #include "core/match/seeded_random.h"
 #include "ui/game/back_at_deal.h"
 #include "ui/game/background_seat.h"
+#include "ui/game/chat_line.h"
 #include "ui/game/game_host.h"
 #include "ui/game/game_session_api.h"
 #include "ui/game/qt_ports.h"
@@ -103,6 +104,7 @@ class GameSession : public QObject, public GameSessionApi {
     HandKeys& handKeys();
     TableFlights& flights() { return *flights_; }
     ResultDisplay& result();
+    ChatLine& chat() { return *chat_; }
 
   private:
     // Runs one step of the game unless one is running already (a pause or the
@@ -155,6 +157,8 @@ class GameSession : public QObject, public GameSessionApi {
     QPointer<HandInput> hand_;
     QPointer<ResultDisplay> result_;
     QPointer<ActionKeys> keys_;
+    QPointer<ActionKeys> chatKeys_;  // the open-cards code at the chat send button
+    QPointer<ChatLine> chat_;
     QPointer<HandKeys> handKeys_;
     std::unique_ptr<TableFlights> flights_;
     bool matchOn_ = false;

@@ -11,9 +11,10 @@ LanConnection::~LanConnection() {
     close();
 }
 
-net::LanLink& LanConnection::newLink(int role, const QString& name) {
+net::LanLink& LanConnection::newLink(int role, const QString& name,
+                                     net::LanLink::Listener* listener) {
     close();
-    link_ = std::make_unique<net::LanLink>(*this, role, name.toStdString());
+    link_ = std::make_unique<net::LanLink>(*this, role, name.toStdString(), listener);
     return *link_;
 }
 

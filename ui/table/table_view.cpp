@@ -1,8 +1,11 @@
 #include "ui/table/table_view.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QStyle>
 
 #include "ui/fonts/fonts.h"
 
@@ -17,10 +20,22 @@ TableView::TableView(const Display& display, const CardArt& art, const config::S
       words_(words ? std::move(words) : WordsOf(settings)),
       renderer_(display, art, settings, words_),
       button7_(new TQorCardsButton(this)),
-      button8_(new TQorCardsButton(this)) {
+      button8_(new TQorCardsButton(this)),
+      edit1_(new QLineEdit(this)),
+      bitBtn1_(new QPushButton(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the kon indicator's balloon opens on hovering
     button8_->hide();
+    edit1_->hide();
+    bitBtn1_->hide();
+    bitBtn1_->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    bitBtn1_->setFocusPolicy(Qt::StrongFocus);
+    setChatEnabled(false);
+    auto enter = [this] {
+        if (!edit1_->text().isEmpty()) emit chatEntered(edit1_->text());
+    };
+    connect(edit1_, &QLineEdit::returnPressed, this, enter);
+    connect(bitBtn1_, &QPushButton::clicked, this, enter);
     // A disabled table button shows its caption in grey, so the player sees which press counts.
     button7_->setGrayDis(true);
     button8_->setGrayDis(true);
@@ -42,6 +57,10 @@ void TableView::StartTable() {
         button->setGeometry(b.left, b.top, b.width, b.height);
         button->setFont(FontOfHeight(decor.name, height, button == button8_));
     }
+    edit1_->setGeometry(c.edit1.left, c.edit1.top, c.edit1.width, c.edit1.height);
+    edit1_->setFont(FontOfHeight(settings_.font(config::FontKind::Serif).name, c.edit1FontHeight));
+    bitBtn1_->setGeometry(c.bitBtn1.left, c.bitBtn1.top, c.bitBtn1.width, c.bitBtn1.height);
+    bitBtn1_->setIconSize(QSize(c.bitBtn1.width * 3 / 5, c.bitBtn1.height * 3 / 5));
     update();
 }
 
@@ -57,6 +76,13 @@ void TableView::setGameKind(bool network, bool online) {
     network_ = network;
     online_ = online;
     kon_.awaitingDeal = false;
+    edit1_->setVisible(chatShown());
+    bitBtn1_->setVisible(chatShown());
+}
+
+void TableView::setChatEnabled(bool enabled) {
+    edit1_->setEnabled(enabled);
+    bitBtn1_->setEnabled(enabled);
 }
 
 TableView::KonState TableView::konState() const {

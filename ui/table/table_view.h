@@ -12,6 +12,9 @@
 #include "ui/button/qor_cards_button.h"
 #include "ui/table/table_renderer.h"
 
+class QLineEdit;
+class QPushButton;
+
 namespace tavik::ui {
 
 class TableView : public QWidget, public TablePort {
@@ -34,6 +37,11 @@ class TableView : public QWidget, public TablePort {
     bool chatShown() const;
     TQorCardsButton& button7() { return *button7_; }
     TQorCardsButton& button8() { return *button8_; }
+    // The chat input line (Edit1) and its plain send button (BitBtn1), shown with the
+    // chat box; Enter in the line or a click on the button gives chatEntered.
+    QLineEdit& chatEdit() { return *edit1_; }
+    QPushButton& chatSend() { return *bitBtn1_; }
+    void setChatEnabled(bool enabled);
     // The kon indicator's hint: "Game: " + the total kons + " / " + the cycle.
     const QString& konHint() const { return konHint_; }
     // What the kon indicator's balloon tells: the counts of the last konIndicator call,
@@ -100,6 +108,8 @@ class TableView : public QWidget, public TablePort {
   signals:
     void actionPressed();
     void endMatchPressed();
+    // The text of the chat input line, when it is not empty.
+    void chatEntered(const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -121,6 +131,8 @@ class TableView : public QWidget, public TablePort {
     TQorCardsButton* button7_;
     TQorCardsButton* button8_;
     bool actionFocusLent_ = false;  // the action button lost its focus by being disabled
+    QLineEdit* edit1_;
+    QPushButton* bitBtn1_;
     QString konHint_;
     KonState kon_;
     bool pointerOnKon_ = false;
