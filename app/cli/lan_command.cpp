@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "ai/computer_opponent.h"
 #include "app/cli/arguments.h"
@@ -56,12 +57,27 @@ class TallyLog : public GameLog {
     std::FILE* log_;
 };
 
+// Writes each chat line the peer sends to the log file as one JSON line.
+class ChatToLog : public net::LanLink::Listener {
+  public:
+    explicit ChatToLog(std::FILE* log) : log_(log) {}
+    void chat(const std::string& text) override {
+        if (!log_) return;
+        std::fprintf(log_, "%s\n", jsonLine({{"chat", text}}).c_str());
+        std::fflush(log_);
+    }
+
+  private:
+    std::FILE* log_;
+};
+
 }  // namespace
 
 int lanCommand(const std::vector<std::string>& args) {
     std::string error;
     auto parsed = Arguments::parse(
-        args, {"port", "p", "kons", "seed", "host", "bind", "timeout", "name", "rules", "log"}, {},
+        args, {"port", "p", "kons", "seed", "host", "bind", "timeout", "name", "rules", "log", "chat"},
+        {},
         error);
     if (!parsed) return usage(error);
     const Arguments& a = *parsed;
@@ -91,13 +107,18 @@ int lanCommand(const std::vector<std::string>& args) {
         player = makeSeatPlayer(playerName, seed ^ 0x1A4ULL);
     if (!player) return usage("unknown player '" + playerName + "' for --p (ai, lowest, random)");
 
-    LanSocket socket;
-    net::LanLink link(socket, server ? 1 : 2, a.get("name", server ? "Host" : "Guest"));
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> logFile(nullptr, std::fclose);
     if (a.has("log")) {
         logFile.reset(std::fopen(a.get("log").c_str(), "w"));
         if (!logFile) return usage("cannot write the log file " + a.get("log"));
     }
+    ChatToLog chatLog(logFile.get());
+    LanSocket socket;
+    net::LanLink link(socket, server ? 1 : 2, a.get("name", server ? "Host" : "Guest"),
+                      &chatLog);
+    // --chat TEXT: one chat line, sent once the first deal is on the table.
+    std::optional<std::string> chat;
+    if (a.has("chat")) chat = a.get("chat");
     Tally tally;
     TallyLog tallyLog(tally, logFile.get());
     HeadlessWorld headless(seed, /*recording=*/false);
@@ -129,6 +150,10 @@ int lanCommand(const std::vector<std::string>& args) {
             c.NewKon(false);  // the server deals; the client waits for the deal
             matchOn = true;
             link.pump();  // a deal that came before this side began the match
+        }
+        if (chat && matchOn && g.GameActive && !g.AwaitingDeal) {
+            link.sendChat(*chat);
+            chat.reset();
         }
         while (matchOn && !link.failure() && PlayStep(session)) {
             if (auto broken = g.isConsistent())

@@ -39,9 +39,17 @@ def summary(out):
     return json.loads(out.strip().splitlines()[-1])
 
 
-def kon_results(path):
+def log_lines(path):
     with open(path) as f:
-        return [json.loads(line)["result"] for line in f]
+        return [json.loads(line) for line in f]
+
+
+def kon_results(path):
+    return [line["result"] for line in log_lines(path) if "result" in line]
+
+
+def chat_lines(path):
+    return [line["chat"] for line in log_lines(path) if "chat" in line]
 
 
 MIRROR = {"won": "lost", "lost": "won", "draw": "draw"}
@@ -52,6 +60,9 @@ with tempfile.TemporaryDirectory() as tmp:
         (["--p", "ai", "--seed", "5"], ["--p", "lowest"], 3),
         (["--p", "random", "--seed", "11", "--rules", "redeal,sixes,hints"],
          ["--p", "ai"], 6),
+        # A chat line each way after the first deal; one that holds a move is defused.
+        (["--p", "lowest", "--seed", "7", "--chat", "Привет, Guest"],
+         ["--p", "random", "--chat", "I hgo hello"], 3),
     ]:
         hlog, jlog = os.path.join(tmp, "host.log"), os.path.join(tmp, "join.log")
         host, port = start_host(*host_args, "--kons", str(kons), "--log", hlog)
@@ -72,6 +83,10 @@ with tempfile.TemporaryDirectory() as tmp:
         check(h["scoreDelta"] == -j["scoreDelta"], f"{name}: scores {h} {j}")
         hk, jk = kon_results(hlog), kon_results(jlog)
         check(len(hk) == kons and [MIRROR[r] for r in hk] == jk, f"{name}: kons {hk} {jk}")
+        hc, jc = chat_lines(hlog), chat_lines(jlog)
+        expect_h = ["I _go hello"] if "--chat" in join_args else []
+        expect_j = ["Привет, Guest"] if "--chat" in host_args else []
+        check(hc == expect_h and jc == expect_j, f"{name}: chat {hc} {jc}")
 
 
 def fake_client(port, send, then_wait=0.0):
