@@ -10,7 +10,8 @@
 //     ("s" + text) have no end of their own: such a text ends where the next message
 //     of fixed form begins (one that is whole and exact, so that a chat line cannot end
 //     at any letter), or when no more bytes are waiting (endOfRead). "o" and "s" are
-//     not looked for inside a text: a text that contains them stays whole.
+//     not looked for inside a text: a text that contains them stays whole (LanLink
+//     gives the server back a kon end "o" that a chat line swallowed).
 //
 // Bytes that begin no message, and a text longer than the protocol ever sends, are a
 // broken stream: the splitter reports it and takes no more.
