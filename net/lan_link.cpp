@@ -172,8 +172,7 @@ LanLink::Verdict LanLink::apply(const PeerMessage& m, std::string& why) {
                 chatEndsInO_ = !x.text.empty() && x.text.back() == 'o';
                 if (listener_) listener_->chat(x.text);
             } else if constexpr (std::is_same_v<T, msg::KonOver>) {
-                const bool decided =
-                    g.deckEmpty() && (g.KolCards1 == 0 || g.KolCards2 == 0);
+                const bool decided = g.deckEmpty() && (g.KolCards1 == 0 || g.KolCards2 == 0);
                 chatEndsInO_ = false;
                 if (!server || x.scoreDelta) {
                     why = "a kon end the server never receives";

@@ -76,9 +76,9 @@ class ChatToLog : public net::LanLink::Listener {
 int lanCommand(const std::vector<std::string>& args) {
     std::string error;
     auto parsed = Arguments::parse(
-        args, {"port", "p", "kons", "seed", "host", "bind", "timeout", "name", "rules", "log", "chat"},
-        {},
-        error);
+        args,
+        {"port", "p", "kons", "seed", "host", "bind", "timeout", "name", "rules", "log", "chat"},
+        {}, error);
     if (!parsed) return usage(error);
     const Arguments& a = *parsed;
     if (a.positional().size() != 1 ||

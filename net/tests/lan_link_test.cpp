@@ -118,9 +118,9 @@ TEST(LanLink, AChatLineAndTheKonEndInOneReadAreBothTaken) {
         std::vector<std::string> reads;
         std::vector<std::string> lines;
     } cases[] = {
-        {{"sbravoo"}, {"bravoo"}},          // joined: the line and the "o"
-        {{"sbravo", "o"}, {"bravo"}},       // the line alone: its "o" is taken, the late one passed over
-        {{"so"}, {"o"}},                    // an empty line and the "o"
+        {{"sbravoo"}, {"bravoo"}},     // joined: the line and the "o"
+        {{"sbravo", "o"}, {"bravo"}},  // the line alone: its "o" is taken, the late one passed over
+        {{"so"}, {"o"}},               // an empty line and the "o"
         {{"sbravo", "o", "o"}, {"bravo"}},  // one late "o" is passed over, a second breaks
         {{"shi", "sbye"}, {"hi", "bye"}},   // no line ends in "o": the server waits on
     };

@@ -28,7 +28,8 @@ class LanConnection : public QObject, public net::LanLink::Transport {
     // A new link of the role (1 server, 2 client) for the local player's name, telling
     // the listener (if any) of the greeting and chat lines; any earlier connection is
     // closed.
-    net::LanLink& newLink(int role, const QString& name, net::LanLink::Listener* listener = nullptr);
+    net::LanLink& newLink(int role, const QString& name,
+                          net::LanLink::Listener* listener = nullptr);
     net::LanLink* link() { return link_.get(); }
 
     // netLink 1: listen on the port (0: any free one) of the address; false when it

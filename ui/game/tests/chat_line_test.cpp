@@ -1,13 +1,13 @@
 // The chat line of a LAN game on the real table view, talking through a LAN link to a
 // second side over an in-process pipe.
 #include "ui/game/chat_line.h"
-#include "ui/game/action_keys.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
 
 #include "net/tests/lan_pair.h"
+#include "ui/game/action_keys.h"
 #include "ui/table/table_view.h"
 #include "ui/table/tests/table_test_support.h"
 #include "ui/testing/ui_test_support.h"
