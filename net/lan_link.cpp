@@ -7,15 +7,6 @@
 #include "net/peer_codec.h"
 
 namespace tavik::net {
-namespace {
-
-std::string trimmed(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
-}  // namespace
-
 LanLink::LanLink(Transport& transport, int role, std::string localName, Listener* listener)
     : transport_(transport), role_(role), localName_(std::move(localName)), listener_(listener) {}
 
@@ -144,8 +135,8 @@ LanLink::Verdict LanLink::apply(const PeerMessage& m, std::string& why) {
     auto greeted = [&](const std::string& name) {
         netLink_ = 2;
         opponentName_ = name;
-        g.names[1] = trimmed(name);
-        g.names[2] = trimmed(localName_);
+        g.names[1] = WithoutTrailingBlanks(name);
+        g.names[2] = WithoutTrailingBlanks(localName_);
         if (listener_) listener_->handshake();
     };
     std::visit(

@@ -12,11 +12,6 @@ namespace {
 
 constexpr std::string_view kHistoryBaseName = "Tavik2";  // Tavik2.clb without its extension
 
-std::string trimEnd(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
 }  // namespace
 
 FileMatchHooks::FileMatchHooks(PlayerListFiles& lists, std::string historyFolder,
@@ -32,7 +27,7 @@ Standing FileMatchHooks::loadStanding(const GameState& g, int userSlot) {
     const auto record = lists_.ReadSlot(listOf(g), userSlot);
     if (!record) return Standing{g.UserName, 0, 0, 0};
     passwordField_ = record->passwordField;
-    return Standing{trimEnd(cp1251ToUtf8Lossy(record->name)), record->rating,
+    return Standing{WithoutTrailingBlanks(cp1251ToUtf8Lossy(record->name)), record->rating,
                     static_cast<int>(record->KonCount), static_cast<int>(record->score)};
 }
 
@@ -79,7 +74,7 @@ void FileMatchHooks::RenamePlayer(GameState& g, const std::string& newName,
         g.UserSlot =
             lists_.RenamePlayer(listOf(g), g.UserSlot, cp1251Line(newName), newPasswordField);
     g.UserName = newName;
-    g.names[2] = trimEnd(newName);
+    g.names[2] = WithoutTrailingBlanks(newName);
     passwordField_ = newPasswordField;
 }
 

@@ -33,15 +33,7 @@ void MatchController::beginPlay() {
     if (g_.rules.ReDealRule) {
         for (int seat = 1; seat <= 2; ++seat) {
             if (!QualifiesForRedeal(g_, seat)) continue;
-            setCaption(g_, w_, seat, Text::of(Word::NewGame), CaptionColour::Blue);
-            playSound(g_, w_, snd::PlMore);
-            g_.Seat1Revealed = true;
-            redrawHand(g_, w_, 1);
-            g_.Phase = GamePhase::RedealAnnounced;
-            setActionButton(g_, w_, Word::NewGame, true);
-            if (g_.NetGame && g_.NetRole == 1)
-                w_.ports.peer.send(msg::Redeal{seat});
-            w_.log.onRedeal(seat);
+            announceRedeal(seat, true);
         }
         if (g_.Phase == GamePhase::RedealAnnounced) return;
     }
@@ -49,6 +41,20 @@ void MatchController::beginPlay() {
     setActionButton(g_, w_, g_.Attacker == 1 ? Word::ITake : Word::ThatsAll, false);
     setMoveTimer(g_, w_, true);
     if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::KonStart{});
+}
+
+// Shows the offer of a re-deal for `seat`'s hand: its caption and sound, seat 1's cards
+// face up, the action button (pressable by the copy that decides re-deals), the
+// message to a LAN client and the log.
+void MatchController::announceRedeal(int seat, bool buttonEnabled) {
+    setCaption(g_, w_, seat, Text::of(Word::NewGame), CaptionColour::Blue);
+    playSound(g_, w_, snd::PlMore);
+    g_.Seat1Revealed = true;
+    redrawHand(g_, w_, 1);
+    g_.Phase = GamePhase::RedealAnnounced;
+    setActionButton(g_, w_, Word::NewGame, buttonEnabled);
+    if (g_.NetGame && g_.NetRole == 1) w_.ports.peer.send(msg::Redeal{seat});
+    w_.log.onRedeal(seat);
 }
 
 // Announces the sixes with which the attacker has just gone out; returns that seat, or 0.
@@ -184,8 +190,7 @@ void MatchController::konOver() {
 void MatchController::enableAfterKon() {
     // A LAN match is the three kons played in it, whatever the two players' lifetime
     // counts, so that both copies end it after the same kon.
-    const bool cycleDone =
-        g_.NetGame ? lanMatchComplete() : g_.KonCount % cycleLength() == 0;
+    const bool cycleDone = g_.NetGame ? lanMatchComplete() : g_.KonCount % cycleLength() == 0;
     if (g_.OnlineGame) {
         setActionButton(g_, w_, Word::WePlayStill, false);
         setEndMatchButton(g_, w_, true, true);

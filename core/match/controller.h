@@ -76,6 +76,7 @@ class MatchController {
     void loadStanding();
     void startKon();
     void beginPlay();
+    void announceRedeal(int seat, bool buttonEnabled);
     void endBout();
     int announceSixes();
     void konOver();

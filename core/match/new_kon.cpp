@@ -74,9 +74,7 @@ void MatchController::NewKon(bool continuing) {
     // 5. Seat names of a local game.
     if (!g_.NetGame && !g_.OnlineGame) {
         g_.names[1] = "PC";
-        std::string name = g_.UserName;
-        while (!name.empty() && name.back() == ' ') name.pop_back();
-        g_.names[2] = name;
+        g_.names[2] = WithoutTrailingBlanks(g_.UserName);
     }
 
     // 6-8. Shuffle, deal, trump and the first attacker.
@@ -93,7 +91,8 @@ void MatchController::NewKon(bool continuing) {
 std::string MatchController::ReceiveDeal(const msg::Deal& deal) {
     if (!g_.NetGame || g_.NetRole != 2) return "a deal sent to the server";
     const bool redeal = !g_.AwaitingDeal && g_.Phase == GamePhase::RedealAnnounced;
-    const bool nextKon = !g_.AwaitingDeal && g_.Step == BoutStep::ResultShown && !lanMatchComplete();
+    const bool nextKon =
+        !g_.AwaitingDeal && g_.Step == BoutStep::ResultShown && !lanMatchComplete();
     if (!g_.AwaitingDeal && !redeal && !nextKon) return "a deal while a kon is on the table";
     w_.ports.table.clearTableBoxes();
     setCaption(g_, w_, 1, Text{}, CaptionColour::None);
@@ -130,13 +129,7 @@ std::string MatchController::ReceiveRedeal(int serverSeat) {
         return "a re-deal outside a fresh deal";
     if (!g_.rules.ReDealRule || !QualifiesForRedeal(g_, seat))
         return "a re-deal for a hand that does not qualify";
-    setCaption(g_, w_, seat, Text::of(Word::NewGame), CaptionColour::Blue);
-    playSound(g_, w_, snd::PlMore);
-    g_.Seat1Revealed = true;
-    redrawHand(g_, w_, 1);
-    g_.Phase = GamePhase::RedealAnnounced;
-    setActionButton(g_, w_, Word::NewGame, false);
-    w_.log.onRedeal(seat);
+    announceRedeal(seat, false);
     return {};
 }
 

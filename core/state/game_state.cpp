@@ -105,4 +105,9 @@ std::string describePosition(const GameState& g) {
     return out.str();
 }
 
+std::string WithoutTrailingBlanks(std::string name) {
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
 }  // namespace tavik

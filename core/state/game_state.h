@@ -194,6 +194,9 @@ inline bool IsEmpty(Card c) {
     return c.empty();
 }
 
+// A player's name without the blanks that pad it in the lists and the settings.
+std::string WithoutTrailingBlanks(std::string name);
+
 // A readable dump of the whole position, for invariant failures and debugging.
 std::string describePosition(const GameState& g);
 

@@ -19,15 +19,6 @@
 #include "ui/game/result_display.h"
 
 namespace tavik::ui {
-namespace {
-
-std::string trimEnd(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
-}  // namespace
-
 void NoticeBoxes::notice(files::FileNotice notice, const std::string& path) {
     if (quiet) return;
     const int lang = settings_.language;
@@ -358,7 +349,7 @@ void GameSession::quit() {
 void GameSession::showGeneralCount() {
     if (!matchOn_) return;
     const files::TCount count = files::GeneralCount(g_, files::ServiceStanding{});
-    GeneralCountWindow window(QString::fromStdString(trimEnd(g_.UserName)), count,
+    GeneralCountWindow window(QString::fromStdString(WithoutTrailingBlanks(g_.UserName)), count,
                               settings_.language, &host_->window());
     window.exec();
 }
