@@ -2,11 +2,13 @@
 
 #include <httplib.h>
 
+#include "online/protocol/service_paths.h"
 #include "server/account/account_service.h"
 #include "server/files/files_service.h"
-#include "server/app/service_routes.h"
 
 namespace tavik::server {
+
+namespace paths = online::paths;
 
 struct ServicesServer::Impl {
     ServerOptions options;
@@ -43,26 +45,26 @@ ServicesServer::ServicesServer(const ServerOptions& options, std::unique_ptr<Sto
             send(res, ServiceFailure("internal error"));
         });
 
-    s.http.Post(std::string("/") + std::string(kAccountPath),
+    s.http.Post(std::string("/") + std::string(paths::kAccount),
                 [&s](const httplib::Request& req, httplib::Response& res) {
                     send(res, s.account.handle(req.body));
                 });
-    s.http.Get(std::string("/") + std::string(kPhotoPath) + R"(([^/]+)\.jpg)",
+    s.http.Get(std::string("/") + std::string(paths::kPhotos) + R"(([^/]+)\.jpg)",
                [&s](const httplib::Request& req, httplib::Response& res) {
                    send(res, s.files.photo(req.matches[1]));
                });
-    s.http.Get(std::string("/") + std::string(kConfigPath),
+    s.http.Get(std::string("/") + std::string(paths::kConfig),
                [&s](const httplib::Request&, httplib::Response& res) {
                    send(res, s.files.remoteConfig());
                });
-    s.http.Get(std::string("/") + std::string(kNewsPath),
+    s.http.Get(std::string("/") + std::string(paths::kNews),
                [&s](const httplib::Request&, httplib::Response& res) { send(res, s.files.news()); });
-    s.http.Get(std::string("/") + std::string(kOutsideAddressPath),
+    s.http.Get(std::string("/") + std::string(paths::kOutsideAddress),
                [](const httplib::Request& req, httplib::Response& res) {
                    send(res, OutsideAddress(req.remote_addr, req.get_header_value("X-Forwarded-For"),
                                             req.get_header_value("X-Real-IP")));
                });
-    s.http.Get(std::string("/") + std::string(kDownloadsPath) + R"(([^/]+))",
+    s.http.Get(std::string("/") + std::string(paths::kPlugins) + R"(([^/]+))",
                [&s](const httplib::Request& req, httplib::Response& res) {
                    send(res, s.files.download(req.matches[1]));
                });
