@@ -15,7 +15,10 @@ std::vector<std::uint32_t> codePoints(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
         std::size_t extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : 3;
-        std::uint32_t cp = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+        std::uint32_t cp = extra == 0   ? b
+                           : extra == 1 ? (b & 0x1F)
+                           : extra == 2 ? (b & 0x0F)
+                                        : (b & 0x07);
         for (std::size_t k = 1; k <= extra && i + k < text.size(); ++k) {
             cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         }
@@ -30,7 +33,9 @@ bool isLatinOrSign(std::uint32_t c) {
            std::string_view("!(),-.@_").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
-bool isCyrillic(std::uint32_t c) { return (c >= 0x410 && c <= 0x44F) || c == 0x401 || c == 0x451; }
+bool isCyrillic(std::uint32_t c) {
+    return (c >= 0x410 && c <= 0x44F) || c == 0x401 || c == 0x451;
+}
 
 }  // namespace
 
@@ -98,8 +103,8 @@ std::optional<double> ParseRealNumber(const std::string& text) {
         if (c == ',') c = '.';
     }
     double value = 0;
-    const auto [end, ec] = std::from_chars(point.data(), point.data() + point.size(), value,
-                                           std::chars_format::fixed);
+    const auto [end, ec] =
+        std::from_chars(point.data(), point.data() + point.size(), value, std::chars_format::fixed);
     if (point.empty() || ec != std::errc() || end != point.data() + point.size() ||
         !std::isfinite(value)) {
         return std::nullopt;

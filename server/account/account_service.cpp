@@ -10,7 +10,9 @@
 namespace tavik::server {
 namespace {
 
-std::string prefixed(std::string_view name) { return std::string(kGamePrefix) + std::string(name); }
+std::string prefixed(std::string_view name) {
+    return std::string(kGamePrefix) + std::string(name);
+}
 
 // Fields joined by one separator, for a record of the reply.
 std::string joined(const std::vector<std::string>& fields, char separator) {
@@ -24,16 +26,15 @@ std::string joined(const std::vector<std::string>& fields, char separator) {
 
 const std::vector<std::string>& profileFieldNames() {
     static const std::vector<std::string> names = {
-        "nick",      "labelinfosave", "namei", "name2", "about",    "telephone",
-        "emailo",    "website",       "skype", "ok",    "vk",       "telegram",
-        "facebook",  "twitter",       "instagramm",     "youtube"};
+        "nick",     "labelinfosave", "namei",      "name2",  "about", "telephone",
+        "emailo",   "website",       "skype",      "ok",     "vk",    "telegram",
+        "facebook", "twitter",       "instagramm", "youtube"};
     return names;
 }
 
 std::vector<std::string*> profileFields(Profile& p) {
-    return {&p.name1,   &p.name2,    &p.about,   &p.telephone,  &p.emailO,
-            &p.webSite, &p.skype,    &p.ok,      &p.vk,         &p.telegram,
-            &p.faceBook, &p.twitter, &p.instagramm, &p.youTube};
+    return {&p.name1, &p.name2, &p.about,    &p.telephone, &p.emailO,  &p.webSite,    &p.skype,
+            &p.ok,    &p.vk,    &p.telegram, &p.faceBook,  &p.twitter, &p.instagramm, &p.youTube};
 }
 
 }  // namespace
@@ -66,9 +67,9 @@ std::optional<Account> AccountService::signedIn(const std::string& nick,
 }
 
 Reply AccountService::registerUser(std::string_view body) {
-    const auto v = ParseFormBody(body, {"nick", "pw", "city", "country1", "country2", "sex",
-                                        "email", "dater", "R01", "R02", "R03", "R04", "R05",
-                                        "R06"});
+    const auto v =
+        ParseFormBody(body, {"nick", "pw", "city", "country1", "country2", "sex", "email", "dater",
+                             "R01", "R02", "R03", "R04", "R05", "R06"});
     if (!v) return BadRequest("the fields of a new account are not as expected");
     const auto& f = *v;
     if (!IsValidAccountField(f[0], AccountField::Nick)) return BadRequest("bad nick");
@@ -85,8 +86,9 @@ Reply AccountService::registerUser(std::string_view body) {
                r06 = ParseWholeNumber(f[13]);
     if (!r04 || !r05 || !r06) return BadRequest("bad R04..R06");
 
-    Account a{f[0], HashPassword(f[1]), f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10],
-              *r04, *r05, *r06};
+    Account a{
+        f[0], HashPassword(f[1]), f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], *r04, *r05,
+        *r06};
     return LineReply(storage_.createAccount(a) ? "ok" : "is");
 }
 
@@ -97,12 +99,12 @@ Reply AccountService::readUser(std::string_view body) {
         signedIn(FieldValue(*fields, "nick").value_or(""), FieldValue(*fields, "pw").value_or(""));
     if (!account) return LineReply("no");
     const Account& a = *account;
-    return LineReply("$" +
-                     joined({a.city, a.country1, a.country2, a.sex, a.email, a.dateR, a.r01, a.r02,
-                             a.r03, std::to_string(a.r04), std::to_string(a.r05),
-                             std::to_string(a.r06)},
-                            ' ') +
-                     "$");
+    return LineReply(
+        "$" +
+        joined({a.city, a.country1, a.country2, a.sex, a.email, a.dateR, a.r01, a.r02, a.r03,
+                std::to_string(a.r04), std::to_string(a.r05), std::to_string(a.r06)},
+               ' ') +
+        "$");
 }
 
 Reply AccountService::saveInfo(std::string_view body) {
@@ -170,8 +172,8 @@ Reply AccountService::readRatingTop() {
     int place = 0;
     for (const RatingRow& row : storage_.ratingTop(kGameId, 10)) {
         records += "$" +
-                   joined({std::to_string(++place), row.nick, row.city, row.country1,
-                           row.country2, row.sex, FormatReal(row.rating)},
+                   joined({std::to_string(++place), row.nick, row.city, row.country1, row.country2,
+                           row.sex, FormatReal(row.rating)},
                           ' ') +
                    "*";
     }

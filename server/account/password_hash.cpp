@@ -43,8 +43,8 @@ bool fromHex(const std::string& hex, std::vector<unsigned char>& bytes) {
     return true;
 }
 
-std::vector<unsigned char> derive(const std::string& password, const std::vector<unsigned char>& salt,
-                                  int iterations) {
+std::vector<unsigned char> derive(const std::string& password,
+                                  const std::vector<unsigned char>& salt, int iterations) {
     std::vector<unsigned char> out(kHashBytes);
     if (PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt.data(),
                           static_cast<int>(salt.size()), iterations, EVP_sha256(),

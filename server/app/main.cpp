@@ -18,7 +18,8 @@
 int main(int argc, char** argv) {
     using namespace tavik::server;
     std::string error;
-    const auto options = ParseServerArguments(std::vector<std::string>(argv + 1, argv + argc), error);
+    const auto options =
+        ParseServerArguments(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
         std::cerr << "tavik-services: " << error << "\n" << kServerUsage << "\n";
         return 2;

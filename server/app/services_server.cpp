@@ -57,12 +57,14 @@ ServicesServer::ServicesServer(const ServerOptions& options, std::unique_ptr<Sto
                [&s](const httplib::Request&, httplib::Response& res) {
                    send(res, s.files.remoteConfig());
                });
-    s.http.Get(std::string("/") + std::string(paths::kNews),
-               [&s](const httplib::Request&, httplib::Response& res) { send(res, s.files.news()); });
+    s.http.Get(
+        std::string("/") + std::string(paths::kNews),
+        [&s](const httplib::Request&, httplib::Response& res) { send(res, s.files.news()); });
     s.http.Get(std::string("/") + std::string(paths::kOutsideAddress),
                [](const httplib::Request& req, httplib::Response& res) {
-                   send(res, OutsideAddress(req.remote_addr, req.get_header_value("X-Forwarded-For"),
-                                            req.get_header_value("X-Real-IP")));
+                   send(res,
+                        OutsideAddress(req.remote_addr, req.get_header_value("X-Forwarded-For"),
+                                       req.get_header_value("X-Real-IP")));
                });
     s.http.Get(std::string("/") + std::string(paths::kPlugins) + R"(([^/]+))",
                [&s](const httplib::Request& req, httplib::Response& res) {
@@ -78,8 +80,12 @@ int ServicesServer::bind() {
     return impl_->http.bind_to_port(o.host.c_str(), o.port) ? o.port : -1;
 }
 
-bool ServicesServer::serve() { return impl_->http.listen_after_bind(); }
+bool ServicesServer::serve() {
+    return impl_->http.listen_after_bind();
+}
 
-void ServicesServer::stop() { impl_->http.stop(); }
+void ServicesServer::stop() {
+    impl_->http.stop();
+}
 
 }  // namespace tavik::server

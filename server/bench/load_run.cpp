@@ -144,8 +144,9 @@ int main(int argc, char** argv) {
     }
     if (argc % 2 == 0 || !loopback(o.server) || o.clients < 1 || o.clients > 1000 ||
         o.requests < 1 || o.requests > 10000) {
-        std::cerr << "usage: tavik-services-load --server http://127.0.0.1:PORT/ [--clients 1..1000]"
-                     " [--requests 1..10000]\n";
+        std::cerr
+            << "usage: tavik-services-load --server http://127.0.0.1:PORT/ [--clients 1..1000]"
+               " [--requests 1..10000]\n";
         return 2;
     }
 
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
     {
         std::vector<std::thread> threads;
         for (int c = 0; c < o.clients; ++c) {
-            threads.emplace_back([&, c] { results[static_cast<std::size_t>(c)] = runClient(o, runId, c); });
+            threads.emplace_back(
+                [&, c] { results[static_cast<std::size_t>(c)] = runClient(o, runId, c); });
         }
         for (auto& t : threads) t.join();
     }

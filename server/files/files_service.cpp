@@ -37,8 +37,8 @@ std::string trimmed(std::string text) {
 bool IsPlainFileName(const std::string& name) {
     if (name.empty() || name.size() > 100 || name[0] == '.') return false;
     for (unsigned char c : name) {
-        if (!std::isalnum(c) && std::string_view("._-()!,@").find(static_cast<char>(c)) ==
-                                    std::string_view::npos) {
+        if (!std::isalnum(c) &&
+            std::string_view("._-()!,@").find(static_cast<char>(c)) == std::string_view::npos) {
             return false;
         }
     }
@@ -57,9 +57,13 @@ Reply FilesService::textFile(const std::string& name) const {
     return reply;
 }
 
-Reply FilesService::remoteConfig() const { return textFile("config.txt"); }
+Reply FilesService::remoteConfig() const {
+    return textFile("config.txt");
+}
 
-Reply FilesService::news() const { return textFile("news.txt"); }
+Reply FilesService::news() const {
+    return textFile("news.txt");
+}
 
 Reply FilesService::download(const std::string& name) const {
     if (!IsPlainFileName(name)) return notFound();

@@ -55,7 +55,11 @@ std::optional<std::string> percentDecode(std::string_view text) {
 bool isUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : 9;
+        const std::size_t extra = b < 0x80         ? 0
+                                  : (b >> 5) == 6  ? 1
+                                  : (b >> 4) == 14 ? 2
+                                  : (b >> 3) == 30 ? 3
+                                                   : 9;
         if (extra == 9 || text.size() - i <= extra) return false;
         for (std::size_t k = 1; k <= extra; ++k) {
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;

@@ -73,9 +73,9 @@ class SqlStorage : public Storage {
         if (r.rows.empty()) return std::nullopt;
         const auto& row = r.rows.front();
         Account a;
-        std::string* texts[] = {&a.nick,  &a.passwordHash, &a.city,  &a.country1, &a.country2,
-                                &a.sex,   &a.email,        &a.dateR, &a.r01,      &a.r02,
-                                &a.r03};
+        std::string* texts[] = {&a.nick,     &a.passwordHash, &a.city,  &a.country1,
+                                &a.country2, &a.sex,          &a.email, &a.dateR,
+                                &a.r01,      &a.r02,          &a.r03};
         for (std::size_t i = 0; i < std::size(texts); ++i) *texts[i] = SqlText(row[i]);
         a.r04 = static_cast<int>(SqlInt(row[11]));
         a.r05 = static_cast<int>(SqlInt(row[12]));
@@ -103,8 +103,8 @@ class SqlStorage : public Storage {
             {nickKey(nick)});
         if (r.rows.empty()) return std::nullopt;
         Profile p;
-        std::string* fields[] = {&p.name1,    &p.name2,   &p.about,    &p.telephone, &p.emailO,
-                                 &p.webSite,  &p.skype,   &p.ok,       &p.vk,        &p.telegram,
+        std::string* fields[] = {&p.name1,    &p.name2,   &p.about,      &p.telephone, &p.emailO,
+                                 &p.webSite,  &p.skype,   &p.ok,         &p.vk,        &p.telegram,
                                  &p.faceBook, &p.twitter, &p.instagramm, &p.youTube};
         for (std::size_t i = 0; i < std::size(fields); ++i) *fields[i] = SqlText(r.rows[0][i]);
         return p;

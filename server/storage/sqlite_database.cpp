@@ -55,7 +55,8 @@ std::unique_ptr<Connection> openConnection(const std::string& path) {
     }
     sqlite3_busy_timeout(connection->db, 10000);
     char* error = nullptr;
-    const char* setup = "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;";
+    const char* setup =
+        "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;";
     if (sqlite3_exec(connection->db, setup, nullptr, nullptr, &error) != SQLITE_OK) {
         std::string message = error ? error : "";
         sqlite3_free(error);
@@ -66,8 +67,7 @@ std::unique_ptr<Connection> openConnection(const std::string& path) {
 
 class SqliteDatabase : public SqlDatabase {
   public:
-    explicit SqliteDatabase(std::string path)
-        : pool_([path] { return openConnection(path); }, 16) {
+    explicit SqliteDatabase(std::string path) : pool_([path] { return openConnection(path); }, 16) {
         pool_.with([](Connection& c) {
             char* error = nullptr;
             if (sqlite3_exec(c.db, kSchema, nullptr, nullptr, &error) != SQLITE_OK) {
@@ -119,12 +119,20 @@ class SqliteDatabase : public SqlDatabase {
             std::vector<SqlValue> row;
             for (int col = 0; col < sqlite3_column_count(stmt); ++col) {
                 switch (sqlite3_column_type(stmt, col)) {
-                    case SQLITE_INTEGER: row.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt, col))); break;
-                    case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(stmt, col)); break;
-                    case SQLITE_NULL: row.emplace_back(nullptr); break;
+                    case SQLITE_INTEGER:
+                        row.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt, col)));
+                        break;
+                    case SQLITE_FLOAT:
+                        row.emplace_back(sqlite3_column_double(stmt, col));
+                        break;
+                    case SQLITE_NULL:
+                        row.emplace_back(nullptr);
+                        break;
                     default: {
-                        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
-                        row.emplace_back(std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, col))));
+                        const auto* text =
+                            reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
+                        row.emplace_back(std::string(
+                            text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, col))));
                     }
                 }
             }

@@ -30,8 +30,8 @@ struct Account {
 
 // The public profile, the fourteen fields in their declared order.
 struct Profile {
-    std::string name1, name2, about, telephone, emailO, webSite, skype, ok, vk, telegram,
-        faceBook, twitter, instagramm, youTube;
+    std::string name1, name2, about, telephone, emailO, webSite, skype, ok, vk, telegram, faceBook,
+        twitter, instagramm, youTube;
 };
 
 // One game's record of an account (the fields this game uses).

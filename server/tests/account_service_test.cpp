@@ -15,8 +15,12 @@
 namespace tavik::server {
 namespace {
 
-std::string cp1251(const std::string& utf8) { return files::utf8ToCp1251(utf8).value(); }
-std::string utf8(const std::string& bytes) { return files::cp1251ToUtf8(bytes).value(); }
+std::string cp1251(const std::string& utf8) {
+    return files::utf8ToCp1251(utf8).value();
+}
+std::string utf8(const std::string& bytes) {
+    return files::cp1251ToUtf8(bytes).value();
+}
 
 std::string registerBody(const std::string& nick, const std::string& pw,
                          const std::string& city = "Tver", const std::string& email = "a@b.ru") {
@@ -149,7 +153,9 @@ TEST_F(AccountServiceTest, GameRecordNeedsThePasswordAndRanks) {
     EXPECT_EQ(service_->handle(saveGameBody("ann", "secret1", 5, "1e400")).status, 400);
 }
 
-TEST_F(AccountServiceTest, EmptyTopTenIsAnEmptyLine) { EXPECT_EQ(post("crdtv2kon=0"), "\r\n"); }
+TEST_F(AccountServiceTest, EmptyTopTenIsAnEmptyLine) {
+    EXPECT_EQ(post("crdtv2kon=0"), "\r\n");
+}
 
 }  // namespace
 }  // namespace tavik::server

@@ -1,6 +1,8 @@
 // The storage interface, run against each backend: SQLite in a temporary file always,
 // PostgreSQL when TAVIK_TEST_PG names a server (pg_cluster.py provides a throwaway one).
 
+#include "server/storage/storage.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,14 +12,24 @@
 #include <pqxx/pqxx>
 #include <thread>
 
-#include "server/storage/storage.h"
-
 namespace tavik::server {
 namespace {
 
 Account account(const std::string& nick, const std::string& city = "Tver") {
-    return Account{nick, "pbkdf2-sha256$1$00$00", city, "Russia", "1-001", "M", nick + "@x.ru",
-                   "01.02.2026", "xxx", "xxx", "xxx", 1, 2, 3};
+    return Account{nick,
+                   "pbkdf2-sha256$1$00$00",
+                   city,
+                   "Russia",
+                   "1-001",
+                   "M",
+                   nick + "@x.ru",
+                   "01.02.2026",
+                   "xxx",
+                   "xxx",
+                   "xxx",
+                   1,
+                   2,
+                   3};
 }
 
 GameRecord game(int kon, double rating) {
@@ -37,8 +49,8 @@ class StorageTest : public ::testing::TestWithParam<std::string> {
   protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
-        const std::string name = "tavik_test_" + std::to_string(getpid()) + "_" +
-                                 std::to_string(counter++);
+        const std::string name =
+            "tavik_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++);
         if (GetParam() == "sqlite") {
             folder_ = std::filesystem::temp_directory_path() / name;
             std::filesystem::create_directories(folder_);
@@ -89,8 +101,11 @@ TEST_P(StorageTest, ProfileRoundTripAndMissingAccount) {
     EXPECT_EQ(empty->name1, "");
     EXPECT_EQ(empty->youTube, "");
 
-    Profile p{"Анна", "Петрова", "О себе: люблю дурака", "+7 900", "a@b.ru", "site.ru", "sk",
-              "ok1", "vk1", "@tg", "fb", "tw", "ig", "yt"};
+    Profile p{"Анна",   "Петрова", "О себе: люблю дурака",
+              "+7 900", "a@b.ru",  "site.ru",
+              "sk",     "ok1",     "vk1",
+              "@tg",    "fb",      "tw",
+              "ig",     "yt"};
     EXPECT_TRUE(storage_->saveProfile("ANN", p));
     const auto back = storage_->readProfile("ann");
     ASSERT_TRUE(back);

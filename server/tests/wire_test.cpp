@@ -30,9 +30,14 @@ TEST(FormFieldsTest, FormBodyValuesRunToTheNextExpectedName) {
 }
 
 TEST(ReplyTest, RealsAsTheClientReadsThem) {
-    const std::vector<std::pair<double, std::string>> cases = {
-        {0.000001, "0"}, {-0.000001, "0"}, {12.5, "12.5"}, {-3.25, "-3.25"}, {7, "7"},
-        {0.1, "0.1"},    {1e20, "100000000000000000000"}, {2.0 / 3, "0.666666666666667"}};
+    const std::vector<std::pair<double, std::string>> cases = {{0.000001, "0"},
+                                                               {-0.000001, "0"},
+                                                               {12.5, "12.5"},
+                                                               {-3.25, "-3.25"},
+                                                               {7, "7"},
+                                                               {0.1, "0.1"},
+                                                               {1e20, "100000000000000000000"},
+                                                               {2.0 / 3, "0.666666666666667"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(FormatReal(value), text) << value;
 }
 
