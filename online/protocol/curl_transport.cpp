@@ -2,6 +2,7 @@
 // connection.
 #include <curl/curl.h>
 
+#include <chrono>
 #include <mutex>
 
 #include "online/protocol/transport.h"
@@ -18,6 +19,34 @@ void GlobalInit() {
 size_t Append(char* data, size_t size, size_t count, void* out) {
     static_cast<std::string*>(out)->append(data, size * count);
     return size * count;
+}
+
+// The read time-out: no byte in either direction for limitMs, once connected, ends
+// the transfer. libcurl calls the progress function at least once a second.
+struct ReadWatch {
+    using Clock = std::chrono::steady_clock;
+    CURL* curl;
+    long limitMs;
+    Clock::time_point last = Clock::now();
+    curl_off_t received = 0, sent = 0;
+    bool expired = false;
+};
+
+int WatchProgress(void* data, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t ulnow) {
+    auto* w = static_cast<ReadWatch*>(data);
+    const auto now = ReadWatch::Clock::now();
+    curl_off_t connected = 0;
+    curl_easy_getinfo(w->curl, CURLINFO_CONNECT_TIME_T, &connected);
+    if (connected == 0 || dlnow != w->received || ulnow != w->sent) {
+        // Still connecting (the connect time-out rules that), or bytes moved.
+        w->last = now;
+        w->received = dlnow;
+        w->sent = ulnow;
+        return 0;
+    }
+    if (now - w->last < std::chrono::milliseconds(w->limitMs)) return 0;
+    w->expired = true;
+    return 1;  // ends the transfer with CURLE_ABORTED_BY_CALLBACK
 }
 
 class CurlTransport final : public Transport {
@@ -49,10 +78,11 @@ class CurlTransport final : public Transport {
         curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Append);
         curl_easy_setopt(c, CURLOPT_WRITEDATA, &response.body);
         curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
+        ReadWatch watch{c, request.readTimeoutMs};
         if (request.readTimeoutMs > 0) {
-            // No byte for the read time-out ends the request (libcurl counts in seconds).
-            curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-            curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, (request.readTimeoutMs + 999) / 1000);
+            curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+            curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &WatchProgress);
+            curl_easy_setopt(c, CURLOPT_XFERINFODATA, &watch);
         }
         if (request.followRedirects) {
             curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
@@ -77,7 +107,9 @@ class CurlTransport final : public Transport {
         curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.status);
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, nullptr);
         curl_slist_free_all(headers);
-        if (code != CURLE_OK) {
+        if (watch.expired) {
+            response.error = "no answer within " + std::to_string(request.readTimeoutMs) + " ms";
+        } else if (code != CURLE_OK) {
             response.error = error[0] != 0 ? error : curl_easy_strerror(code);
         } else if (response.status >= 400) {
             response.error = "HTTP status " + std::to_string(response.status);
