@@ -49,10 +49,10 @@ class PostgresDatabase : public SqlDatabase {
         SqlResult result;
         guard([&] {
             pool_.with([&](pqxx::connection& c) {
-                pqxx::work work(c);
+                // One statement is atomic on its own: no BEGIN and COMMIT around it.
+                pqxx::nontransaction work(c);
                 const pqxx::result rows =
                     work.exec_params(sql, pqxx::prepare::make_dynamic_params(texts));
-                work.commit();
                 result.affected = static_cast<long long>(rows.affected_rows());
                 for (const auto& row : rows) {
                     std::vector<SqlValue> values;
