@@ -73,7 +73,7 @@ class CurlTransport final : public Transport {
         curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
         curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
-        curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals, on any thread
+        curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);    // time-outs without signals, on any thread
         curl_easy_setopt(c, CURLOPT_COOKIEFILE, "");  // the cookie engine, in memory
         curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Append);
         curl_easy_setopt(c, CURLOPT_WRITEDATA, &response.body);
@@ -91,7 +91,8 @@ class CurlTransport final : public Transport {
         if (!request.userAgent.empty())
             curl_easy_setopt(c, CURLOPT_USERAGENT, request.userAgent.c_str());
         curl_slist* headers = nullptr;
-        for (const std::string& h : request.headers) headers = curl_slist_append(headers, h.c_str());
+        for (const std::string& h : request.headers)
+            headers = curl_slist_append(headers, h.c_str());
         // No "Expect: 100-continue" pause before larger bodies.
         headers = curl_slist_append(headers, "Expect:");
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
@@ -125,6 +126,8 @@ class CurlTransport final : public Transport {
 
 }  // namespace
 
-std::unique_ptr<Transport> MakeCurlTransport() { return std::make_unique<CurlTransport>(); }
+std::unique_ptr<Transport> MakeCurlTransport() {
+    return std::make_unique<CurlTransport>();
+}
 
 }  // namespace tavik::online

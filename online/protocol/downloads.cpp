@@ -44,7 +44,9 @@ std::string PathSegment(std::string_view text) {
 
 }  // namespace
 
-std::string PhotoPathSegment(std::string_view nick) { return PathSegment(nick); }
+std::string PhotoPathSegment(std::string_view nick) {
+    return PathSegment(nick);
+}
 
 std::optional<std::string> LoadPhoto(ServiceClient& client, const std::string& nick) {
     const std::string base = client.addresses.photo();
@@ -86,7 +88,8 @@ bool CheckNews(ServiceClient& client, int seen, int& latest) {
 }
 
 std::string ReadOutsideAddress(ServiceClient& client) {
-    const auto page = Download(client, paths::Join(client.addresses.webSite(), paths::kOutsideAddress));
+    const auto page =
+        Download(client, paths::Join(client.addresses.webSite(), paths::kOutsideAddress));
     if (!page) return "";
     std::string text;
     for (const std::string& line : files::splitLines(*page)) text += line + "\r\n";

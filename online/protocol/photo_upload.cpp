@@ -26,7 +26,9 @@ size_t ReadChunk(char* buffer, size_t size, size_t count, void* data) {
     return n;
 }
 
-UploadResult Failed(std::string error) { return UploadResult{false, std::move(error)}; }
+UploadResult Failed(std::string error) {
+    return UploadResult{false, std::move(error)};
+}
 
 }  // namespace
 

@@ -21,10 +21,10 @@ struct HttpRequest {
 };
 
 struct HttpResponse {
-    bool ok = false;       // a complete answer with a status below 400
-    long status = 0;       // 0 when no answer came
-    std::string body;      // the bytes received
-    std::string error;     // what went wrong, for a log or a test
+    bool ok = false;    // a complete answer with a status below 400
+    long status = 0;    // 0 when no answer came
+    std::string body;   // the bytes received
+    std::string error;  // what went wrong, for a log or a test
 };
 
 class Transport {

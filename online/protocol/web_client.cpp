@@ -8,8 +8,8 @@ namespace tavik::online {
 namespace {
 
 bool KeptAsIs(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '*' || c == '-' || c == '.' || c == '_';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' ||
+           c == '-' || c == '.' || c == '_';
 }
 
 std::string PercentEncode(std::string_view utf8) {
@@ -82,8 +82,7 @@ std::string WebClient::post(const std::string& url, std::string body) {
     request.post = true;
     request.url = url;
     request.body = std::move(body);
-    request.headers = {"Content-Type: application/x-www-form-urlencoded",
-                       "Accept: text/html, */*"};
+    request.headers = {"Content-Type: application/x-www-form-urlencoded", "Accept: text/html, */*"};
     request.userAgent = std::string(paths::kUserAgent);
     request.connectTimeoutMs = kConnectTimeoutMs;
     request.readTimeoutMs = readTimeoutMs_ > 0 ? readTimeoutMs_ : kStallTimeoutMs;

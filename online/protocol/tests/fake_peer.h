@@ -54,22 +54,25 @@ inline int ListenFull(int& port, std::vector<int>& fillers) {
 
 // A complete HTTP/1.1 reply with the given body.
 inline std::string HttpReply(const std::string& body, int status = 200) {
-    return "HTTP/1.1 " + std::to_string(status) + " X\r\nContent-Length: " +
-           std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    return "HTTP/1.1 " + std::to_string(status) +
+           " X\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
 }
 
 class FakePeer {
   public:
     struct Answer {
-        std::string bytes;                      // sent after the request
-        std::chrono::milliseconds pause{0};     // before the bytes
-        bool silent = false;                    // send nothing, keep the connection open
+        std::string bytes;                   // sent after the request
+        std::chrono::milliseconds pause{0};  // before the bytes
+        bool silent = false;                 // send nothing, keep the connection open
     };
 
     explicit FakePeer(Answer answer) : answer_(std::move(answer)) {
         listener_ = ListenLocalPort(port_);
-        if (listener_ >= 0) thread_ = std::thread([this] { serve(); });
-        else port_ = 0;
+        if (listener_ >= 0)
+            thread_ = std::thread([this] { serve(); });
+        else
+            port_ = 0;
     }
     ~FakePeer() {
         stop_ = true;

@@ -1,8 +1,8 @@
 // The photo upload against a real FTP server (pyftpdlib) on 127.0.0.1.
 #include "online/protocol/photo_upload.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -42,9 +42,21 @@ class FtpServer {
         ::close(test::ListenLocalPort(port_));
         const std::string port = std::to_string(port_);
         const std::string dir = folder.string();
-        const char* argv[] = {"/usr/bin/python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p",
-                              port.c_str(), "-w", "-d", dir.c_str(), "-u", user.c_str(), "-P",
-                              password.c_str(), nullptr};
+        const char* argv[] = {"/usr/bin/python3",
+                              "-m",
+                              "pyftpdlib",
+                              "-i",
+                              "127.0.0.1",
+                              "-p",
+                              port.c_str(),
+                              "-w",
+                              "-d",
+                              dir.c_str(),
+                              "-u",
+                              user.c_str(),
+                              "-P",
+                              password.c_str(),
+                              nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
