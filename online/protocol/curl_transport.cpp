@@ -11,11 +11,6 @@ namespace tavik::online {
 
 namespace {
 
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 size_t Append(char* data, size_t size, size_t count, void* out) {
     static_cast<std::string*>(out)->append(data, size * count);
     return size * count;
@@ -52,7 +47,7 @@ int WatchProgress(void* data, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off
 class CurlTransport final : public Transport {
   public:
     CurlTransport() {
-        GlobalInit();
+        InitCurl();
         curl_ = curl_easy_init();
     }
     ~CurlTransport() override {
@@ -125,6 +120,11 @@ class CurlTransport final : public Transport {
 };
 
 }  // namespace
+
+void InitCurl() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
 
 std::unique_ptr<Transport> MakeCurlTransport() {
     return std::make_unique<CurlTransport>();

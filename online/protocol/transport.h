@@ -38,4 +38,7 @@ class Transport {
 // shared client of the form posts allows cookies) and reuses the connection.
 std::unique_ptr<Transport> MakeCurlTransport();
 
+// libcurl's global initialisation, once per process, before any handle is made.
+void InitCurl();
+
 }  // namespace tavik::online

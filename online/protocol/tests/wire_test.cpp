@@ -147,7 +147,7 @@ TEST(Wire, AnUnreachableServerEndsAtTheConnectTimeOut) {
 
     // A closed port is refused at once.
     int port = 0;
-    ::close(test::ListenLocalPort(port));
+    ::close(test::ListenLocal(port));
     ServiceClient closed(
         ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(port) + "/"));
     TQorUser u;
@@ -195,7 +195,7 @@ TEST(Downloads, PhotoNewsOutsideAddressAndConfiguration) {
     }
     {
         int port = 0;
-        ::close(test::ListenLocalPort(port));
+        ::close(test::ListenLocal(port));
         ServiceClient client(
             ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(port) + "/"));
         EXPECT_EQ(Bounded([&] { return ReadOutsideAddress(client); }), "");
