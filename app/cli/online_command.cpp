@@ -307,8 +307,10 @@ const std::map<std::string, Operation>& operations() {
              const std::string nick = in.text("nick");
              const std::string jpeg = readFile(in.text("file"));
              PhotoStore store = c.addresses.photoStore();
-             if (auto ftp = in.optionalText("ftp")) store.FolderEnciphered = EncipherAccountAddress(*ftp);
-             if (auto user = in.optionalText("user")) store.UserEnciphered = EncipherAccountAddress(*user);
+             if (auto ftp = in.optionalText("ftp"))
+                 store.FolderEnciphered = EncipherAccountAddress(*ftp);
+             if (auto user = in.optionalText("user"))
+                 store.UserEnciphered = EncipherAccountAddress(*user);
              if (auto pw = in.optionalText("password"))
                  store.PasswordEnciphered = EncipherAccountAddress(*pw);
              in.done();

@@ -11,11 +11,6 @@ namespace tavik::online {
 
 namespace {
 
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 size_t Append(char* data, size_t size, size_t count, void* out) {
     static_cast<std::string*>(out)->append(data, size * count);
     return size * count;
@@ -52,7 +47,7 @@ int WatchProgress(void* data, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off
 class CurlTransport final : public Transport {
   public:
     CurlTransport() {
-        GlobalInit();
+        InitCurl();
         curl_ = curl_easy_init();
     }
     ~CurlTransport() override {
@@ -73,7 +68,7 @@ class CurlTransport final : public Transport {
         curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
         curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
-        curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals, on any thread
+        curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);    // time-outs without signals, on any thread
         curl_easy_setopt(c, CURLOPT_COOKIEFILE, "");  // the cookie engine, in memory
         curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Append);
         curl_easy_setopt(c, CURLOPT_WRITEDATA, &response.body);
@@ -91,7 +86,8 @@ class CurlTransport final : public Transport {
         if (!request.userAgent.empty())
             curl_easy_setopt(c, CURLOPT_USERAGENT, request.userAgent.c_str());
         curl_slist* headers = nullptr;
-        for (const std::string& h : request.headers) headers = curl_slist_append(headers, h.c_str());
+        for (const std::string& h : request.headers)
+            headers = curl_slist_append(headers, h.c_str());
         // No "Expect: 100-continue" pause before larger bodies.
         headers = curl_slist_append(headers, "Expect:");
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
@@ -125,6 +121,13 @@ class CurlTransport final : public Transport {
 
 }  // namespace
 
-std::unique_ptr<Transport> MakeCurlTransport() { return std::make_unique<CurlTransport>(); }
+void InitCurl() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+std::unique_ptr<Transport> MakeCurlTransport() {
+    return std::make_unique<CurlTransport>();
+}
 
 }  // namespace tavik::online

@@ -3,10 +3,10 @@
 #include <curl/curl.h>
 
 #include <cstring>
-#include <mutex>
 
 #include "online/account/string_cipher.h"
 #include "online/protocol/downloads.h"
+#include "online/protocol/transport.h"
 #include "online/protocol/web_client.h"
 
 namespace tavik::online {
@@ -26,7 +26,9 @@ size_t ReadChunk(char* buffer, size_t size, size_t count, void* data) {
     return n;
 }
 
-UploadResult Failed(std::string error) { return UploadResult{false, std::move(error)}; }
+UploadResult Failed(std::string error) {
+    return UploadResult{false, std::move(error)};
+}
 
 }  // namespace
 
@@ -40,8 +42,7 @@ UploadResult UploadPhoto(const PhotoStore& store, const std::string& nick,
         return Failed("the photo store is not set up");
     if (nick.empty() || nick.find_first_of("/\r\n") != std::string::npos)
         return Failed("not a nick that can name a file");
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    InitCurl();
 
     // The file goes up under a temporary name and is renamed when complete, so the
     // store never serves half a photo.

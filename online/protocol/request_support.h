@@ -22,7 +22,9 @@ inline std::string Utf8(std::string_view cp1251) {
     return files::cp1251ToUtf8(cleaned).value_or("?");
 }
 
-inline std::string Num(long long n) { return std::to_string(n); }
+inline std::string Num(long long n) {
+    return std::to_string(n);
+}
 
 // Tokens numbered from 1; an absent token is nullptr.
 class Tokens {

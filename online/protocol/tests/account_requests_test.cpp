@@ -37,8 +37,9 @@ TEST(RegisterUser, PostsTheFormBodyAndReadsTheMarks) {
     EXPECT_EQ(r.body,
               "nick=ann&pw=abcd&city=\xD2\xE2\xE5\xF0\xFC&country1=Russia&country2=1-001&sex=W"
               "&email=a@b.c&dater=11.12.2026&R01=xxx&R02=xxx&R03=xxx&R04=1&R05=-2&R06=3");
-    EXPECT_EQ(r.headers, (std::vector<std::string>{"Content-Type: application/x-www-form-urlencoded",
-                                                   "Accept: text/html, */*"}));
+    EXPECT_EQ(r.headers,
+              (std::vector<std::string>{"Content-Type: application/x-www-form-urlencoded",
+                                        "Accept: text/html, */*"}));
 
     struct Case {
         const char* reply;

@@ -17,27 +17,14 @@
 #include <thread>
 #include <vector>
 
-namespace tavik::test {
+#include "online/download/tests/local_http_server.h"
 
-// A listening socket on 127.0.0.1 on a free port; -1 on failure.
-inline int ListenLocalPort(int& port, int backlog = 8) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(s, backlog) != 0)
-        return -1;
-    socklen_t len = sizeof a;
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
-    port = ntohs(a.sin_port);
-    return s;
-}
+namespace tavik::test {
 
 // A listener that never accepts, with its queue filled by connections of its own, so
 // that a further connection attempt gets no answer.
 inline int ListenFull(int& port, std::vector<int>& fillers) {
-    const int s = ListenLocalPort(port, 0);
+    const int s = ListenLocal(port, 0);
     if (s < 0) return -1;
     sockaddr_in a{};
     a.sin_family = AF_INET;
@@ -54,22 +41,25 @@ inline int ListenFull(int& port, std::vector<int>& fillers) {
 
 // A complete HTTP/1.1 reply with the given body.
 inline std::string HttpReply(const std::string& body, int status = 200) {
-    return "HTTP/1.1 " + std::to_string(status) + " X\r\nContent-Length: " +
-           std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    return "HTTP/1.1 " + std::to_string(status) +
+           " X\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
 }
 
 class FakePeer {
   public:
     struct Answer {
-        std::string bytes;                      // sent after the request
-        std::chrono::milliseconds pause{0};     // before the bytes
-        bool silent = false;                    // send nothing, keep the connection open
+        std::string bytes;                   // sent after the request
+        std::chrono::milliseconds pause{0};  // before the bytes
+        bool silent = false;                 // send nothing, keep the connection open
     };
 
     explicit FakePeer(Answer answer) : answer_(std::move(answer)) {
-        listener_ = ListenLocalPort(port_);
-        if (listener_ >= 0) thread_ = std::thread([this] { serve(); });
-        else port_ = 0;
+        listener_ = ListenLocal(port_);
+        if (listener_ >= 0)
+            thread_ = std::thread([this] { serve(); });
+        else
+            port_ = 0;
     }
     ~FakePeer() {
         stop_ = true;

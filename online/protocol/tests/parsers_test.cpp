@@ -1,5 +1,3 @@
-#include "online/protocol/reply_parsers.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -7,6 +5,7 @@
 #include <filesystem>
 #include <locale>
 
+#include "online/protocol/reply_parsers.h"
 #include "online/protocol/web_client.h"
 
 namespace tavik::online {
@@ -22,9 +21,9 @@ TEST(HasMark, FindsMarksOutsideRecordsOnly) {
         {"no\r\n", "no", true},
         {"ok", "ok", true},
         {"o", "ok", false},
-        {"Snowman", "no", true},            // a plain reply is read whole, words included
+        {"Snowman", "no", true},  // a plain reply is read whole, words included
         {"$Genoa 1-001 Italy M a@b$\r\n", "no", false},  // a city inside a record is no mark
-        {"$Snowman x$\r\nno\r\n", "no", true},             // a mark after the record counts
+        {"$Snowman x$\r\nno\r\n", "no", true},           // a mark after the record counts
         {"$1 Kristina*ok", "is", false},
         {"$1 Kristina*is", "is", true},
         {"n\r\no", "no", false},  // a line end splits the two letters
@@ -57,7 +56,7 @@ TEST(FirstRecord, SplitsTheFirstRecordIntoTokens) {
         Tokens tokens;
     } cases[] = {
         {"x$Tver Russia 1-001$\r\n", '$', ' ', {"Tver", "Russia", "1-001"}},
-        {"$a  b$", '$', ' ', {"a", "", "b"}},             // two separators: an empty token
+        {"$a  b$", '$', ' ', {"a", "", "b"}},  // two separators: an empty token
         {"$Ann~~About me~$", '$', '~', {"Ann", "", "About me"}},
         {"$runs to the end", '$', ' ', {"runs", "to", "the", "en"}},  // loses its last character
         {"$1 2*$3 4*", '*', ' ', {"1", "2"}},

@@ -1,8 +1,8 @@
 // The photo upload against a real FTP server (pyftpdlib) on 127.0.0.1.
 #include "online/protocol/photo_upload.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -17,41 +17,40 @@
 #include "online/protocol/service_paths.h"
 #include "online/protocol/tests/fake_peer.h"
 
-extern char** environ;
-
 namespace tavik::online {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool CanConnect(int port) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    ::close(s);
-    return ok;
-}
-
 // pyftpdlib serving `folder` with write access for one user, on a free port.
 class FtpServer {
   public:
     FtpServer(const fs::path& folder, const std::string& user, const std::string& password) {
-        ::close(test::ListenLocalPort(port_));
+        ::close(test::ListenLocal(port_));
         const std::string port = std::to_string(port_);
         const std::string dir = folder.string();
-        const char* argv[] = {"/usr/bin/python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p",
-                              port.c_str(), "-w", "-d", dir.c_str(), "-u", user.c_str(), "-P",
-                              password.c_str(), nullptr};
+        const char* argv[] = {"/usr/bin/python3",
+                              "-m",
+                              "pyftpdlib",
+                              "-i",
+                              "127.0.0.1",
+                              "-p",
+                              port.c_str(),
+                              "-w",
+                              "-d",
+                              dir.c_str(),
+                              "-u",
+                              user.c_str(),
+                              "-P",
+                              password.c_str(),
+                              nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         if (posix_spawn(&pid_, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) != 0)
             pid_ = 0;
         posix_spawn_file_actions_destroy(&actions);
-        for (int i = 0; pid_ > 0 && i < 200 && !CanConnect(port_); ++i)
+        for (int i = 0; pid_ > 0 && i < 200 && !test::CanConnectLocal(port_); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ~FtpServer() {
@@ -60,7 +59,7 @@ class FtpServer {
             ::waitpid(pid_, nullptr, 0);
         }
     }
-    bool running() const { return pid_ > 0 && CanConnect(port_); }
+    bool running() const { return pid_ > 0 && test::CanConnectLocal(port_); }
     std::string folder() const { return "ftp://127.0.0.1:" + std::to_string(port_) + "/"; }
 
   private:

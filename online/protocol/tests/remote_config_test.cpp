@@ -20,10 +20,10 @@ TEST(RemoteConfigValue, RunsToTheNextHashOrTheEnd) {
         std::optional<std::string> value;
     } cases[] = {
         {"StatPath=ABC#AccPath=DEF#", "AccPath", "DEF"},
-        {"StatPath=ABC", "StatPath", "ABC"},           // no closing '#'
-        {"StatPath=ABC\r\n", "StatPath", "ABC"},       // the line end is layout
+        {"StatPath=ABC", "StatPath", "ABC"},      // no closing '#'
+        {"StatPath=ABC\r\n", "StatPath", "ABC"},  // the line end is layout
         {"StatPath=#", "StatPath", ""},
-        {"A=1#A=2#", "A", "1"},                        // the first occurrence counts
+        {"A=1#A=2#", "A", "1"},  // the first occurrence counts
         {"nothing here", "AccPath", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(RemoteConfigValue(c.text, c.key), c.value) << c.text;
@@ -39,7 +39,9 @@ TEST(RemoteConfig, DecidesFlagsAndAddressesFromTheThreeDownloads) {
     } cases[] = {
         {"download failed", none, {true, true, std::nullopt, std::nullopt, kBuiltIn}},
         {"empty text", std::string(), {true, true, std::nullopt, std::nullopt, kBuiltIn}},
-        {"chat paused", std::string("CTGamesPause#"), {true, false, std::nullopt, std::nullopt, kBuiltIn}},
+        {"chat paused",
+         std::string("CTGamesPause#"),
+         {true, false, std::nullopt, std::nullopt, kBuiltIn}},
         {"top ten paused wins over a new address",
          "WTGamesPause#WTGamesPatt=" + kTop + "#",
          {false, true, std::nullopt, std::nullopt, kBuiltIn}},

@@ -30,10 +30,22 @@ TEST(ReadTimeOut, SetByTheFourReadersAndKeptForEveryLaterPost) {
 
     // Each of the four sets it on a fresh client.
     const std::function<void(ServiceClient&)> readers[] = {
-        [](ServiceClient& s) { RecordRows r; ReadTable(s, 10, r); },
-        [](ServiceClient& s) { RecordRows r; ReadOwnResults(s, 10, "a", "b", r); },
-        [](ServiceClient& s) { TQorStat st; ReadStat(s, 10, st); },
-        [](ServiceClient& s) { TourTables t; ReadTourTables(s, 10, t); },
+        [](ServiceClient& s) {
+            RecordRows r;
+            ReadTable(s, 10, r);
+        },
+        [](ServiceClient& s) {
+            RecordRows r;
+            ReadOwnResults(s, 10, "a", "b", r);
+        },
+        [](ServiceClient& s) {
+            TQorStat st;
+            ReadStat(s, 10, st);
+        },
+        [](ServiceClient& s) {
+            TourTables t;
+            ReadTourTables(s, 10, t);
+        },
     };
     for (const auto& read : readers) {
         FakeClient fresh;
@@ -128,7 +140,8 @@ TEST(Tournament, SeatsRatingAndTopTen) {
         const char* reply;
         int status;
         bool flag;
-    } cases[] = {{"ok\r\n", 0, true}, {"is\r\n", 2, true}, {"ok is", 2, true}, {"full\r\n", 1, false}};
+    } cases[] = {
+        {"ok\r\n", 0, true}, {"is\r\n", 2, true}, {"ok is", 2, true}, {"full\r\n", 1, false}};
     for (const Case& k : cases) {
         c.reply(k.reply);
         EXPECT_EQ(TakeSeat(*c, 10, 3, 1, "1", me, status), k.flag) << k.reply;
@@ -221,8 +234,9 @@ TEST(Statistics, ReadAndSend) {
     for (int i = 1; i <= 12; ++i) r[i] = i * 10;
     c.reply("no\r\n");
     EXPECT_FALSE(SendStatR(*c, 10, r));
-    EXPECT_EQ(c.last().body,
-              "gid=10&R1=10&R2=20&R3=30&R4=40&R5=50&R6=60&R7=70&R8=80&R9=90&R10=100&R11=110&R12=120");
+    EXPECT_EQ(
+        c.last().body,
+        "gid=10&R1=10&R2=20&R3=30&R4=40&R5=50&R6=60&R7=70&R8=80&R9=90&R10=100&R11=110&R12=120");
 }
 
 }  // namespace

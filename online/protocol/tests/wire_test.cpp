@@ -56,7 +56,8 @@ TEST(Wire, FormBodyGoesOutAsRawWindows1251) {
 }
 
 TEST(Wire, FieldListGoesOutPercentEncodedWithEmptyFields) {
-    FakePeer peer({HttpReply("$\xD2\xE2\xE5\xF0\xFC Russia 1-001 W a@b 01.01.2020 x x x 1 2 3$\r\n")});
+    FakePeer peer(
+        {HttpReply("$\xD2\xE2\xE5\xF0\xFC Russia 1-001 W a@b 01.01.2020 x x x 1 2 3$\r\n")});
     ServiceClient client(ServiceAddresses::BuiltIn(peer.base()));
     TQorUser u;
     ASSERT_TRUE(Bounded([&] { return ReadUser(client, "Аня", "p w", u); }));
@@ -119,9 +120,7 @@ TEST(Wire, ASilentOrTooSlowServerEndsAtTheReadTimeOut) {
 // A listener whose accept queue is full drops new connection attempts, like a host that
 // does not answer.
 struct FullListener {
-    FullListener() {
-        fd = test::ListenFull(port, fillers);
-    }
+    FullListener() { fd = test::ListenFull(port, fillers); }
     ~FullListener() {
         for (int f : fillers) ::close(f);
         ::close(fd);
@@ -134,7 +133,8 @@ struct FullListener {
 TEST(Wire, AnUnreachableServerEndsAtTheConnectTimeOut) {
     FullListener full;
     ASSERT_GE(full.fd, 0);
-    ServiceClient client(ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(full.port) + "/"));
+    ServiceClient client(
+        ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(full.port) + "/"));
     const auto started = std::chrono::steady_clock::now();
     int status = Bounded([&] { return RegisterUser(client, TQorUser{}); });
     EXPECT_EQ(status, 2);
@@ -147,8 +147,9 @@ TEST(Wire, AnUnreachableServerEndsAtTheConnectTimeOut) {
 
     // A closed port is refused at once.
     int port = 0;
-    ::close(test::ListenLocalPort(port));
-    ServiceClient closed(ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(port) + "/"));
+    ::close(test::ListenLocal(port));
+    ServiceClient closed(
+        ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(port) + "/"));
     TQorUser u;
     EXPECT_FALSE(Bounded([&] { return ReadUser(closed, "a", "b", u); }));
 }
@@ -194,8 +195,9 @@ TEST(Downloads, PhotoNewsOutsideAddressAndConfiguration) {
     }
     {
         int port = 0;
-        ::close(test::ListenLocalPort(port));
-        ServiceClient client(ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(port) + "/"));
+        ::close(test::ListenLocal(port));
+        ServiceClient client(
+            ServiceAddresses::BuiltIn("http://127.0.0.1:" + std::to_string(port) + "/"));
         EXPECT_EQ(Bounded([&] { return ReadOutsideAddress(client); }), "");
         int latest = 5;
         EXPECT_FALSE(Bounded([&] { return CheckNews(client, 0, latest); }));
