@@ -23,29 +23,33 @@ std::uint32_t packed(const std::uint8_t* c) {
 struct Cell {
     std::uint64_t count = 0;
     std::array<std::uint64_t, 3> sum{};  // red, green, blue
-    std::array<int, 3> mean() const {
-        return {int(sum[0] / count), int(sum[1] / count), int(sum[2] / count)};
-    }
 };
 
-// A box of occupied cells, split at the weighted median of its widest channel.
+// The occupied cells with their mean colours, worked out once.
+struct Occupied {
+    std::vector<int> cell;
+    std::vector<std::array<std::uint8_t, 3>> mean;
+    std::vector<std::uint64_t> count;
+};
+
+// A box of occupied cells (indices into Occupied), split at the weighted median of
+// its widest channel.
 struct Box {
-    std::vector<int> cells;
+    std::vector<int> members;
     std::uint64_t weight = 0;
     int widestChannel = 0;
     int spread = 0;
 };
 
-void measure(Box& box, const std::vector<Cell>& histogram) {
+void measure(Box& box, const Occupied& o) {
     std::array<int, 3> lo{255, 255, 255}, hi{0, 0, 0};
     box.weight = 0;
-    for (int cell : box.cells) {
-        const auto m = histogram[cell].mean();
+    for (int m : box.members) {
         for (int ch = 0; ch < 3; ++ch) {
-            lo[ch] = std::min(lo[ch], m[ch]);
-            hi[ch] = std::max(hi[ch], m[ch]);
+            lo[ch] = std::min<int>(lo[ch], o.mean[m][ch]);
+            hi[ch] = std::max<int>(hi[ch], o.mean[m][ch]);
         }
-        box.weight += histogram[cell].count;
+        box.weight += o.count[m];
     }
     box.spread = -1;
     for (int ch = 0; ch < 3; ++ch)
@@ -55,46 +59,75 @@ void measure(Box& box, const std::vector<Cell>& histogram) {
         }
 }
 
-std::vector<Rgb> medianCut(const std::vector<Cell>& histogram) {
+// Splits the box in two at the weighted median of its widest channel: the members up
+// to the median value stay, the others go to the returned box.
+Box split(Box& box, const Occupied& o) {
+    const int ch = box.widestChannel;
+    std::array<std::uint64_t, 256> weightAt{};
+    int lo = 255, hi = 0;
+    for (int m : box.members) {
+        weightAt[o.mean[m][ch]] += o.count[m];
+        lo = std::min<int>(lo, o.mean[m][ch]);
+        hi = std::max<int>(hi, o.mean[m][ch]);
+    }
+    // The first value at which half the weight is reached, below the top value so that
+    // both halves keep members.
+    std::uint64_t acc = 0;
+    int cut = lo;
+    for (int v = lo; v < hi; ++v) {
+        acc += weightAt[static_cast<std::size_t>(v)];
+        cut = v;
+        if (acc * 2 >= box.weight) break;
+    }
+    Box upper;
+    const auto middle = std::partition(box.members.begin(), box.members.end(),
+                                       [&](int m) { return o.mean[m][ch] <= cut; });
+    upper.members.assign(middle, box.members.end());
+    box.members.erase(middle, box.members.end());
+    measure(box, o);
+    measure(upper, o);
+    return upper;
+}
+
+// The palette and, for every occupied cell, the index of its box's colour.
+std::vector<Rgb> medianCut(const std::vector<Cell>& histogram,
+                           std::vector<std::int16_t>& cellIndex) {
+    Occupied o;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const Cell& c = histogram[cell];
+        if (!c.count) continue;
+        o.cell.push_back(cell);
+        o.mean.push_back({std::uint8_t(c.sum[0] / c.count), std::uint8_t(c.sum[1] / c.count),
+                          std::uint8_t(c.sum[2] / c.count)});
+        o.count.push_back(c.count);
+    }
+    if (o.cell.empty()) return {Rgb{}};
     Box all;
-    for (int cell = 0; cell < kCells; ++cell)
-        if (histogram[cell].count) all.cells.push_back(cell);
-    if (all.cells.empty()) return {Rgb{}};
-    std::vector<Box> boxes{all};
-    measure(boxes.front(), histogram);
+    all.members.resize(o.cell.size());
+    for (std::size_t i = 0; i < o.cell.size(); ++i) all.members[i] = int(i);
+    std::vector<Box> boxes{std::move(all)};
+    measure(boxes.front(), o);
     while (int(boxes.size()) < kGifMaxColours) {
         // Split the box whose colours are most spread, weighted by its share.
-        auto pick = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
-            const double sa = a.cells.size() > 1 ? a.spread * std::sqrt(double(a.weight)) : -1;
-            const double sb = b.cells.size() > 1 ? b.spread * std::sqrt(double(b.weight)) : -1;
-            return sa < sb;
+        auto score = [](const Box& b) {
+            return b.members.size() > 1 ? b.spread * std::sqrt(double(b.weight)) : -1.0;
+        };
+        auto pick = std::max_element(boxes.begin(), boxes.end(), [&](const Box& a, const Box& b) {
+            return score(a) < score(b);
         });
-        if (pick->cells.size() < 2 || pick->spread <= 0) break;
-        Box& box = *pick;
-        const int ch = box.widestChannel;
-        std::sort(box.cells.begin(), box.cells.end(),
-                  [&](int a, int b) { return histogram[a].mean()[ch] < histogram[b].mean()[ch]; });
-        std::uint64_t acc = 0;
-        std::size_t split = 1;
-        for (; split < box.cells.size(); ++split) {
-            acc += histogram[box.cells[split - 1]].count;
-            if (acc * 2 >= box.weight) break;
-        }
-        split = std::clamp<std::size_t>(split, 1, box.cells.size() - 1);
-        Box upper;
-        upper.cells.assign(box.cells.begin() + std::ptrdiff_t(split), box.cells.end());
-        box.cells.resize(split);
-        measure(box, histogram);
-        measure(upper, histogram);
+        if (pick->members.size() < 2 || pick->spread <= 0) break;
+        Box upper = split(*pick, o);
         boxes.push_back(std::move(upper));
     }
     std::vector<Rgb> palette;
     for (const Box& box : boxes) {
         std::array<std::uint64_t, 3> sum{};
         std::uint64_t count = 0;
-        for (int cell : box.cells) {
-            for (int ch = 0; ch < 3; ++ch) sum[ch] += histogram[cell].sum[ch];
-            count += histogram[cell].count;
+        for (int m : box.members) {
+            const Cell& c = histogram[o.cell[m]];
+            for (int ch = 0; ch < 3; ++ch) sum[ch] += c.sum[ch];
+            count += c.count;
+            cellIndex[o.cell[m]] = std::int16_t(palette.size() + 1);
         }
         palette.push_back({std::uint8_t(sum[0] / count), std::uint8_t(sum[1] / count),
                            std::uint8_t(sum[2] / count)});
@@ -142,8 +175,8 @@ GifPalette::GifPalette(const std::vector<RgbaView>& frames) {
                 ++cell.count;
                 for (int ch = 0; ch < 3; ++ch) cell.sum[ch] += p[ch];
             }
-    colours_ = medianCut(histogram);
     cellIndex_.assign(kCells, -1);
+    colours_ = medianCut(histogram, cellIndex_);
 }
 
 int GifPalette::indexOf(const std::uint8_t* rgba) {
@@ -153,7 +186,8 @@ int GifPalette::indexOf(const std::uint8_t* rgba) {
             return int(at - exactColours_.begin()) + 1;
         return nearest(rgba) + 1;  // a colour the palette was not made from
     }
-    // Each occupied cell maps to its nearest palette entry once.
+    // A cell of the frames maps to the colour of its box; another to the nearest colour,
+    // found once.
     std::int16_t& index = cellIndex_[cellOf(rgba)];
     if (index < 0) index = std::int16_t(nearest(rgba) + 1);
     return index;

@@ -41,7 +41,8 @@ class GifPalette {
     explicit GifPalette(const std::vector<RgbaView>& frames);
 
     const std::vector<Rgb>& colours() const { return colours_; }
-    // The index 1..255 of the nearest palette colour (exact colours map to themselves).
+    // The index 1..255 of the colour (exact colours map to themselves, the others to their
+    // median-cut box's colour).
     int indexOf(const std::uint8_t* rgba);
 
   private:
@@ -49,7 +50,8 @@ class GifPalette {
 
     std::vector<Rgb> colours_;
     bool exact_ = false;
-    // exact: the sorted 24-bit colours; else the index cached for each 18-bit cell.
+    // exact: the sorted 24-bit colours; else the index of each 18-bit cell (its median-cut
+    // box), -1 for cells the frames do not hold until one is asked for.
     std::vector<std::uint32_t> exactColours_;
     std::vector<std::int16_t> cellIndex_;
 };

@@ -15,10 +15,11 @@
 namespace tavik::ui {
 namespace {
 
-// An axis range around the values with a little room, never empty.
-std::pair<double, double> rangeOf(double lo, double hi) {
-    const double room = std::max(1.0, (hi - lo) * 0.08);
-    return {lo - room, hi + room};
+// An axis over the values with a little room (at least `least`), at round numbers.
+void fit(QValueAxis& axis, double lo, double hi, double least) {
+    const double room = std::max(least, (hi - lo) * 0.08);
+    axis.setRange(lo - room, hi + room);
+    axis.applyNiceNumbers();
 }
 
 }  // namespace
@@ -44,6 +45,8 @@ HistoryChart::HistoryChart(files::HistoryCurves curves, int language, QWidget* p
     matches_->setTitleText(WordText(words::key::ChartMatches, language));
     matches_->setLabelFormat(QStringLiteral("%d"));
     scoreAxis_->setTitleText(score_->name());
+    scoreAxis_->setLabelFormat(QStringLiteral("%d"));
+    ratingAxis_->setLabelFormat(QStringLiteral("%.2f"));
     ratingAxis_->setTitleText(rating_->name());
     chart->addAxis(matches_, Qt::AlignBottom);
     chart->addAxis(scoreAxis_, Qt::AlignLeft);
@@ -91,10 +94,8 @@ void HistoryChart::showPlayer(int index) {
     const int last = points.empty() ? 1 : points.back().match;
     matches_->setRange(last > 1 ? 1 : 0, std::max(last, 2));
     matches_->setTickCount(std::clamp(last, 2, 11));
-    const auto [slo, shi] = rangeOf(lo, hi);
-    const auto [ralo, rahi] = rangeOf(rlo, rhi);
-    scoreAxis_->setRange(slo, shi);
-    ratingAxis_->setRange(ralo, rahi);
+    fit(*scoreAxis_, lo, hi, 5);
+    fit(*ratingAxis_, rlo, rhi, 0.25);
 }
 
 }  // namespace tavik::ui

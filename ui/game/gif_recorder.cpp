@@ -1,10 +1,13 @@
 #include "ui/game/gif_recorder.h"
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 #include "periphery/gif_writer.h"
 #include "periphery/saved_game_name.h"
 #include "ui/pictures/program_pictures.h"
+#include "ui/waiting/local_wait.h"
 
 namespace tavik::ui {
 
@@ -91,7 +94,15 @@ void GifRecorder::writeKon() {
     std::vector<periphery::RgbaView> views;
     for (const QImage& f : frames)
         views.push_back({f.constBits(), f.width(), f.height(), int(f.bytesPerLine())});
-    const files::Status written = periphery::WriteAnimatedGif(path, views, settings_.gifDelay);
+    // The palette and the compression run on a worker while the window keeps painting;
+    // the game goes on when the file is written.
+    const int delay = settings_.gifDelay;
+    std::future<files::Status> job = std::async(std::launch::async, [&path, &views, delay] {
+        return periphery::WriteAnimatedGif(path, views, delay);
+    });
+    WaitExcludingInput(
+        [&job] { return job.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    const files::Status written = job.get();
     if (written.ok()) {
         lastWritten_ = path;
     } else if (parts_.failed) {
