@@ -26,6 +26,7 @@ std::vector<periphery::LicenceRecord> FontLicences(const std::string& docRoot = 
 QString AboutHtml(const AboutFacts& facts, int language);
 
 class AboutWindow : public QDialog {
+    Q_OBJECT
   public:
     AboutWindow(const AboutFacts& facts, int language, QWidget* parent = nullptr);
 

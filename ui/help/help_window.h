@@ -11,6 +11,7 @@
 namespace tavik::ui {
 
 class HelpWindow : public QDialog {
+    Q_OBJECT
   public:
     HelpWindow(help::HelpPage page, int language, QWidget* parent = nullptr);
 

@@ -135,6 +135,12 @@ void MainWindow::connectMainScreen() {
         settings_.scoreFormat = settings_.scoreFormat == 1 ? 2 : 1;
         mainScreen_->FillPlayerList(currentList());
     });
+    // The help icon of the left column: the rules, as the menu's Help.
+    connect(mainScreen_, &MainScreen::iconClicked, this, [this, opening](const QString& picture) {
+        if (picture != QLatin1String("Help48")) return;
+        opening();
+        showHelp(help::HelpPage::Rules);
+    });
     connect(mainScreen_, &MainScreen::exitClicked, this, [this, opening] {
         opening();
         close();
