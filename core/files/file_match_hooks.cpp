@@ -8,11 +8,6 @@
 #include "core/rules/sounds.h"
 
 namespace tavik::files {
-namespace {
-
-constexpr std::string_view kHistoryBaseName = "Tavik2";  // Tavik2.clb without its extension
-
-}  // namespace
 
 FileMatchHooks::FileMatchHooks(PlayerListFiles& lists, std::string historyFolder,
                                NoticePort& notices, World* world, std::function<LocalTime()> clock)

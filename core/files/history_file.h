@@ -15,6 +15,9 @@ inline constexpr std::size_t kHistoryLineWidth = 114;
 inline constexpr std::size_t kHistorySummedWidth = 99;  // the part the checksum covers
 inline constexpr int kHistoryFileCapacity = 840;
 inline constexpr int kHistoryLastFile = 9999;
+// The local player list's name without its extension: the start of every file name in
+// the history folder.
+inline constexpr std::string_view kHistoryBaseName = "Tavik2";
 
 // Kind of game, the Ac of a history entry.
 enum class GameKind : std::uint8_t { Local = 0, Account = 1, Online = 2, Lan = 3 };

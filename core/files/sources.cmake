@@ -13,6 +13,7 @@ set(TAVIK_FILES_SOURCES
   ${TAVIK_FILES_PLAIN_SOURCES}
   core/files/player_list_file.cpp
   core/files/history_folder.cpp
+  core/files/history_series.cpp
   core/files/notices.cpp
   core/files/data_folder.cpp
   core/files/end_match.cpp

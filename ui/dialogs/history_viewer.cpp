@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -9,11 +10,10 @@
 #include "core/files/atomic_file.h"
 #include "core/files/columns.h"
 #include "ui/dialogs/dialog_words.h"
+#include "ui/dialogs/history_chart.h"
 
 namespace tavik::ui {
 namespace {
-
-constexpr std::string_view kHistoryBaseName = "Tavik2";  // from the list Tavik2.clb
 
 // The type text of a history line and its colour (invalid: the window text colour).
 std::pair<std::optional<words::WordKey>, QColor> TypeOf(char letter) {
@@ -36,11 +36,14 @@ std::pair<std::optional<words::WordKey>, QColor> TypeOf(char letter) {
 HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, int language,
                              QWidget* parent)
     : QDialog(parent),
-      listing_(files::ListHistoryFiles(historyFolder, kHistoryBaseName)),
+      listing_(files::ListHistoryFiles(historyFolder, files::kHistoryBaseName)),
       selected_(selected),
       language_(language),
       files_(new QComboBox(this)),
-      grid_(new QTableWidget(0, 7, this)) {
+      grid_(new QTableWidget(0, 7, this)),
+      tabs_(new QTabWidget(this)),
+      chart_(new HistoryChart(files::ReadHistorySeries(historyFolder, files::kHistoryBaseName),
+                              language, this)) {
     const auto w = [language](words::WordKey key) { return WordText(key, language); };
     setWindowTitle(w(words::key::HistoryTitle));
     grid_->setHorizontalHeaderLabels({w(words::key::ColTime), w(words::key::ColDate),
@@ -69,11 +72,16 @@ HistoryViewer::HistoryViewer(const std::string& historyFolder, int& selected, in
     }
     connect(files_, &QComboBox::currentIndexChanged, this, &HistoryViewer::showFile);
 
+    auto* games = new QWidget(tabs_);
+    auto* gamesLayout = new QVBoxLayout(games);
+    gamesLayout->addWidget(files_);
+    gamesLayout->addWidget(grid_);
+    tabs_->addTab(games, w(words::key::GridTab));
+    tabs_->addTab(chart_, w(words::key::ChartTab));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(files_);
-    layout->addWidget(grid_);
+    layout->addWidget(tabs_);
     layout->addLayout(OkButtonRow(*this, language));
-    resize(760, 420);
+    resize(760, 480);
 }
 
 void HistoryViewer::showFile(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 // The history viewer: the valid history files in a list, and the matches of the
-// chosen file in a grid (time, date, player, games, result, rating, type).
+// chosen file in a grid (time, date, player, games, result, rating, type); beside it a
+// chart of a player's score and rating over every match of the files.
 
 #include <QDialog>
 #include <string>
@@ -9,9 +10,12 @@
 #include "core/files/history_folder.h"
 
 class QComboBox;
+class QTabWidget;
 class QTableWidget;
 
 namespace tavik::ui {
+
+class HistoryChart;
 
 class HistoryViewer : public QDialog {
     Q_OBJECT
@@ -24,6 +28,9 @@ class HistoryViewer : public QDialog {
 
     QComboBox& fileList() { return *files_; }
     QTableWidget& grid() { return *grid_; }
+    // The two tabs: the grid of one file (0) and the chart (1).
+    QTabWidget& tabs() { return *tabs_; }
+    HistoryChart& chart() { return *chart_; }
 
   private:
     void showFile(int index);
@@ -33,6 +40,8 @@ class HistoryViewer : public QDialog {
     int language_;
     QComboBox* files_;
     QTableWidget* grid_;
+    QTabWidget* tabs_;
+    HistoryChart* chart_;
 };
 
 }  // namespace tavik::ui

@@ -6,19 +6,25 @@
 
 namespace tavik::ui {
 
+const std::vector<FontStandIn>& FontStandIns() {
+    static const std::vector<FontStandIn> table = {
+        {"Comic Sans MS", {"Comic Neue", "DejaVu Sans"}},
+        {"FixedSys", {"Unifont", "DejaVu Sans Mono"}},
+        {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}},
+        {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+    };
+    return table;
+}
+
 void InstallFontSubstitutions() {
     static bool done = false;
     if (done) return;
     done = true;
-    const QString fallback = QStringLiteral("DejaVu Sans");
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), fallback});
-    QFont::insertSubstitutions(QStringLiteral("FixedSys"),
-                               {QStringLiteral("Unifont"), QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
-                                                               QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), fallback});
+    for (const FontStandIn& s : FontStandIns()) {
+        QStringList families;
+        for (const char* f : s.families) families << QLatin1String(f);
+        QFont::insertSubstitutions(QLatin1String(s.stored), families);
+    }
 }
 
 QFont FontOfHeight(const std::string& name, int height, bool bold) {

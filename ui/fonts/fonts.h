@@ -6,10 +6,18 @@
 
 #include <QFont>
 #include <QString>
+#include <vector>
 
 #include "ui/fonts/font_kinds.h"
 
 namespace tavik::ui {
+
+// A stored font name and the installed families that stand in for it, best first.
+struct FontStandIn {
+    const char* stored;
+    std::vector<const char*> families;
+};
+const std::vector<FontStandIn>& FontStandIns();
 
 // Registers the substitutions of the stored font names. Safe to call more than once.
 void InstallFontSubstitutions();

@@ -1,5 +1,6 @@
 #include "ui/game/game_session.h"
 
+#include <QScreen>
 #include <QTimer>
 
 #include "config/words/word_table.h"
@@ -35,8 +36,9 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
       sound_(host_->audio(), settings_),
       clockRandom_(clock_),
       backAtDeal_(settings_, host_->art()),
+      gif_(settings_, host_->art(), gifParts(parts.clock), &backAtDeal_),
       match_({*view_, sound_, pause_, peer_, clock_, parts.random ? *parts.random : clockRandom_},
-             seat1_, nullptr, &backAtDeal_),
+             seat1_, nullptr, &gif_),
       g_(match_.state()),
       world_(match_.world()),
       controller_(match_.controller()),
@@ -113,11 +115,41 @@ QString GameSession::word(words::WordKey key) const {
     return WordText(key, settings_.language);
 }
 
+GifRecorder::Parts GameSession::gifParts(const std::function<files::LocalTime()>& clock) {
+    GifRecorder::Parts p;
+    p.capture = [this] {
+        QWidget& window = host_->window();
+        // The whole screen when asked and the platform can show it; the window otherwise.
+        if (settings_.gifCapture == 2 && window.screen() != nullptr) {
+            const QImage screen = window.screen()->grabWindow(0).toImage();
+            if (!screen.isNull()) return screen;
+        }
+        return window.grab().toImage();
+    };
+    p.folder = [this] { return host_->dataFolder().history(); };
+    p.clock = clock ? clock : files::LocalTime::now;
+    p.redrawTable = [this] {
+        if (view_) view_->clearTableBoxes();
+    };
+    p.failed = [this](const QString& path, const QString& error) {
+        ShowMessage(&host_->window(), word(words::key::Title),
+                    word(words::key::CantSaveGif) + "\n" + path + "\n" + error, settings_.language);
+    };
+    return p;
+}
+
+void GameSession::backToMainScreen() {
+    gif_.matchEnded();
+    host_->setGameMenuEnabled(false, false);
+    host_->showMainScreen();
+}
+
 template <class Step>
 void GameSession::run(Step&& step) {
     if (busy_) return;
     busy_ = true;
     step();
+    gif_.afterStep();
     busy_ = false;
     if (handKeys_) handKeys_->Refresh();
     if (leaveAsked_) {
@@ -184,6 +216,7 @@ void GameSession::start(int userSlot) {
     matchOn_ = true;
     result_->HideResult();
     host_->hideMainScreen();
+    gif_.useRecordingBackground();
     view_->setGameKind(g_.NetGame, g_.OnlineGame);
     view_->StartTable();
     if (net && peer_.link)
@@ -252,8 +285,7 @@ void GameSession::afterLanEvent() {
     chat_->detach();
     setMoveTimer(g_, world_, false);
     result_->HideResult();
-    host_->setGameMenuEnabled(false, false);
-    host_->showMainScreen();
+    backToMainScreen();
 }
 
 void GameSession::actionPressed() {
@@ -292,8 +324,7 @@ void GameSession::finishMatch() {
         window.exec();
     }
     host_->ShowWaitBanner(false);
-    host_->setGameMenuEnabled(false, false);
-    host_->showMainScreen();
+    backToMainScreen();
 }
 
 void GameSession::tick() {
@@ -334,8 +365,7 @@ void GameSession::leaveNow() {
         peer_.link = nullptr;
         chat_->detach();
     }
-    host_->setGameMenuEnabled(false, false);
-    host_->showMainScreen();
+    backToMainScreen();
 }
 
 void GameSession::quit() {

@@ -23,6 +23,7 @@
 #include "ui/game/chat_line.h"
 #include "ui/game/game_host.h"
 #include "ui/game/game_session_api.h"
+#include "ui/game/gif_recorder.h"
 #include "ui/game/qt_ports.h"
 #include "ui/lan/lan_connection.h"
 
@@ -105,6 +106,7 @@ class GameSession : public QObject, public GameSessionApi {
     TableFlights& flights() { return *flights_; }
     ResultDisplay& result();
     ChatLine& chat() { return *chat_; }
+    GifRecorder& gif() { return gif_; }
 
   private:
     // Runs one step of the game unless one is running already (a pause or the
@@ -131,6 +133,9 @@ class GameSession : public QObject, public GameSessionApi {
     // The window title, followed by the forecast of the code (kForecastNone: plain).
     void setTitle(int forecastCode);
     void prepareLists();
+    GifRecorder::Parts gifParts(const std::function<files::LocalTime()>& clock);
+    // Back to the main screen after a match, with the table's ordinary background.
+    void backToMainScreen();
     QString word(words::WordKey key) const;
 
     std::unique_ptr<GameHost> host_;
@@ -145,6 +150,7 @@ class GameSession : public QObject, public GameSessionApi {
     ClockSeededRandom clockRandom_;
     BackgroundSeat seat1_;   // the computer, thinking on a worker
     BackAtDeal backAtDeal_;  // the card back of each deal
+    GifRecorder gif_;        // the kons saved as GIF, when the setting is on
     MatchSession match_;     // owns the game state
     GameState& g_;
     World& world_;

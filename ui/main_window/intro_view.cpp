@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "config/version.h"
 #include "config/words/word_keys.h"
 #include "config/words/word_table.h"
 #include "ui/fonts/fonts.h"
@@ -115,7 +116,8 @@ void IntroView::compose(int language) {
     for (int height = 23; height >= 12 && TextWidth(creditFont, credit) > kCreditWidth; --height)
         creditFont = FontOfHeight("Comic Sans MS", height);
     DrawTextCentred(p, creditFont, Qt::blue, credit, 230, 530, 265);
-    DrawTextCentred(p, comic, QColor(0, 100, 100), QStringLiteral("V 5.7f"), 230, 530, 315);
+    DrawTextCentred(p, comic, QColor(0, 100, 100),
+                    QStringLiteral("V ") + QLatin1String(config::kProgramVersion), 230, 530, 315);
     const QImage logo = ProgramPicture(QStringLiteral("Logo"));
     if (!logo.isNull()) {
         p.drawImage(250, 270, logo);

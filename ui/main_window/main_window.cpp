@@ -15,6 +15,8 @@
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/game/game_session_api.h"
+#include "ui/help/about_window.h"
+#include "ui/help/help_window.h"
 #include "ui/main_window/balloon_hint.h"
 #include "ui/main_window/calendar_view.h"
 #include "ui/main_window/click_effect.h"
@@ -133,6 +135,12 @@ void MainWindow::connectMainScreen() {
         settings_.scoreFormat = settings_.scoreFormat == 1 ? 2 : 1;
         mainScreen_->FillPlayerList(currentList());
     });
+    // The help icon of the left column: the rules, as the menu's Help.
+    connect(mainScreen_, &MainScreen::iconClicked, this, [this, opening](const QString& picture) {
+        if (picture != QLatin1String("Help48")) return;
+        opening();
+        showHelp(help::HelpPage::Rules);
+    });
     connect(mainScreen_, &MainScreen::exitClicked, this, [this, opening] {
         opening();
         close();
@@ -146,8 +154,10 @@ void MainWindow::connectMenu() {
     connect(menu_->Quit, &QAction::triggered, this, &MainWindow::quitRequested);
     connect(menu_->ChangeName, &QAction::triggered, this, &MainWindow::changeNameRequested);
     connect(menu_->About, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(menu_->Help, &QAction::triggered, this, [this] { showHelp(help::HelpPage::Rules); });
+    connect(menu_->Book, &QAction::triggered, this, [this] { showHelp(help::HelpPage::Book); });
     connect(menu_->MSpeed, &QAction::triggered, this, &MainWindow::showSpeedDialog);
-    for (QAction* later : {menu_->Help, menu_->Book, menu_->MRadio, menu_->MChat})
+    for (QAction* later : {menu_->MRadio, menu_->MChat})
         connect(later, &QAction::triggered, this, &MainWindow::notReady);
 }
 
@@ -376,9 +386,19 @@ void MainWindow::notReady() {
 }
 
 void MainWindow::showAbout() {
-    showMessage(QMessageBox::Information, word(words::key::Title) + QStringLiteral("  V 5.7f\n") +
-                                              word(words::key::IntroDate) + QLatin1Char('\n') +
-                                              word(words::key::IntroCredit));
+    AboutFacts facts;
+    facts.dataFolder = QString::fromStdString(folder_.program);
+    facts.fonts = FontLicences();
+    if (hooks_.deckArtLicences) facts.deckArt = hooks_.deckArtLicences();
+    AboutWindow window(facts, settings_.language, this);
+    ApplyCursors(&window, settings_.ownCursor);
+    window.exec();
+}
+
+void MainWindow::showHelp(help::HelpPage page) {
+    HelpWindow window(page, settings_.language, this);
+    ApplyCursors(&window, settings_.ownCursor);
+    window.exec();
 }
 
 void MainWindow::showSpeedDialog() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "config/settings.h"
 #include "config/words/word_keys.h"
@@ -18,6 +19,8 @@
 #include "core/files/notices.h"
 #include "core/files/player_list_file.h"
 #include "core/state/game_state.h"
+#include "periphery/licence_record.h"
+#include "resources/help/help_pages.h"
 #include "ui/layout/layout.h"
 #include "ui/options/options_hooks.h"
 #include "ui/pictures/card_art.h"
@@ -46,6 +49,8 @@ struct StartupHooks {
     std::function<void()> automaticSignIn;
     std::function<void()> loadPlaylist;
     std::function<void()> showCalendar;
+    // The licence records of the installed plug-in libraries' art, for the about window.
+    std::function<std::vector<periphery::LicenceRecord>()> deckArtLicences;
 };
 
 class MainWindow : public QMainWindow, private files::NoticePort {
@@ -149,6 +154,8 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void prepareMusic();
     void setUpOptionsHooks();
     void showAbout();
+    // The menu's Help and Book.
+    void showHelp(help::HelpPage page);
     // The menu's Speed: the flight speed dialog.
     void showSpeedDialog();
     QString word(words::WordKey key) const;

@@ -26,7 +26,8 @@ struct TableSceneOptions {
     std::uint64_t seed = 1;
     int fullScreenWidth = 1920;  // the client area of window size 2
     int fullScreenHeight = 1080;
-    int weekday = 1;  // picks the back: 1 Monday .. 7 Sunday
+    int weekday = 1;   // picks the back: 1 Monday .. 7 Sunday
+    int language = 0;  // of the captions and buttons
     PluginFolders folders;
     MissingFileNotice notice;
 };

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QChartView>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "core/files/atomic_file.h"
 #include "core/files/history_file.h"
+#include "ui/dialogs/history_chart.h"
 #include "ui/testing/ui_test_support.h"
 
 namespace tavik::ui {
@@ -79,6 +84,46 @@ TEST_F(HistoryViewerTest, NoFiles) {
     EXPECT_EQ(viewer.fileList().itemText(0), "Нет файлов истории");
     EXPECT_FALSE(viewer.fileList().isEnabled());
     EXPECT_EQ(viewer.grid().rowCount(), 0);
+    // The chart says there is nothing to draw.
+    EXPECT_FALSE(viewer.chart().players().isEnabled());
+    EXPECT_FALSE(viewer.chart().emptyNote().isHidden());
+    EXPECT_EQ(viewer.chart().emptyNote().text(), "В файлах истории пока нет матчей");
+    EXPECT_EQ(viewer.chart().scoreSeries().count(), 0);
+}
+
+std::vector<QPointF> PointsOf(const QLineSeries& s) {
+    const QList<QPointF> points = s.points();
+    return {points.begin(), points.end()};
+}
+
+TEST_F(HistoryViewerTest, TheChartDrawsThePlayersScoreAndRatingOverEveryFile) {
+    Write(1, Valid({{"Ivan", 3, 20, 2.0, files::GameKind::Local},
+                    {"Anna/Ivan", 3, -10, -1.5, files::GameKind::Lan},
+                    {"Ivan", 2, -30, 0.5, files::GameKind::Local}}));
+    Write(2, Valid({{"Ivan", 4, 40, 1.75, files::GameKind::Local},
+                    {"Anna", 1, 10, 0.25, files::GameKind::Local}}));
+    int selected = 0;
+    HistoryViewer viewer(folder, selected, 0);
+    viewer.resize(760, 480);
+    viewer.show();
+    ASSERT_EQ(viewer.tabs().count(), 2);
+    EXPECT_EQ(viewer.tabs().tabText(0), "Games");
+    EXPECT_EQ(viewer.tabs().tabText(1), "Chart");
+    HistoryChart& chart = viewer.chart();
+    ASSERT_EQ(chart.players().count(), 2);
+    EXPECT_EQ(chart.players().itemText(0), "Ivan");
+    // Anna played the latest match; her LAN match counts for her.
+    EXPECT_EQ(chart.players().currentText(), "Anna");
+    EXPECT_EQ(PointsOf(chart.scoreSeries()), (std::vector<QPointF>{{1, -10}, {2, 0}}));
+    EXPECT_EQ(PointsOf(chart.ratingSeries()), (std::vector<QPointF>{{1, -1.5}, {2, 0.25}}));
+
+    chart.players().setCurrentIndex(0);
+    EXPECT_EQ(PointsOf(chart.scoreSeries()), (std::vector<QPointF>{{1, 20}, {2, -10}, {3, 30}}));
+    EXPECT_EQ(PointsOf(chart.ratingSeries()),
+              (std::vector<QPointF>{{1, 2.0}, {2, 0.5}, {3, 1.75}}));
+    EXPECT_EQ(chart.scoreSeries().name(), "Score");
+    viewer.tabs().setCurrentIndex(1);
+    test::SaveRender(viewer.grab().toImage(), "history-chart");
 }
 
 }  // namespace
