@@ -49,6 +49,8 @@ class CurlTransport final : public Transport {
     CurlTransport() {
         InitCurl();
         curl_ = curl_easy_init();
+        // The cookie engine, in memory; it outlives curl_easy_reset with its cookies.
+        if (curl_ != nullptr) curl_easy_setopt(curl_, CURLOPT_COOKIEFILE, "");
     }
     ~CurlTransport() override {
         if (curl_ != nullptr) curl_easy_cleanup(curl_);
@@ -63,28 +65,24 @@ class CurlTransport final : public Transport {
             return response;
         }
         CURL* c = curl_;
-        curl_easy_reset(c);  // keeps the cookies and the open connection
+        // Every option a request varies is set on each request; the handle keeps its
+        // cookies and its open connection.
         char error[CURL_ERROR_SIZE] = {};
         curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
         curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
-        curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);    // time-outs without signals, on any thread
-        curl_easy_setopt(c, CURLOPT_COOKIEFILE, "");  // the cookie engine, in memory
+        curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals, on any thread
         curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Append);
         curl_easy_setopt(c, CURLOPT_WRITEDATA, &response.body);
         curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
         ReadWatch watch{c, request.readTimeoutMs};
-        if (request.readTimeoutMs > 0) {
-            curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-            curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &WatchProgress);
-            curl_easy_setopt(c, CURLOPT_XFERINFODATA, &watch);
-        }
-        if (request.followRedirects) {
-            curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-            curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
-        }
-        if (!request.userAgent.empty())
-            curl_easy_setopt(c, CURLOPT_USERAGENT, request.userAgent.c_str());
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, request.readTimeoutMs > 0 ? 0L : 1L);
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &WatchProgress);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &watch);
+        curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
+        curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+        curl_easy_setopt(c, CURLOPT_USERAGENT,
+                         request.userAgent.empty() ? nullptr : request.userAgent.c_str());
         curl_slist* headers = nullptr;
         for (const std::string& h : request.headers)
             headers = curl_slist_append(headers, h.c_str());
@@ -102,6 +100,7 @@ class CurlTransport final : public Transport {
         const CURLcode code = curl_easy_perform(c);
         curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.status);
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, nullptr);
+        curl_easy_setopt(c, CURLOPT_ERRORBUFFER, nullptr);
         curl_slist_free_all(headers);
         if (watch.expired) {
             response.error = "no answer within " + std::to_string(request.readTimeoutMs) + " ms";

@@ -3,6 +3,7 @@
 // conversion of reply tokens, the numbers of a body, and the outer shape of every
 // request that turns any failure into its failure result.
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,7 +71,8 @@ bool NumberReply(Post&& post, int& number) {
     number = -1;
     return Guarded([&] {
         const auto n = LastNumber(post());
-        if (!n) throw RequestError("no number in the reply");
+        if (!n || *n > std::numeric_limits<int>::max())
+            throw RequestError("no number in the reply");
         number = static_cast<int>(*n);
     });
 }

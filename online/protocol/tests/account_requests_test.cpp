@@ -202,6 +202,9 @@ TEST(NumberReplies, CountAndPlaceOrMinusOne) {
     EXPECT_TRUE(ReadRatingPlace(*c, 0.000001, n));
     EXPECT_EQ(c.last().body, "crdtv2rating=0");
     EXPECT_EQ(n, 3);
+    c.reply("$99999999999\r\n");  // more than a count can be
+    EXPECT_FALSE(ReadMemberCount(*c, n));
+    EXPECT_EQ(n, -1);
     c.reply("nothing\r\n").fail();
     EXPECT_FALSE(ReadMemberCount(*c, n));
     EXPECT_EQ(n, -1);

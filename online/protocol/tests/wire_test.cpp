@@ -70,6 +70,19 @@ TEST(Wire, FieldListGoesOutPercentEncodedWithEmptyFields) {
     EXPECT_EQ(u.R06, 3);
 }
 
+TEST(Wire, TheFormClientKeepsCookiesBetweenPosts) {
+    FakePeer peer(
+        {"HTTP/1.1 200 OK\r\nSet-Cookie: session=abc; Path=/\r\nContent-Length: 5\r\n"
+         "Connection: close\r\n\r\n$17\r\n"});
+    ServiceClient client(ServiceAddresses::BuiltIn(peer.base()));
+    int count = 0;
+    ASSERT_TRUE(Bounded([&] { return ReadMemberCount(client, count); }));
+    ASSERT_TRUE(Bounded([&] { return ReadMemberCount(client, count); }));
+    EXPECT_EQ(count, 17);
+    EXPECT_EQ(Header(peer.requests().at(0), "Cookie"), "<none>");
+    EXPECT_EQ(Header(peer.requests().at(1), "Cookie"), "session=abc");
+}
+
 TEST(Wire, BadRepliesLeaveTheResetValues) {
     const struct {
         const char* name;
