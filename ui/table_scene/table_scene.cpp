@@ -23,6 +23,9 @@ TableScene::TableScene(const TableSceneOptions& options)
       match_({*view_, quiet_, quiet_, quiet_, quiet_, random_}, seat1Player_, &seat2Player_,
              &bouts_) {
     settings_.deckStyle = options.faceStyle;
+    settings_.backStyle = options.backStyle;
+    settings_.backgroundPattern = options.backgroundPattern;
+    settings_.backgroundTint = options.backgroundTint;
     ArtLoader loader(display_, settings_, art_, options.folders, options.notice);
     artLoaded_ = loader.LoadCardFaces();
     loader.LoadTableBackground(false);
