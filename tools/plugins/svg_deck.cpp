@@ -50,7 +50,12 @@ QImage SvgDeck::face(int card, QSize size, bool opaque) const {
     const QRectF bounds =
         renderer_->transformForElement(id).mapRect(renderer_->boundsOnElement(id));
     QRectF target(QPointF(0, 0), QSizeF(size));
-    if (!opaque && bounds.width() > 0 && bounds.height() > 0) {
+    // A card close to the cell's proportions fills it, as the table shows a face over its
+    // whole cell; only a card of quite other proportions keeps them, centred.
+    const double stretch = bounds.height() > 0 ? (bounds.width() / bounds.height()) /
+                                                     (double(size.width()) / size.height())
+                                               : 1.0;
+    if (!opaque && (stretch < 0.7 || stretch > 1.3)) {
         const QSizeF fitted = bounds.size().scaled(QSizeF(size), Qt::KeepAspectRatio);
         target = QRectF(
             QPointF((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2),

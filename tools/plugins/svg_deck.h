@@ -24,8 +24,9 @@ class SvgDeck {
     // The element of card number 1..36 (1 = six of hearts ... 36 = ace of spades).
     QString elementId(int card) const;
     // The card drawn into a picture of the given size: an opaque picture on white
-    // stretched to the whole size (the small bitmaps), or a transparent one with the
-    // card centred at its own proportions.
+    // stretched to the whole size (the small bitmaps), or a transparent one that the card
+    // fills when its proportions are within 30 % of the size's, else centred at its own
+    // proportions.
     QImage face(int card, QSize size, bool opaque) const;
 
   private:
