@@ -325,6 +325,8 @@ void MainWindow::setUpOptionsHooks() {
         const bool onTable = !tableView_->isHidden();
         const bool ok = loader_->LoadTableBackground(
             (onTable ? settings_.tableDesign : settings_.menuDesign) == 1);
+        // A change of the menu design also changes the main screen's button colours.
+        if (mainScreenShown_) mainScreen_->Compose(currentList());
         area_->update();
         mainScreen_->update();
         tableView_->update();
