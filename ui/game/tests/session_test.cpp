@@ -250,7 +250,7 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_FALSE(session->handKeys().refusedShown());
     ClickCard(SlotOf("8п"));
     EXPECT_TRUE(session->handKeys().refusedShown());  // the refusal shows on the card
-    EXPECT_EQ(effects.size(), 1u);   // no effect before a refused card
+    EXPECT_EQ(effects.size(), 1u);                    // no effect before a refused card
     EXPECT_EQ(g().Step, BoutStep::Add);
     EXPECT_EQ(g().KolCards2, 5);
     EXPECT_EQ(g().CardsI2, handBefore);
