@@ -50,7 +50,6 @@
 //   player     "MP_Play" "MP_Pause" "MP_Next" "MP_Volume" (60 x 60); the volume knob leaves
 //              its middle dark for the number
 //   pointers   strips of 32 x 32 frames, see kBuiltinPointers below
-//   click      "GTouch" (3000 x 100): thirty 100 x 100 frames side by side, alpha
 //   kon result "GKonGood" "GKonBads" "GKonNich": GIF, 120 x 120, 24 frames of 80 ms; the
 //              still pictures are frames 9, 20 and 0
 //   match end  "GEndBest" "GEndGood" "GEndBads": GIF, 200 x 150, 30 frames of 80 ms

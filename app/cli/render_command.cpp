@@ -22,13 +22,18 @@ int fail(const std::string& message) {
 
 int renderCommand(const std::vector<std::string>& args) {
     std::string error;
-    auto parsed = Arguments::parse(
-        args, {"window-size", "face-style", "seed", "out", "data-dir", "plugins"}, {}, error);
+    auto parsed = Arguments::parse(args,
+                                   {"window-size", "face-style", "back-style", "background", "tint",
+                                    "seed", "out", "data-dir", "plugins"},
+                                   {}, error);
     if (!parsed) return fail(error);
     const Arguments& a = *parsed;
     ui::TableSceneOptions options;
     options.windowSize = static_cast<int>(a.number("window-size", 1, 1, 5, error));
     options.faceStyle = static_cast<int>(a.number("face-style", 0, 0, 47, error));
+    options.backStyle = static_cast<int>(a.number("back-style", 0, 0, 12, error));
+    options.backgroundPattern = static_cast<int>(a.number("background", 2, 0, 10, error));
+    options.backgroundTint = static_cast<int>(a.number("tint", 0, 0, 6, error));
     options.seed = static_cast<std::uint64_t>(a.number("seed", 1, 0, INT64_MAX, error));
     if (!error.empty()) return fail(error);
     if (!a.has("out")) return fail("--out FILE.png is required");
@@ -53,7 +58,10 @@ int renderCommand(const std::vector<std::string>& args) {
     const Json summary = {{"out", out},
                           {"width", picture.width()},
                           {"height", picture.height()},
-                          {"faceStyle", scene.artLoaded() ? options.faceStyle : 0},
+                          {"faceStyle", scene.settings().deckStyle},
+                          {"backStyle", scene.settings().backStyle},
+                          {"background", scene.settings().backgroundPattern},
+                          {"tint", scene.settings().backgroundTint},
                           {"midGame", midGame},
                           {"hand1", g.KolCards1},
                           {"hand2", g.KolCards2},

@@ -33,6 +33,17 @@ void ArtOutput::addGif(const QString& name, const QList<QImage>& frames, int del
     if (!failure.isEmpty()) errors_ << QStringLiteral("cannot write %1: %2").arg(file, failure);
 }
 
+void ArtOutput::addText(const QString& fileName, const QByteArray& text) {
+    if (files_.contains(fileName)) {
+        errors_ << QStringLiteral("%1 generated twice").arg(fileName);
+        return;
+    }
+    files_ << fileName;
+    QSaveFile out(QDir(folder_).filePath(fileName));
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
+        errors_ << QStringLiteral("cannot write %1").arg(fileName);
+}
+
 void ArtOutput::save(const QString& file, const QImage& image, const char* format, int quality) {
     if (files_.contains(file)) {
         errors_ << QStringLiteral("%1 generated twice").arg(file);

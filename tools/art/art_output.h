@@ -21,6 +21,9 @@ class ArtOutput {
     // Writes name.gif: the frames as an endlessly looping animation, delayMs each.
     void addGif(const QString& name, const QList<QImage>& frames, int delayMs);
 
+    // Writes a text file (a licence record) under its own file name.
+    void addText(const QString& fileName, const QByteArray& text);
+
     // Writes the .qrc that exposes every picture as <prefix>/<file name>.
     void writeQrc(const QString& qrcPath, const QString& prefix);
 

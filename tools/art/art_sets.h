@@ -1,6 +1,8 @@
 #pragma once
 // The sets of pictures the generator writes, each under its resource name.
 
+#include <QImage>
+
 namespace tavik::art {
 
 class ArtOutput;
@@ -42,8 +44,11 @@ void addFigureArt(ArtOutput& out, ContactSheet& sheet);
 // and its place numbers "GPlace01".."GPlace10" (48 x 48).
 void addResultArt(ArtOutput& out, ContactSheet& sheet);
 // The pointers "CURARROW", "CURHAND", "CURWAIT", "CUREDIT" (strips of 32 x 32
-// frames) and the click effect "GTouch" (thirty 100 x 100 frames in a strip).
+// frames).
 void addPointerArt(ArtOutput& out, ContactSheet& sheet);
+// The click effect "GTouch" of the graphics library: thirty 100 x 100 frames in a
+// strip, a burst of sparks and suit symbols that fades out.
+QImage drawTouchStrip();
 // Face style 1 "Med" as a plug-in library delivers it: faces with the ellipse
 // inverted, and its suit symbols.
 void addTestPluginArt(ArtOutput& out, ContactSheet& sheet);

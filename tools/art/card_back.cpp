@@ -231,6 +231,10 @@ QImage drawBack(int weekday, QSize size, bool large) {
 
 }  // namespace
 
+QImage drawBackDesign(int design, QSize size, bool large) {
+    return drawBack(design, size, large);
+}
+
 QImage drawSmallBack(int weekday) {
     return drawBack(weekday, QSize(69, 94), false);
 }

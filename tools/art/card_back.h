@@ -10,6 +10,10 @@ namespace tavik::art {
 // the large one is 146 x 198 with transparent rounded corners.
 QImage drawSmallBack(int weekday);
 QImage drawLargeBack(int weekday);
+// Back design 1..7 (the weekday's pattern) at any size: opaque with plain corners, or
+// large with transparent rounded corners. The plug-in libraries draw their back styles
+// and the narrow backs (126 x 198) from it.
+QImage drawBackDesign(int design, QSize size, bool large);
 
 // A back turned by a quarter turn, as it lies across the deck.
 QImage turnAcross(const QImage& back);

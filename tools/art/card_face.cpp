@@ -156,8 +156,9 @@ void drawPips(QPainter& p, const FaceGeometry& g, const FaceLook& look, int rank
     for (const PipPlace& pip : pipLayout(rankValue)) {
         const double cx = cols[pip.column];
         const double cy = g.rowTop + pip.row * (g.rowBottom - g.rowTop);
-        const QRectF box(cx - g.pip.width() / 2, cy - g.pip.height() / 2, g.pip.width(),
-                         g.pip.height());
+        const QSizeF size = g.pip * look.pipScale;
+        const QRectF box(cx - size.width() / 2, cy - size.height() / 2, size.width(),
+                         size.height());
         drawSuit(p, suit, box, ink, pip.row > 0.5);
     }
 }
@@ -165,7 +166,7 @@ void drawPips(QPainter& p, const FaceGeometry& g, const FaceLook& look, int rank
 void drawAce(QPainter& p, const FaceGeometry& g, const FaceLook& look, int suit) {
     const QPointF centre(g.size.width() / 2.0, g.size.height() / 2.0);
     const QColor ink = look.ink(suit);
-    QSizeF size = g.acePip;
+    QSizeF size = g.acePip * look.pipScale;
     if (suit == 4) {
         // The ace of spades carries the deck's ornament: a bigger spade inside a ring.
         const double unit = g.size.width() / 69.0;
@@ -210,6 +211,14 @@ QImage drawFace(int card, const FaceLook& look, const FaceGeometry& g, bool larg
         p.drawRoundedRect(paper.adjusted(half, half, -half, -half), g.cornerRadius, g.cornerRadius);
     } else {
         p.fillRect(paper, look.paper);
+    }
+    if (look.frame.isValid()) {
+        // The rule runs inside the indices' column, round the pips and figures.
+        const double unit = g.size.width() / 69.0;
+        p.setPen(QPen(look.frame, 0.8 * unit));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(paper.adjusted(14.5 * unit, 3.5 * unit, -14.5 * unit, -3.5 * unit),
+                          2.5 * unit, 2.5 * unit);
     }
 
     drawIndex(p, g, look, rankValue, suit);
@@ -265,6 +274,11 @@ QImage drawSmallFace(int card, const FaceLook& look) {
 
 QImage drawLargeFace(int card, const FaceLook& look) {
     return drawFace(card, look, kLarge, true);
+}
+
+QImage drawNarrowFace(int card, const FaceLook& look) {
+    return drawFace(card, look, kLarge, true)
+        .scaled(126, 198, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QString cardResourceCode(int card) {

@@ -23,10 +23,19 @@ Colours coloursFor(int rankValue, int suit, int palette) {
     static const QColor kHair[] = {QColor(130, 74, 30), QColor(226, 184, 74), QColor(60, 40, 30),
                                    QColor(190, 190, 196)};
     const int robeIndex = (suit - 1 + (rankValue - 6) * 3 + palette) % 4;
+    // Palettes past the first four also turn the robes' hue, so that face styles differ
+    // in more than the order of the same four colours.
+    const int turn = (palette / 4) * 47 % 360;
+    auto turned = [turn](QColor colour) {
+        if (turn == 0) return colour;
+        int h, s, v;
+        colour.getHsv(&h, &s, &v);
+        return QColor::fromHsv((h + turn) % 360, s, v);
+    };
     Colours c;
-    c.robe = kRobes[robeIndex];
+    c.robe = turned(kRobes[robeIndex]);
     c.robeDark = c.robe.darker(150);
-    c.sleeve = kRobes[(robeIndex + 1) % 4];
+    c.sleeve = turned(kRobes[(robeIndex + 1) % 4]);
     c.gold = QColor(236, 186, 44);
     c.goldDark = QColor(160, 110, 20);
     c.hair = kHair[(suit - 1 + rankValue) % 4];

@@ -57,6 +57,11 @@ class Dice {
     std::uint32_t state_;
 };
 
+// A well-mixed number from a pixel position and a seed (grain, scattering).
+std::uint32_t hash(std::uint32_t x, std::uint32_t y, std::uint32_t seed);
+// Smooth value noise in 0..1 on a grid of cells of the given size.
+double valueNoise(double x, double y, double cell, std::uint32_t seed);
+
 // Runs paint on a fresh transparent canvas and returns the finished picture.
 template <typename Paint>
 QImage paintPicture(QSize size, Paint&& paint);

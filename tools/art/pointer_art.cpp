@@ -3,8 +3,8 @@
 // Pointers are 32 x 32 frames; the animated ones are strips of frames side by
 // side: "CURARROW" (1 frame), "CURHAND" (4), "CURWAIT" (8), "CUREDIT" (4). Their
 // hot spots and frame counts are listed in builtin_art.h.
-// "GTouch" is the click effect: thirty 100 x 100 frames side by side, a burst of
-// sparks and suit symbols from the middle that fades out.
+// "GTouch" is the click effect of the graphics library: thirty 100 x 100 frames side by side, a
+// burst of sparks and suit symbols from the middle that fades out.
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -190,13 +190,12 @@ void addPointerArt(ArtOutput& out, ContactSheet& sheet) {
     p.drawImage(x, 2, arrow);
     p.end();
     sheet.addRow({pointers}, false);
+}
 
+QImage drawTouchStrip() {
     QList<QImage> touch;
     for (int k = 0; k < 30; ++k) touch << touchFrame(k);
-    out.addPng(QStringLiteral("GTouch"), frameStrip(touch));
-    QList<QImage> shown;
-    for (int k = 0; k < 30; k += 3) shown << touch[k];
-    sheet.addRow(shown, false);
+    return frameStrip(touch);
 }
 
 }  // namespace tavik::art

@@ -13,30 +13,6 @@
 namespace tavik::art {
 namespace {
 
-std::uint32_t hash(std::uint32_t x, std::uint32_t y, std::uint32_t seed) {
-    std::uint32_t h = x * 0x8da6b343u ^ y * 0xd8163841u ^ seed * 0xcb1ab31fu;
-    h ^= h >> 13;
-    h *= 0x5bd1e995u;
-    h ^= h >> 15;
-    return h;
-}
-
-// Smooth value noise in 0..1 on a grid of cells of the given size.
-double valueNoise(double x, double y, double cell, std::uint32_t seed) {
-    const double gx = x / cell, gy = y / cell;
-    const auto ix = static_cast<std::uint32_t>(std::floor(gx));
-    const auto iy = static_cast<std::uint32_t>(std::floor(gy));
-    double fx = gx - std::floor(gx), fy = gy - std::floor(gy);
-    fx = fx * fx * (3 - 2 * fx);
-    fy = fy * fy * (3 - 2 * fy);
-    auto at = [&](std::uint32_t i, std::uint32_t j) {
-        return (hash(i, j, seed) & 0xffff) / 65535.0;
-    };
-    const double top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * fx;
-    const double bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * fx;
-    return top + (bottom - top) * fy;
-}
-
 // Green baize: fine grain, soft mottling and a darker rim. The mottling scales
 // with the picture so that the large background looks like the small one.
 QImage felt(QSize size) {

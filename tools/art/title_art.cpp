@@ -40,8 +40,6 @@ const LanguageTexts kLanguages[] = {
     {"Chi", "杜拉克纸牌游戏", "精英俱乐部", "网络对战"},
     {"Ita", "Durak – il gioco di carte", "Club d’élite", "Partita in rete"},
     {"Cze", "Durak – karetní hra", "Elitní klub", "Síťová hra"},
-    {"Jap", "ドゥラク・カードゲーム", "エリートクラブ", "ネットワーク対戦"},
-    {"Kor", "두락 카드 게임", "엘리트 클럽", "네트워크 대전"},
 };
 
 const QString kTitleFamily = QStringLiteral("URW Bookman");
@@ -292,10 +290,9 @@ void addTitleArt(ArtOutput& out, ContactSheet& sheet) {
         banners << elite << network;
     }
     sheet.addRow(titles.mid(0, 2), false);
-    sheet.addRow(titles.mid(5, 2), false);
-    sheet.addRow(titles.mid(8, 2), false);
+    sheet.addRow(titles.mid(5, 3), false);
     sheet.addRow(banners.mid(0, 4), false);
-    sheet.addRow(banners.mid(10, 2) + banners.mid(16, 2), false);
+    sheet.addRow(banners.mid(10, 2) + banners.mid(14, 2), false);
 
     const QImage strip = titleStrip(), emblem = logo(), bar = waitBar();
     out.addPng(QStringLiteral("GTitle"), strip);

@@ -7,10 +7,11 @@
 #include <algorithm>
 
 #include "ui/dialogs/dialog_words.h"
+#include "ui/dialogs/purple_design.h"
 
 namespace tavik::ui {
 
-SpeedDialog::SpeedDialog(config::Settings& settings, QWidget* parent)
+SpeedDialog::SpeedDialog(config::Settings& settings, QWidget* parent, const PluginFolders& folders)
     : QDialog(parent), settings_(settings), bar_(new QSlider(Qt::Horizontal, this)) {
     const int language = settings.language;
     setWindowTitle(WordText(words::key::SpeedTitle, language));
@@ -38,6 +39,12 @@ SpeedDialog::SpeedDialog(config::Settings& settings, QWidget* parent)
     layout->addLayout(marks);
     connect(bar_, &QSlider::valueChanged, this, [this](int speed) { settings_.flySpeed = speed; });
     layout->addLayout(OkButtonRow(*this, language));
+    if (settings.auxDesignPurple) {
+        const auto look = LoadPurpleLook(folders, QStringLiteral("GFormSpeed"),
+                                         QStringLiteral("GIcon48Speed"), language);
+        if (look) ApplyPurpleLook(*this, *layout, *look);
+        purple_ = look.has_value();
+    }
 }
 
 }  // namespace tavik::ui

@@ -3,13 +3,13 @@
 // скорость полета карт". Moving the bar sets flySpeed at once (the settings are written
 // with the others when the window closes); "Ok" closes the dialog.
 //
-// The dialog is drawn in the grey design. The purple design (auxDesignPurple) draws the
-// graphics library's background and animated icon strip; until that library is present
-// the purple setting shows the grey design too (see PurpleDesignAvailable).
+// The dialog is drawn in the grey design; with auxDesignPurple and the graphics library
+// it wears the purple design: "GFormSpeed", its title and the icon "GIcon48Speed".
 
 #include <QDialog>
 
 #include "config/settings.h"
+#include "ui/pictures/plugin_library.h"
 
 class QSlider;
 
@@ -18,16 +18,18 @@ namespace tavik::ui {
 class SpeedDialog : public QDialog {
     Q_OBJECT
   public:
-    SpeedDialog(config::Settings& settings, QWidget* parent = nullptr);
+    // The graphics library is looked for in the folders.
+    SpeedDialog(config::Settings& settings, QWidget* parent = nullptr,
+                const PluginFolders& folders = {});
 
     QSlider& bar() { return *bar_; }
-    // True when the purple design can be drawn: the graphics library with "GFormSpeed"
-    // and "GIcon48Speed" is loaded. Not yet part of the program.
-    static bool PurpleDesignAvailable() { return false; }
+    // True when the dialog wears the purple design.
+    bool purple() const { return purple_; }
 
   private:
     config::Settings& settings_;
     QSlider* bar_;
+    bool purple_ = false;
 };
 
 }  // namespace tavik::ui

@@ -6,6 +6,7 @@
 #include "config/words/word_table.h"
 #include "core/rules/controls.h"
 #include "core/rules/sounds.h"
+#include "ui/button/click_effect.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/general_count_window.h"
@@ -52,6 +53,12 @@ GameSession::GameSession(std::unique_ptr<GameHost> host, Parts parts, QObject* p
     hand_ = new HandInput(
         view, g_, controller_, [this](int slot) { playCard(slot); },
         [this](Card card) { host_->audio().SpeakCard(card, false); });
+    hand_->beforeValidClick = [this](QPoint globalPos) {
+        if (settings_.fireworksCards)
+            PlayClickEffect(
+                &host_->window(), globalPos,
+                DefaultPluginFolders(QString::fromStdString(host_->dataFolder().program)));
+    };
     result_ = new ResultDisplay(view);
     // The open-cards code is typed at the chat send button; in a game against the
     // computer, which shows no chat line, at the action button.

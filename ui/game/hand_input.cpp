@@ -62,6 +62,8 @@ bool HandInput::eventFilter(QObject* watched, QEvent* event) {
                 const Card card = slot > 0 ? g_.CardsI2[slot] : ShownCardAt(view_.renderer(), pos);
                 if (!card.empty() && speak_) speak_(card);
             } else if (slot > 0 && mouse->button() == Qt::LeftButton) {
+                if (beforeValidClick && PlayableAt(pos))
+                    beforeValidClick(mouse->globalPosition().toPoint());
                 play_(slot);
                 UpdatePointer(pos);
             }

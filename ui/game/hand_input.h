@@ -29,6 +29,9 @@ class HandInput : public QObject {
     // The pointer shape over a playable card: the hand of the cursor set in use. The
     // platform's pointing hand unless the window gives its own.
     std::function<QCursor()> playableCursor;
+    // Called with the pointer's screen position just before a valid click plays its
+    // card (the click effect of fireworksCards).
+    std::function<void(QPoint globalPos)> beforeValidClick;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,7 @@
 #include "ui/main_window/caption_colour.h"
 #include "ui/main_window/picture_view.h"
 #include "ui/main_window/player_list_text.h"
+#include "ui/pictures/art_names.h"
 #include "ui/pictures/picture_tools.h"
 #include "ui/pictures/program_pictures.h"
 
@@ -169,8 +170,11 @@ void MainScreen::applyDesign() {
     else
         heading_->setFontColor(settings_.newButtons ? QColor(Qt::blue) : QColor(200, 255, 255));
     for (TQorCardsButton* b : {list_[1], list_[2], list_[3], list_[4], list_[5], start_, topTen_,
-                               options_, exit_, history_, mode_, heading_})
+                               options_, exit_, history_, mode_}) {
+        // The caption turns yellow under the mouse.
         b->setColorMouse(Qt::yellow);
+        b->setLightFont(true);
+    }
 }
 
 void MainScreen::applyFonts() {
@@ -227,7 +231,7 @@ void MainScreen::placeControls() {
 }
 
 void MainScreen::DrawCaptions() {
-    const QString code = QString::fromUtf8(words::languageCode(settings_.language));
+    const QString code = QString::fromUtf8(PictureLanguagePart(settings_.language));
     QImage title = ProgramPicture(QStringLiteral("Cap") + code);
     QImage mode = ProgramPicture(
         (settings_.NetGame ? QStringLiteral("Net__") : QStringLiteral("Elite")) + code);

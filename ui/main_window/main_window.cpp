@@ -12,6 +12,7 @@
 #include "config/settings_file.h"
 #include "config/words/word_keys.h"
 #include "ui/button/button_shape.h"
+#include "ui/button/click_effect.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/game/game_session_api.h"
@@ -19,7 +20,6 @@
 #include "ui/help/help_window.h"
 #include "ui/main_window/balloon_hint.h"
 #include "ui/main_window/calendar_view.h"
-#include "ui/main_window/click_effect.h"
 #include "ui/main_window/game_menu.h"
 #include "ui/main_window/intro_view.h"
 #include "ui/main_window/kon_balloon.h"
@@ -83,7 +83,11 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     loader_ = std::make_unique<ArtLoader>(
         display_, settings_, art_, DefaultPluginFolders(QString::fromStdString(folder_.program)),
         [this](const QString& file) {
-            showMessage(QMessageBox::Warning, word(words::key::CantFindFile) + " " + file);
+            // The small "Attention" window; tests see its text through the message hook.
+            if (messageHook)
+                messageHook(QMessageBox::NoIcon, word(words::key::CantFindFile) + " " + file);
+            else
+                AttentionNotice(settings_, this)(file);
         });
     mainTimer_.setInterval(20);
     connect(&mainTimer_, &QTimer::timeout, this, &MainWindow::onTimer);
@@ -91,9 +95,14 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
     connectMenu();
     setUpOptionsHooks();
     // Every window shown gives its card-style buttons the shape of newButtons.
-    if (qApp != nullptr)
+    if (qApp != nullptr) {
         qApp->installEventFilter(
             new ButtonShapeFollower([this] { return settings_.newButtons; }, this));
+        // The click effect plays at the pointer before a button of any window acts.
+        qApp->installEventFilter(new ClickEffectFollower(
+            [this] { return settings_.fireworksButtons; },
+            DefaultPluginFolders(QString::fromStdString(folder_.program)), this));
+    }
     setWindowTitle(word(words::key::Title));
     fitWindow();
 }
@@ -145,8 +154,6 @@ void MainWindow::connectMainScreen() {
         opening();
         close();
     });
-    // The click effect plays at the pointer before a button of the window acts.
-    for (QAbstractButton* b : area_->findChildren<QAbstractButton*>()) b->installEventFilter(this);
 }
 
 void MainWindow::connectMenu() {
@@ -159,16 +166,6 @@ void MainWindow::connectMenu() {
     connect(menu_->MSpeed, &QAction::triggered, this, &MainWindow::showSpeedDialog);
     for (QAction* later : {menu_->MRadio, menu_->MChat})
         connect(later, &QAction::triggered, this, &MainWindow::notReady);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && settings_.fireworksButtons) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (press->button() == Qt::LeftButton && button != nullptr && button->isEnabled())
-            PlayClickEffect(this, press->globalPosition().toPoint());
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::onTimer() {
@@ -338,6 +335,8 @@ void MainWindow::setUpOptionsHooks() {
         const bool onTable = !tableView_->isHidden();
         const bool ok = loader_->LoadTableBackground(
             (onTable ? settings_.tableDesign : settings_.menuDesign) == 1);
+        // A change of the menu design also changes the main screen's button colours.
+        if (mainScreenShown_) mainScreen_->Compose(currentList());
         area_->update();
         mainScreen_->update();
         tableView_->update();
@@ -402,7 +401,8 @@ void MainWindow::showHelp(help::HelpPage page) {
 }
 
 void MainWindow::showSpeedDialog() {
-    SpeedDialog dialog(settings_, this);
+    SpeedDialog dialog(settings_, this,
+                       DefaultPluginFolders(QString::fromStdString(folder_.program)));
     dialog.exec();
 }
 

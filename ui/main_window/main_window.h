@@ -140,7 +140,6 @@ class MainWindow : public QMainWindow, private files::NoticePort {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void notice(files::FileNotice notice, const std::string& path) override;

@@ -455,7 +455,11 @@ bool OptionsDialog::Download(const PluginFile& file) {
 
 void OptionsDialog::RefreshDownloads() {
     for (const auto& [name, button] : downloads_) button->setEnabled(!PluginInstalled(places_, name));
-    const bool graphics = PluginInstalled(places_, LibraryFileName(ArtLibrary::CGraph));
+    // The graphics library counts wherever the game finds it, the installed plug-in
+    // folder included, not only where a download puts it.
+    const bool graphics =
+        PluginInstalled(places_, LibraryFileName(ArtLibrary::CGraph)) ||
+        !FindLibraryFile(DefaultPluginFolders(places_.programFolder), ArtLibrary::CGraph).isEmpty();
     for (const char* key : {"fireworksButtons", "fireworksCards"}) {
         QCheckBox* box = switchBox(key);
         box->setEnabled(graphics);

@@ -38,6 +38,11 @@ int clampStyle(int deckStyle) {
 
 }  // namespace
 
+const char* PictureLanguagePart(int language) {
+    static const char* const kParts[] = {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze"};
+    return language >= 0 && language < 8 ? kParts[language] : kParts[0];
+}
+
 std::string LibraryName(ArtLibrary lib) {
     switch (lib) {
         case ArtLibrary::CardsA:

@@ -47,6 +47,11 @@ bool BuiltinBackground(int pattern, int tint);
 // The decorated theme's table background in the graphics library.
 inline constexpr const char* kThemeBackground = "BGLilu";
 
+// The language part of picture names ("CapEng", "GFormOptRus"): "Eng", "Rus", "Deu",
+// "Fra", "Spa", "Chi", "Ita", "Cze" for languages 0..7; Japanese and Korean, which have
+// no pictures of their own, and unknown languages use "Eng".
+const char* PictureLanguagePart(int language);
+
 // The back shown this game: 7 when one back is always used; otherwise the weekday
 // (1 Monday .. 7 Sunday), or for back styles 8..11 the given random pick 1..10.
 int ChooseBackIndex(int backStyle, bool alwaysSame, int weekday, int randomPick1to10);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QResource>
 
@@ -81,6 +82,13 @@ QImage PictureSource::picture(const std::string& name) const {
         if (QFileInfo::exists(candidate)) return QImage(candidate);
     }
     return {};
+}
+
+std::optional<QByteArray> PictureSource::file(const QString& fileName) const {
+    if (root_.isEmpty()) return std::nullopt;
+    QFile f(QStringLiteral(":") + root_ + QStringLiteral("/") + fileName);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return f.readAll();
 }
 
 }  // namespace tavik::ui

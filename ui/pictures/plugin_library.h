@@ -3,10 +3,12 @@
 // the program's folder, then its parent folder, then the installed plug-in folder,
 // and mounted under a root of their own while pictures are read from them.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "ui/pictures/art_names.h"
 
@@ -48,6 +50,9 @@ class PictureSource {
     // A picture by its name: the program's own through ProgramPicture, a library's
     // read from the mounted file; null when there is none.
     QImage picture(const std::string& name) const;
+    // Any other file of a mounted library by its full name ("licence.txt"); none for
+    // the program's own pictures or a file the library lacks.
+    std::optional<QByteArray> file(const QString& fileName) const;
 
   private:
     QString file_;

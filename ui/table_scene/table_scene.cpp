@@ -24,6 +24,9 @@ TableScene::TableScene(const TableSceneOptions& options)
              &bouts_) {
     settings_.deckStyle = options.faceStyle;
     settings_.language = options.language;
+    settings_.backStyle = options.backStyle;
+    settings_.backgroundPattern = options.backgroundPattern;
+    settings_.backgroundTint = options.backgroundTint;
     ArtLoader loader(display_, settings_, art_, options.folders, options.notice);
     artLoaded_ = loader.LoadCardFaces();
     loader.LoadTableBackground(false);

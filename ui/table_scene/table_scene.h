@@ -23,6 +23,9 @@ QApplication& EnsureApplication();
 struct TableSceneOptions {
     int windowSize = 1;
     int faceStyle = 0;
+    int backStyle = 0;
+    int backgroundPattern = 2;  // 0 none, 1..10
+    int backgroundTint = 0;     // 0..6
     std::uint64_t seed = 1;
     int fullScreenWidth = 1920;  // the client area of window size 2
     int fullScreenHeight = 1080;
@@ -39,6 +42,9 @@ class TableScene {
 
     // False when the face style's library was missing (the built-in faces are shown).
     bool artLoaded() const { return artLoaded_; }
+    // The styles in use after loading: a missing library sets them back to the built-in
+    // art.
+    const config::Settings& settings() const { return settings_; }
     // Deals a new match and plays until a later bout shows attack and defence cards
     // (after at least one finished bout, while the deck still holds cards); false when
     // no such moment came.

@@ -61,5 +61,31 @@ TEST(SpeedDialog, EnglishWordsAndASpeedOutOfRangeShownAtTheNearestEnd) {
     EXPECT_EQ(dialog.bar().value(), 6);
 }
 
+TEST(SpeedDialog, PurpleDesignFromTheGraphicsLibraryElseGrey) {
+    test::App();
+    config::Settings settings;
+    settings.language = 1;
+    settings.auxDesignPurple = true;
+    const PluginFolders graphics{{QStringLiteral(TAVIK_PLUGIN_DIR)}};
+    SpeedDialog purple(settings, nullptr, graphics);
+    ASSERT_TRUE(purple.purple());
+    auto* title = purple.findChild<QLabel*>("purpleTitle");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->pixmap().size(), QSize(360, 44));  // "GFormSpeedRus"
+    ASSERT_NE(purple.findChild<QLabel*>("purpleIcon"), nullptr);
+    purple.resize(400, 220);
+    purple.show();
+    const QImage shown = purple.grab().toImage();
+    test::SaveRender(shown, QStringLiteral("speed-dialog-purple"));
+    const QRgb ground = shown.pixel(200, 150);
+    EXPECT_GT(qBlue(ground), qGreen(ground) + 40);  // violet, not the grey design
+
+    // Off, or without the library: the grey design.
+    settings.auxDesignPurple = false;
+    EXPECT_FALSE(SpeedDialog(settings, nullptr, graphics).purple());
+    settings.auxDesignPurple = true;
+    EXPECT_FALSE(SpeedDialog(settings, nullptr, PluginFolders{}).purple());
+}
+
 }  // namespace
 }  // namespace tavik::ui

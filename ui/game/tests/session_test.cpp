@@ -24,18 +24,25 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_FALSE(view().button8().isEnabled());
     EXPECT_EQ(view().button8().text(), "End the match");
 
+    // The click effect of fireworksCards comes before valid clicks only.
+    std::vector<QPoint> effects;
+    session->handInput().beforeValidClick = [&](QPoint at) { effects.push_back(at); };
     // Before play begins a click on the hand does nothing.
     ClickCard(1);
     EXPECT_EQ(g().KolCards2, 6);
+    EXPECT_TRUE(effects.empty());
     ClickAction();
     ASSERT_EQ(g().Phase, GamePhase::Play);
     ExpectCaptionOfStep();
 
     // The lead lands in the first attack slot.
     const QImage emptyTable = view().renderer().picture(BoxId::Stol);
+    const QPoint leadAt = CardPoint(SlotOf("6б"));
     ClickCard(SlotOf("6б"));
     EXPECT_EQ(g().InGameI[1], C("6б"));
     EXPECT_EQ(g().KolCards2, 5);
+    ASSERT_EQ(effects.size(), 1u);
+    EXPECT_EQ(effects[0], view().mapToGlobal(leadAt));
     const SlotPosition attack = AttackSlot(view().renderer().display(), 1);
     const QImage laid = view().renderer().picture(BoxId::Stol);
     EXPECT_NE(laid.copy(attack.x, attack.y, 71, 96), emptyTable.copy(attack.x, attack.y, 71, 96));
@@ -59,6 +66,7 @@ TEST_F(SessionTest, TwoKonsByClicksThenTheEndOfTheMatch) {
     EXPECT_FALSE(session->handKeys().refusedShown());
     ClickCard(SlotOf("8п"));
     EXPECT_TRUE(session->handKeys().refusedShown());  // the refusal shows on the card
+    EXPECT_EQ(effects.size(), 1u);                    // no effect before a refused card
     EXPECT_EQ(g().Step, BoutStep::Add);
     EXPECT_EQ(g().KolCards2, 5);
     EXPECT_EQ(g().CardsI2, handBefore);

@@ -4,12 +4,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/files/player_list.h"
+#include "ui/button/click_effect.h"
 #include "ui/dialogs/dialog_words.h"
 #include "ui/game/game_session_api.h"
-#include "ui/main_window/click_effect.h"
 #include "ui/main_window/game_menu.h"
 #include "ui/main_window/intro_view.h"
 #include "ui/main_window/local_champions.h"
@@ -305,11 +306,19 @@ TEST(MainWindowCursors, TheClickEffectPlaysAndLeavesTheWindowAsItWas) {
     const QImage before = w.grab().toImage().copy(place);
     QImage during;
     QTimer::singleShot(100, &w, [&] { during = w.grab().toImage(); });
-    EXPECT_TRUE(PlayClickEffect(&w, w.mapToGlobal(QPoint(380, 250))));
+    // A strip of opaque frames stands in for the graphics library's sparks.
+    QImage strip(kTouchFrames * kTouchSize, kTouchSize, QImage::Format_ARGB32);
+    strip.fill(QColor(200, 0, 200));
+    EXPECT_TRUE(PlayClickEffect(&w, w.mapToGlobal(QPoint(380, 250)), strip));
     ASSERT_FALSE(during.isNull());
+    EXPECT_EQ(during.pixel(380, 250), qRgb(200, 0, 200));
     test::SaveRender(during, QStringLiteral("click-effect"));
     EXPECT_NE(during.copy(place), before);
     EXPECT_EQ(w.grab().toImage().copy(place), before);
+    // Without the graphics library nothing is shown.
+    QTemporaryDir empty;
+    EXPECT_FALSE(
+        PlayClickEffect(&w, w.mapToGlobal(QPoint(380, 250)), PluginFolders{{empty.path()}}));
 }
 
 class FakeSession : public GameSessionApi {

@@ -1,11 +1,11 @@
-#include "ui/main_window/click_effect.h"
+#include "ui/button/click_effect.h"
 
+#include <QAbstractButton>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
-
-#include "ui/pictures/program_pictures.h"
 
 namespace tavik::ui {
 namespace {
@@ -35,9 +35,18 @@ class TouchFrame : public QWidget {
 
 }  // namespace
 
-bool PlayClickEffect(QWidget* window, QPoint globalPos) {
-    const QImage strip = ProgramPicture(QStringLiteral("GTouch"));
-    if (strip.isNull() || window == nullptr) return false;
+QImage LoadTouchStrip(const PluginFolders& folders) {
+    PictureSource graphics;
+    if (!graphics.open(folders, ArtLibrary::CGraph)) return {};
+    return graphics.picture("GTouch");
+}
+
+bool PlayClickEffect(QWidget* window, QPoint globalPos, const PluginFolders& folders) {
+    return PlayClickEffect(window, globalPos, LoadTouchStrip(folders));
+}
+
+bool PlayClickEffect(QWidget* window, QPoint globalPos, const QImage& strip) {
+    if (strip.width() < kTouchSize || window == nullptr) return false;
     TouchFrame frame(strip, window);
     const QPoint centre = window->mapFromGlobal(globalPos);
     frame.move(centre - QPoint(kTouchSize / 2, kTouchSize / 2));
@@ -59,6 +68,19 @@ bool PlayClickEffect(QWidget* window, QPoint globalPos) {
     timer.start();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     return true;
+}
+
+ClickEffectFollower::ClickEffectFollower(std::function<bool()> on, PluginFolders folders,
+                                         QObject* parent)
+    : QObject(parent), on_(std::move(on)), folders_(std::move(folders)) {}
+
+bool ClickEffectFollower::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress || !on_ || !on_()) return false;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    const auto* press = static_cast<QMouseEvent*>(event);
+    if (button != nullptr && button->isEnabled() && press->button() == Qt::LeftButton)
+        PlayClickEffect(button->window(), press->globalPosition().toPoint(), folders_);
+    return false;
 }
 
 }  // namespace tavik::ui
