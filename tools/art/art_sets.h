@@ -1,6 +1,8 @@
 #pragma once
 // The sets of pictures the generator writes, each under its resource name.
 
+#include <QString>
+
 namespace tavik::art {
 
 class ArtOutput;
@@ -44,6 +46,13 @@ void addResultArt(ArtOutput& out, ContactSheet& sheet);
 // The pointers "CURARROW", "CURHAND", "CURWAIT", "CUREDIT" (strips of 32 x 32
 // frames) and the click effect "GTouch" (thirty 100 x 100 frames in a strip).
 void addPointerArt(ArtOutput& out, ContactSheet& sheet);
+// The account windows: the state lamps "LampR24" "LampY24" "LampG24" (24 x 24), the
+// rating stars "StarR0" "StarY0" "StarG0" (32 x 32), "FaceMan16" "FaceWoman16", the
+// photo frame "GAcFrame" (220 x 270, the photo at 10, 10), the placeholders "GAcNoM"
+// "GAcNoF" (200 x 250), the profile labels "GAcName1" ... "GAcYouTube" (24 x 24) and the
+// flag lists "GFlags1" .. "GFlags6" (flag NNN of a continent at x = 14 * NNN, 14 x 12),
+// from the country flags in flagFolder by ISO code, drawn plain where one is missing.
+void addAccountArt(ArtOutput& out, ContactSheet& sheet, const QString& flagFolder);
 // Face style 1 "Med" as a plug-in library delivers it: faces with the ellipse
 // inverted, and its suit symbols.
 void addTestPluginArt(ArtOutput& out, ContactSheet& sheet);
