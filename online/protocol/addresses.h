@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tavik::online {
 
@@ -36,10 +37,13 @@ class ServiceAddresses {
     const std::string& ConfigAddress() const { return config_; }
     const std::string& WebSiteAddress() const { return webSite_; }  // plain
     const PhotoStore& photoStore() const { return photoStore_; }
+    // The built-in account address, which the remote configuration starts from.
+    const std::string& builtInAccountAddress() const { return builtInAccount_; }
 
-    // Sets an enciphered address. The settings' own built-in top-ten and statistics
-    // values (config::kBuiltInTopTenAddress, kBuiltInStatAddress) and an empty text
-    // stand for this build's built-in address.
+    // Sets an enciphered address (the settings loader passes the stored values). The
+    // settings' own built-in top-ten and statistics values (config::kBuiltInTopTenAddress,
+    // kBuiltInStatAddress) and an empty text stand for this build's built-in address
+    // under the base.
     void setAccountAddress(std::string enciphered) { account_ = std::move(enciphered); }
     void setTopTenAddress(std::string enciphered);
     void setStatAddress(std::string enciphered);
@@ -57,6 +61,7 @@ class ServiceAddresses {
 
   private:
     std::string base_;
+    std::string builtInAccount_;
     std::string account_, topTen_, topTenPlain_, stat_, statPlain_, tour_, photo_, news_,
         config_, webSite_;
     PhotoStore photoStore_;

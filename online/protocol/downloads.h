@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "online/protocol/service_client.h"
 
@@ -11,6 +12,9 @@ namespace tavik::online {
 // The photo of nick (PhotoAddress + nick + ".jpg") as its bytes; nullopt when the
 // download fails or gives no bytes. Decoding the JPEG is the window's job.
 std::optional<std::string> LoadPhoto(ServiceClient& client, const std::string& nick);
+// A nick as it appears in a photo's address or file name on the store: letters,
+// digits and -._~ as they are, every other byte as %XX.
+std::string PhotoPathSegment(std::string_view nick);
 // The remote configuration text as downloaded and decoded; nullopt on failure.
 std::optional<std::string> DownloadConfigText(ServiceClient& client);
 // The news page; nullopt on failure.

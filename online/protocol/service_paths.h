@@ -23,6 +23,10 @@ inline constexpr std::string_view kPlugins = "downloads/progr/cards/";
 inline constexpr std::string_view kUserAgent = "QorSpecAccess";
 // The photo store's FTP port when none is chosen.
 inline constexpr int kPhotoFtpPort = 21;
+// The photo store's built-in credentials, enciphered with StringCipher and
+// CipherKey::Account (a server sets up its FTP account with the deciphered forms).
+inline constexpr std::string_view kPhotoStoreUser = "TDZLMPDPDKXHQNVHBK";
+inline constexpr std::string_view kPhotoStorePassword = "CRLBHLTDTHZVZBMRSNMTZBZKDCVPZKVXPN";
 
 // base + path, with a "/" put between them when base lacks it.
 inline std::string Join(std::string_view base, std::string_view path) {

@@ -7,6 +7,7 @@
 // is set a post still ends after kStallTimeoutMs without a byte, so no server can hold
 // a request forever.
 
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
 #include <string>
