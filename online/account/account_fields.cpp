@@ -1,8 +1,8 @@
 #include "online/account/account_fields.h"
 
-#include <cmath>
-#include <cstdio>
 #include <vector>
+
+#include "core/files/columns.h"
 
 namespace tavik::online {
 namespace {
@@ -95,15 +95,7 @@ int CheckPassportField(std::string_view text, PassportField kind) {
 }
 
 std::string FormatRating(double rating) {
-    // Three decimals by the nearest integer of the thousandfold value, halves to even.
-    const double thousandths = std::nearbyint(rating * 1000.0);
-    const double value = thousandths / 1000.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value == 0 ? 0.0 : value);
-    std::string text = buffer;
-    for (char& c : text)
-        if (c == '.') c = ',';
-    return text;
+    return files::commaDecimals(rating, 3);
 }
 
 std::string FirstCharacters(std::string_view text, int count) {

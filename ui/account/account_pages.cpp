@@ -40,7 +40,7 @@ const ProfileField kProfileFields[online::kProfileFieldCount] = {
 constexpr int kFirstLine = 2;
 
 QPushButton* refreshButton(int language, QWidget* parent) {
-    return DialogButton(k::AccRefresh, language, parent);
+    return AccountButton(k::AccRefresh, language, parent);
 }
 
 }  // namespace

@@ -79,6 +79,12 @@ std::optional<std::string> CheckPhotoFile(const QString& path) {
     return bytes.toStdString();
 }
 
+TQorCardsButton* AccountButton(words::WordKey key, int language, QWidget* parent) {
+    TQorCardsButton* button = DialogButton(key, language, parent);
+    button->setGrayDis(true);
+    return button;
+}
+
 QLineEdit* FieldEdit(int maxLength, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(maxLength);

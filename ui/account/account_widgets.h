@@ -10,6 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "config/words/word_keys.h"
+#include "ui/button/qor_cards_button.h"
+
 class QPainter;
 
 namespace tavik::ui {
@@ -29,6 +32,10 @@ QImage StarPicture(int state);
 QImage PhotoPicture(const std::string& jpeg);
 // The photo the player chose: its bytes when the file is a JPEG of exactly 200 x 250.
 std::optional<std::string> CheckPhotoFile(const QString& path);
+
+// A dialog button whose caption greys while it is disabled, so the player sees which
+// steps are open.
+TQorCardsButton* AccountButton(words::WordKey key, int language, QWidget* parent);
 
 // An edit that refuses typed characters outside the field set (Backspace passes) and
 // takes at most `maxLength` characters.

@@ -39,7 +39,7 @@ AccountWindow::AccountWindow(online::AccountSession& session, const config::Sett
     tabs_->addTab(makePresidentTab(), word(k::AccTabPresident));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    auto* close = DialogButton(k::AccClose, language_, this);
+    auto* close = AccountButton(k::AccClose, language_, this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close, 0, Qt::AlignRight);
 }
@@ -112,10 +112,10 @@ QWidget* AccountWindow::makeAccountTab() {
     grid->addLayout(ratingRow, 9, 0, 1, 3);
     grid->addWidget(members_, 10, 0, 1, 3);
 
-    create_ = DialogButton(k::AccCreate, language_, page);
-    sign_ = DialogButton(k::AccLogin, language_, page);
-    save_ = DialogButton(k::AccSave, language_, page);
-    delete_ = DialogButton(k::AccDelete, language_, page);
+    create_ = AccountButton(k::AccCreate, language_, page);
+    sign_ = AccountButton(k::AccLogin, language_, page);
+    save_ = AccountButton(k::AccSave, language_, page);
+    delete_ = AccountButton(k::AccDelete, language_, page);
     auto* buttons = new QGridLayout;
     buttons->addWidget(create_, 0, 0);
     buttons->addWidget(sign_, 0, 1);

@@ -41,7 +41,7 @@ PassportWindow::PassportWindow(config::Settings& settings, QWidget* parent)
     row(2, k::AccContinent, country_->continents(), nullptr);
     row(3, k::AccCountry, country_->countries(), nullptr);
     row(4, k::AccSex, sex_, nullptr);
-    ok_ = DialogButton(k::OK, language, this);
+    ok_ = AccountButton(k::OK, language, this);
     ok_->setDefault(true);
     grid->addWidget(ok_, 5, 0, 1, 3, Qt::AlignCenter);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -43,9 +43,9 @@ ProfileEditor::ProfileEditor(online::AccountSession& session, int language, QWid
         edits_[n]->setMinimumWidth(260);
         grid->addWidget(edits_[n], i + 1, 2);
     }
-    refreshPhoto_ = DialogButton(k::EdRefreshPhoto, language, this);
-    update_ = DialogButton(k::EdUpdate, language, this);
-    auto* close = DialogButton(k::AccClose, language, this);
+    refreshPhoto_ = AccountButton(k::EdRefreshPhoto, language, this);
+    update_ = AccountButton(k::EdUpdate, language, this);
+    auto* close = AccountButton(k::AccClose, language, this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(refreshPhoto_);
     buttons->addWidget(update_);

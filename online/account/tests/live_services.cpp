@@ -1,5 +1,6 @@
 #include "online/account/tests/live_services.h"
 
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,6 +59,8 @@ LiveServices::Child LiveServices::start(const char* const argv[]) {
     }
     child.pid = fork();
     if (child.pid == 0) {
+        // A test that dies without its destructors takes its servers with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);

@@ -13,10 +13,10 @@
 
 namespace tavik::ui::test {
 
-// The services of one test suite.
+// The services of one test program, stopped when it exits.
 inline online::testing::LiveServices& Services() {
-    static online::testing::LiveServices* services = new online::testing::LiveServices(true);
-    return *services;
+    static online::testing::LiveServices services(true);
+    return services;
 }
 
 // The addresses of the live services, the photo store included.
