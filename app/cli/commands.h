@@ -26,6 +26,8 @@ int benchCommand(const std::vector<std::string>& args);
 int wordsCommand(const std::vector<std::string>& args);
 // The holiday calendar: calendar --date YYYY-MM-DD [--language N].
 int calendarCommand(const std::vector<std::string>& args);
+// The web-service client: online OP [--server URL] [--json '{...}'].
+int onlineCommand(const std::vector<std::string>& args);
 
 // The table on screen, rendered offscreen into a PNG (built with the GUI only).
 int renderCommand(const std::vector<std::string>& args);

@@ -31,6 +31,7 @@ const Command kCommands[] = {
      "bench search [--seed N] [--count N] [--pool N] [--hard N] [--literal-budget NODES]"},
     {"words", tavik::cli::wordsCommand, "words --coverage | words KEY"},
     {"calendar", tavik::cli::calendarCommand, "calendar --date YYYY-MM-DD [--language 0..9]"},
+    {"online", tavik::cli::onlineCommand, "online OP [--server URL] [--json '{...}']"},
 #ifdef TAVIK_RENDER_COMMAND
     {"render", tavik::cli::renderCommand,
      "render --window-size 1..5 [--face-style S] [--seed N] --out FILE.png\n"

@@ -6,6 +6,8 @@
 #include <mutex>
 #include <system_error>
 
+#include "online/protocol/service_paths.h"
+
 namespace tavik::download {
 
 namespace {
@@ -32,11 +34,7 @@ std::filesystem::path PartialName(const std::filesystem::path& target) {
 }
 
 std::string PluginDownloadUrl(std::string_view base, std::string_view fileName) {
-    std::string url(base);
-    if (url.empty() || url.back() != '/') url += '/';
-    url += "downloads/progr/cards/";
-    url += fileName;
-    return url;
+    return online::paths::Join(base, online::paths::kPlugins) + std::string(fileName);
 }
 
 DownloadResult DownloadFile(const std::string& url, const std::filesystem::path& target,

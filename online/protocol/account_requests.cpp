@@ -5,15 +5,17 @@
 namespace tavik::online {
 
 using detail::Guarded;
-using detail::NumberReply;
 using detail::Num;
+using detail::NumberReply;
 using detail::Tokens;
 
 namespace {
 
 const std::string kPrefix = kGamePrefix;
 
-std::string Sex(char c) { return std::string(1, c); }
+std::string Sex(char c) {
+    return std::string(1, c);
+}
 
 }  // namespace
 
@@ -72,9 +74,9 @@ void ReadInfo(ServiceClient& client, const std::string& nick, TInfo14& info) {
             client.addresses.account(), FieldListText({"nick=" + nick, "labelinforead=0"}));
         if (HasMark(reply, "no")) return;
         const Tokens t(FirstRecord(reply, '$', '~'));
-        std::string* fields[] = {&info.Name1,    &info.Name2,    &info.About,     &info.Telephone,
-                                 &info.EMailO,   &info.WebSite,  &info.Skype,     &info.OK,
-                                 &info.VK,       &info.Telegram, &info.FaceBook,  &info.Twitter,
+        std::string* fields[] = {&info.Name1,      &info.Name2,    &info.About,    &info.Telephone,
+                                 &info.EMailO,     &info.WebSite,  &info.Skype,    &info.OK,
+                                 &info.VK,         &info.Telegram, &info.FaceBook, &info.Twitter,
                                  &info.Instagramm, &info.YouTube};
         for (int n = 1; n <= 14; ++n) t.text(n, *fields[n - 1]);
     });
@@ -88,9 +90,8 @@ bool SaveInfo(ServiceClient& client, const std::string& nick, const TInfo14& i) 
         "&telegram=" + i.Telegram + "&facebook=" + i.FaceBook + "&twitter=" + i.Twitter +
         "&instagramm=" + i.Instagramm + "&youtube=" + i.YouTube;
     bool saved = false;
-    Guarded([&] {
-        saved = HasMark(client.web.postFormBody(client.addresses.account(), body), "ok");
-    });
+    Guarded(
+        [&] { saved = HasMark(client.web.postFormBody(client.addresses.account(), body), "ok"); });
     return saved;
 }
 
@@ -118,23 +119,20 @@ bool ReadGame(ServiceClient& client, const std::string& nick, const std::string&
 
 bool SaveGame(ServiceClient& client, const std::string& nick, const std::string& pw,
               const TQorGame& g) {
-    const std::string body = "nick=" + nick + "&pw=" + pw + "&" + kPrefix + "kon=" + Num(g.Kon) +
-                             "&" + kPrefix + "best=" + Num(g.Best) + "&" + kPrefix +
-                             "rating=" + FormatReal(g.Rating) + "&" + kPrefix +
-                             "ses=" + Num(g.Sessions) + "&" + kPrefix + "konl=" + Num(g.KonL) +
-                             "&" + kPrefix + "score=" + Num(g.Score) + "&" + kPrefix +
-                             "R1=" + Num(g.R1) + "&" + kPrefix + "R2=" + g.R2;
+    const std::string body =
+        "nick=" + nick + "&pw=" + pw + "&" + kPrefix + "kon=" + Num(g.Kon) + "&" + kPrefix +
+        "best=" + Num(g.Best) + "&" + kPrefix + "rating=" + FormatReal(g.Rating) + "&" + kPrefix +
+        "ses=" + Num(g.Sessions) + "&" + kPrefix + "konl=" + Num(g.KonL) + "&" + kPrefix +
+        "score=" + Num(g.Score) + "&" + kPrefix + "R1=" + Num(g.R1) + "&" + kPrefix + "R2=" + g.R2;
     bool saved = false;
-    Guarded([&] {
-        saved = HasMark(client.web.postFormBody(client.addresses.account(), body), "ok");
-    });
+    Guarded(
+        [&] { saved = HasMark(client.web.postFormBody(client.addresses.account(), body), "ok"); });
     return saved;
 }
 
-
 bool ReadMemberCount(ServiceClient& client, int& count) {
-    return NumberReply([&] { return client.web.postFormBody(client.addresses.account(), "label1=0"); },
-                       count);
+    return NumberReply(
+        [&] { return client.web.postFormBody(client.addresses.account(), "label1=0"); }, count);
 }
 
 bool ReadRatingPlace(ServiceClient& client, double rating, int& place) {

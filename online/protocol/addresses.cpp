@@ -39,7 +39,9 @@ std::string EncipherConfigAddress(std::string_view plain) {
     return StringCipher(CipherKey::Config).encipher(plain);
 }
 
-ServiceAddresses ServiceAddresses::BuiltIn() { return BuiltIn(config::kServiceAddress); }
+ServiceAddresses ServiceAddresses::BuiltIn() {
+    return BuiltIn(config::kServiceAddress);
+}
 
 ServiceAddresses ServiceAddresses::BuiltIn(std::string_view base) {
     ServiceAddresses a;
@@ -75,10 +77,20 @@ void ServiceAddresses::setStatAddress(std::string enciphered) {
     statPlain_ = Plain(CipherKey::Config, stat_);
 }
 
-std::string ServiceAddresses::account() const { return Plain(CipherKey::Account, account_); }
-std::string ServiceAddresses::tour() const { return Plain(CipherKey::Tournament, tour_); }
-std::string ServiceAddresses::photo() const { return Plain(CipherKey::Account, photo_); }
-std::string ServiceAddresses::news() const { return Plain(CipherKey::News, news_); }
-std::string ServiceAddresses::config() const { return Plain(CipherKey::Config, config_); }
+std::string ServiceAddresses::account() const {
+    return Plain(CipherKey::Account, account_);
+}
+std::string ServiceAddresses::tour() const {
+    return Plain(CipherKey::Tournament, tour_);
+}
+std::string ServiceAddresses::photo() const {
+    return Plain(CipherKey::Account, photo_);
+}
+std::string ServiceAddresses::news() const {
+    return Plain(CipherKey::News, news_);
+}
+std::string ServiceAddresses::config() const {
+    return Plain(CipherKey::Config, config_);
+}
 
 }  // namespace tavik::online

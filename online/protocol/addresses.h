@@ -62,8 +62,8 @@ class ServiceAddresses {
   private:
     std::string base_;
     std::string builtInAccount_;
-    std::string account_, topTen_, topTenPlain_, stat_, statPlain_, tour_, photo_, news_,
-        config_, webSite_;
+    std::string account_, topTen_, topTenPlain_, stat_, statPlain_, tour_, photo_, news_, config_,
+        webSite_;
     PhotoStore photoStore_;
 };
 

@@ -2,6 +2,7 @@
 // connection.
 #include <curl/curl.h>
 
+#include <chrono>
 #include <mutex>
 
 #include "online/protocol/transport.h"
@@ -10,21 +11,46 @@ namespace tavik::online {
 
 namespace {
 
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 size_t Append(char* data, size_t size, size_t count, void* out) {
     static_cast<std::string*>(out)->append(data, size * count);
     return size * count;
 }
 
+// The read time-out: no byte in either direction for limitMs, once connected, ends
+// the transfer. libcurl calls the progress function at least once a second.
+struct ReadWatch {
+    using Clock = std::chrono::steady_clock;
+    CURL* curl;
+    long limitMs;
+    Clock::time_point last = Clock::now();
+    curl_off_t received = 0, sent = 0;
+    bool expired = false;
+};
+
+int WatchProgress(void* data, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t ulnow) {
+    auto* w = static_cast<ReadWatch*>(data);
+    const auto now = ReadWatch::Clock::now();
+    curl_off_t connected = 0;
+    curl_easy_getinfo(w->curl, CURLINFO_CONNECT_TIME_T, &connected);
+    if (connected == 0 || dlnow != w->received || ulnow != w->sent) {
+        // Still connecting (the connect time-out rules that), or bytes moved.
+        w->last = now;
+        w->received = dlnow;
+        w->sent = ulnow;
+        return 0;
+    }
+    if (now - w->last < std::chrono::milliseconds(w->limitMs)) return 0;
+    w->expired = true;
+    return 1;  // ends the transfer with CURLE_ABORTED_BY_CALLBACK
+}
+
 class CurlTransport final : public Transport {
   public:
     CurlTransport() {
-        GlobalInit();
+        InitCurl();
         curl_ = curl_easy_init();
+        // The cookie engine, in memory; it outlives curl_easy_reset with its cookies.
+        if (curl_ != nullptr) curl_easy_setopt(curl_, CURLOPT_COOKIEFILE, "");
     }
     ~CurlTransport() override {
         if (curl_ != nullptr) curl_easy_cleanup(curl_);
@@ -39,29 +65,27 @@ class CurlTransport final : public Transport {
             return response;
         }
         CURL* c = curl_;
-        curl_easy_reset(c);  // keeps the cookies and the open connection
+        // Every option a request varies is set on each request; the handle keeps its
+        // cookies and its open connection.
         char error[CURL_ERROR_SIZE] = {};
         curl_easy_setopt(c, CURLOPT_URL, request.url.c_str());
         curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
         curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals, on any thread
-        curl_easy_setopt(c, CURLOPT_COOKIEFILE, "");  // the cookie engine, in memory
         curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Append);
         curl_easy_setopt(c, CURLOPT_WRITEDATA, &response.body);
         curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
-        if (request.readTimeoutMs > 0) {
-            // No byte for the read time-out ends the request (libcurl counts in seconds).
-            curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-            curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, (request.readTimeoutMs + 999) / 1000);
-        }
-        if (request.followRedirects) {
-            curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-            curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
-        }
-        if (!request.userAgent.empty())
-            curl_easy_setopt(c, CURLOPT_USERAGENT, request.userAgent.c_str());
+        ReadWatch watch{c, request.readTimeoutMs};
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, request.readTimeoutMs > 0 ? 0L : 1L);
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &WatchProgress);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &watch);
+        curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
+        curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+        curl_easy_setopt(c, CURLOPT_USERAGENT,
+                         request.userAgent.empty() ? nullptr : request.userAgent.c_str());
         curl_slist* headers = nullptr;
-        for (const std::string& h : request.headers) headers = curl_slist_append(headers, h.c_str());
+        for (const std::string& h : request.headers)
+            headers = curl_slist_append(headers, h.c_str());
         // No "Expect: 100-continue" pause before larger bodies.
         headers = curl_slist_append(headers, "Expect:");
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
@@ -76,8 +100,11 @@ class CurlTransport final : public Transport {
         const CURLcode code = curl_easy_perform(c);
         curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &response.status);
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, nullptr);
+        curl_easy_setopt(c, CURLOPT_ERRORBUFFER, nullptr);
         curl_slist_free_all(headers);
-        if (code != CURLE_OK) {
+        if (watch.expired) {
+            response.error = "no answer within " + std::to_string(request.readTimeoutMs) + " ms";
+        } else if (code != CURLE_OK) {
             response.error = error[0] != 0 ? error : curl_easy_strerror(code);
         } else if (response.status >= 400) {
             response.error = "HTTP status " + std::to_string(response.status);
@@ -93,6 +120,13 @@ class CurlTransport final : public Transport {
 
 }  // namespace
 
-std::unique_ptr<Transport> MakeCurlTransport() { return std::make_unique<CurlTransport>(); }
+void InitCurl() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+std::unique_ptr<Transport> MakeCurlTransport() {
+    return std::make_unique<CurlTransport>();
+}
 
 }  // namespace tavik::online

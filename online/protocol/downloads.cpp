@@ -24,32 +24,16 @@ std::optional<std::string> Download(ServiceClient& client, const std::string& ur
     return std::move(response.body);
 }
 
-// A nick as one segment of a URL path: bytes outside the unreserved set in %XX form.
-std::string PathSegment(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-            c == '-' || c == '.' || c == '_' || c == '~') {
-            out += ch;
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 0x0F];
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
-std::string PhotoPathSegment(std::string_view nick) { return PathSegment(nick); }
+std::string PhotoPathSegment(std::string_view nick) {
+    return PercentEncoded(nick, "-._~", false);
+}
 
 std::optional<std::string> LoadPhoto(ServiceClient& client, const std::string& nick) {
     const std::string base = client.addresses.photo();
     if (base.empty()) return std::nullopt;
-    auto bytes = Download(client, base + PathSegment(nick) + ".jpg");
+    auto bytes = Download(client, base + PhotoPathSegment(nick) + ".jpg");
     if (!bytes || bytes->empty()) return std::nullopt;
     return bytes;
 }
@@ -86,7 +70,8 @@ bool CheckNews(ServiceClient& client, int seen, int& latest) {
 }
 
 std::string ReadOutsideAddress(ServiceClient& client) {
-    const auto page = Download(client, paths::Join(client.addresses.webSite(), paths::kOutsideAddress));
+    const auto page =
+        Download(client, paths::Join(client.addresses.webSite(), paths::kOutsideAddress));
     if (!page) return "";
     std::string text;
     for (const std::string& line : files::splitLines(*page)) text += line + "\r\n";

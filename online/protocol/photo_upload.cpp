@@ -3,10 +3,10 @@
 #include <curl/curl.h>
 
 #include <cstring>
-#include <mutex>
 
 #include "online/account/string_cipher.h"
 #include "online/protocol/downloads.h"
+#include "online/protocol/transport.h"
 #include "online/protocol/web_client.h"
 
 namespace tavik::online {
@@ -26,7 +26,9 @@ size_t ReadChunk(char* buffer, size_t size, size_t count, void* data) {
     return n;
 }
 
-UploadResult Failed(std::string error) { return UploadResult{false, std::move(error)}; }
+UploadResult Failed(std::string error) {
+    return UploadResult{false, std::move(error)};
+}
 
 }  // namespace
 
@@ -38,17 +40,19 @@ UploadResult UploadPhoto(const PhotoStore& store, const std::string& nick,
     const auto password = cipher.decipher(store.PasswordEnciphered);
     if (!folder || folder->empty() || !user || !password)
         return Failed("the photo store is not set up");
-    if (nick.empty()) return Failed("no nick");
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    if (nick.empty() || nick.find_first_of("/\r\n") != std::string::npos)
+        return Failed("not a nick that can name a file");
+    InitCurl();
 
     // The file goes up under a temporary name and is renamed when complete, so the
     // store never serves half a photo.
-    const std::string name = PhotoPathSegment(nick) + ".jpg";
+    // The address carries the name %-encoded; libcurl sends it decoded in STOR, and the
+    // rename commands go as they are, so they name the file plainly.
+    const std::string name = nick + ".jpg";
     const std::string partial = name + ".part";
     std::string url = *folder;
     if (url.back() != '/') url += '/';
-    url += partial;
+    url += PhotoPathSegment(nick) + ".jpg.part";
 
     CURL* c = curl_easy_init();
     if (c == nullptr) return Failed("curl_easy_init failed");

@@ -12,8 +12,8 @@ namespace tavik::online {
 
 // The public profile of a club member.
 struct TInfo14 {
-    std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram,
-        FaceBook, Twitter, Instagramm, YouTube;
+    std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram, FaceBook,
+        Twitter, Instagramm, YouTube;
     bool operator==(const TInfo14&) const = default;
 };
 

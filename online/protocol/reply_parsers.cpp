@@ -9,7 +9,9 @@ namespace tavik::online {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Index of the first '$' at or after `from` that is not the reply's final character.
 std::size_t NextRecordStart(std::string_view reply, std::size_t from) {

@@ -3,6 +3,7 @@
 // conversion of reply tokens, the numbers of a body, and the outer shape of every
 // request that turns any failure into its failure result.
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,9 @@ inline std::string Utf8(std::string_view cp1251) {
     return files::cp1251ToUtf8(cleaned).value_or("?");
 }
 
-inline std::string Num(long long n) { return std::to_string(n); }
+inline std::string Num(long long n) {
+    return std::to_string(n);
+}
 
 // Tokens numbered from 1; an absent token is nullptr.
 class Tokens {
@@ -68,7 +71,8 @@ bool NumberReply(Post&& post, int& number) {
     number = -1;
     return Guarded([&] {
         const auto n = LastNumber(post());
-        if (!n) throw RequestError("no number in the reply");
+        if (!n || *n > std::numeric_limits<int>::max())
+            throw RequestError("no number in the reply");
         number = static_cast<int>(*n);
     });
 }

@@ -23,8 +23,8 @@ bool ReadStat(ServiceClient& client, int gid, TQorStat& stat) {
     stat.GID = gid;
     client.web.setReadTimeout(kReadTimeoutMs);
     return Guarded([&] {
-        const Tokens t(
-            FirstRecord(client.web.postFieldList(client.addresses.stat(), "gid=" + Num(gid)), '*', ' '));
+        const Tokens t(FirstRecord(
+            client.web.postFieldList(client.addresses.stat(), "gid=" + Num(gid)), '*', ' '));
         t.whole(1, stat.Stat1);
         t.whole(2, stat.Stat2);
         t.whole(3, stat.Stat3);

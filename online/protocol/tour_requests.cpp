@@ -49,12 +49,13 @@ bool TakeSeat(ServiceClient& client, int gid, int table, int seat, const std::st
               const TQorClient& p, int& status) {
     const std::string s = Num(seat);
     // Two-seat tables: no table size between "client" and "on".
-    const std::string body = "client" "on" + s + "=0" + "&gid=" + Num(gid) + "&num=" +
-                             Num(table) + "&can=" + can + "&nick" + s + "=" + p.Nick + "&score" +
-                             s + "=" + Num(p.Score) + "&kon" + s + "=" + Num(p.Kon) + "&rating" +
-                             s + "=" + Num(p.Rating) + "&country" + s + "=" + p.Country +
-                             "&city" + s + "=" + p.City + "&sex" + s + "=" + std::string(1, p.Sex) +
-                             "&ip" + s + "=" + p.IP;
+    const std::string body =
+        "client"
+        "on" +
+        s + "=0" + "&gid=" + Num(gid) + "&num=" + Num(table) + "&can=" + can + "&nick" + s + "=" +
+        p.Nick + "&score" + s + "=" + Num(p.Score) + "&kon" + s + "=" + Num(p.Kon) + "&rating" + s +
+        "=" + Num(p.Rating) + "&country" + s + "=" + p.Country + "&city" + s + "=" + p.City +
+        "&sex" + s + "=" + std::string(1, p.Sex) + "&ip" + s + "=" + p.IP;
     status = 1;
     bool marked = false;
     const bool ok = Guarded([&] {
@@ -74,8 +75,8 @@ bool ReadSeat(ServiceClient& client, int gid, int table, int seat, TQorClient& p
     p.Sex = 'M';
     return Guarded([&] {
         const std::string reply = client.web.postFieldList(
-            client.addresses.tour(),
-            FieldListText({"readclient" + Num(seat) + "=0", "gid=" + Num(gid), "num=" + Num(table)}));
+            client.addresses.tour(), FieldListText({"readclient" + Num(seat) + "=0",
+                                                    "gid=" + Num(gid), "num=" + Num(table)}));
         const Tokens t(FirstRecord(reply, '$', ' '));
         t.text(1, p.Nick);
         t.whole(2, p.Score);
@@ -99,12 +100,13 @@ bool ReadTourServerInfo(ServiceClient& client, int gid, char& state, std::string
     });
 }
 
-bool ReadTourRating(ServiceClient& client, int gid, const std::string& nick, int& score,
-                    int& kons, int& rating) {
+bool ReadTourRating(ServiceClient& client, int gid, const std::string& nick, int& score, int& kons,
+                    int& rating) {
     score = -1;
     const std::string body = "readrating" + Num(gid) + "=0" + "&nick=" + nick;
     return Guarded([&] {
-        const Tokens t(FirstRecord(client.web.postFormBody(client.addresses.tour(), body), '$', ' '));
+        const Tokens t(
+            FirstRecord(client.web.postFormBody(client.addresses.tour(), body), '$', ' '));
         t.whole(1, score);
         t.whole(2, kons);
         t.whole(3, rating);

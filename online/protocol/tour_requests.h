@@ -19,8 +19,8 @@ bool ReadSeat(ServiceClient& client, int gid, int table, int seat, TQorClient& p
 // state is 'X' unless the reply names one.
 bool ReadTourServerInfo(ServiceClient& client, int gid, char& state, std::string& text);
 // score is -1 unless the reply gives one.
-bool ReadTourRating(ServiceClient& client, int gid, const std::string& nick, int& score,
-                    int& kons, int& rating);
+bool ReadTourRating(ServiceClient& client, int gid, const std::string& nick, int& score, int& kons,
+                    int& rating);
 // kind 's' score, 'r' rating, 'k' kons.
 bool ReadTourTop10(ServiceClient& client, int gid, char kind, RecordRows& rows);
 // place is -1 on failure.

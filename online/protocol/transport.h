@@ -21,10 +21,10 @@ struct HttpRequest {
 };
 
 struct HttpResponse {
-    bool ok = false;       // a complete answer with a status below 400
-    long status = 0;       // 0 when no answer came
-    std::string body;      // the bytes received
-    std::string error;     // what went wrong, for a log or a test
+    bool ok = false;    // a complete answer with a status below 400
+    long status = 0;    // 0 when no answer came
+    std::string body;   // the bytes received
+    std::string error;  // what went wrong, for a log or a test
 };
 
 class Transport {
@@ -37,5 +37,8 @@ class Transport {
 // A transport on its own libcurl handle. It keeps cookies between its requests (the
 // shared client of the form posts allows cookies) and reuses the connection.
 std::unique_ptr<Transport> MakeCurlTransport();
+
+// libcurl's global initialisation, once per process, before any handle is made.
+void InitCurl();
 
 }  // namespace tavik::online

@@ -7,19 +7,22 @@ namespace tavik::online {
 
 namespace {
 
-bool KeptAsIs(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '*' || c == '-' || c == '.' || c == '_';
+// The form encoding of a field list: letters, digits and *-._ as they are.
+std::string FormEncoded(std::string_view utf8) {
+    return PercentEncoded(utf8, "*-._", true);
 }
 
-std::string PercentEncode(std::string_view utf8) {
+}  // namespace
+
+std::string PercentEncoded(std::string_view bytes, std::string_view kept, bool blankAsPlus) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
-    for (const char ch : utf8) {
+    for (const char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
-        if (KeptAsIs(c)) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+            (c != 0 && kept.find(ch) != std::string_view::npos)) {
             out += ch;
-        } else if (c == ' ') {
+        } else if (c == ' ' && blankAsPlus) {
             out += '+';
         } else {
             out += '%';
@@ -29,8 +32,6 @@ std::string PercentEncode(std::string_view utf8) {
     }
     return out;
 }
-
-}  // namespace
 
 std::string FormBodyBytes(std::string_view utf8) {
     if (auto bytes = files::utf8ToCp1251(utf8)) return *bytes;
@@ -47,11 +48,11 @@ std::string FieldListBytes(std::string_view lfcrText) {
         first = false;
         const std::size_t eq = entry.find('=');
         if (eq == std::string::npos) {
-            out += PercentEncode(entry);
+            out += FormEncoded(entry);
         } else {
-            out += PercentEncode(std::string_view(entry).substr(0, eq));
+            out += FormEncoded(std::string_view(entry).substr(0, eq));
             out += '=';
-            out += PercentEncode(std::string_view(entry).substr(eq + 1));
+            out += FormEncoded(std::string_view(entry).substr(eq + 1));
         }
     }
     return out;
@@ -82,8 +83,7 @@ std::string WebClient::post(const std::string& url, std::string body) {
     request.post = true;
     request.url = url;
     request.body = std::move(body);
-    request.headers = {"Content-Type: application/x-www-form-urlencoded",
-                       "Accept: text/html, */*"};
+    request.headers = {"Content-Type: application/x-www-form-urlencoded", "Accept: text/html, */*"};
     request.userAgent = std::string(paths::kUserAgent);
     request.connectTimeoutMs = kConnectTimeoutMs;
     request.readTimeoutMs = readTimeoutMs_ > 0 ? readTimeoutMs_ : kStallTimeoutMs;

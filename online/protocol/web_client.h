@@ -28,6 +28,10 @@ class RequestError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Bytes in %XX form except ASCII letters, digits and the signs in `kept`; a blank
+// becomes '+' when blankAsPlus (form encoding), else %20.
+std::string PercentEncoded(std::string_view bytes, std::string_view kept, bool blankAsPlus);
+
 // FormBody (style A): UTF-8 text to the Windows-1251 bytes that go on the wire as they
 // are. A character the code page lacks becomes '?'.
 std::string FormBodyBytes(std::string_view utf8);

@@ -19,9 +19,8 @@ namespace tavik::ui {
 template <typename Step>
 auto RunWaiting(Step&& step) -> std::invoke_result_t<Step&> {
     auto result = std::async(std::launch::async, std::forward<Step>(step));
-    WaitExcludingInput([&] {
-        return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    });
+    WaitExcludingInput(
+        [&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
     return result.get();
 }
 

@@ -21,12 +21,13 @@ extern char** environ;
 namespace tavik::test {
 
 // A listening socket on 127.0.0.1 on a free port chosen by the system; -1 on failure.
-inline int ListenLocal(int& port) {
+inline int ListenLocal(int& port, int backlog = 4) {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(s, 4) != 0)
+    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::listen(s, backlog) != 0)
         return -1;
     socklen_t len = sizeof a;
     ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
