@@ -1,32 +1,17 @@
 #include "server/account/account_rules.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "server/http/utf8.h"
+
 namespace tavik::server {
 namespace {
-
-// The code points of a UTF-8 text (the wire readers have checked it is UTF-8).
-std::vector<std::uint32_t> codePoints(std::string_view text) {
-    std::vector<std::uint32_t> out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        std::size_t extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : 3;
-        std::uint32_t cp = extra == 0   ? b
-                           : extra == 1 ? (b & 0x1F)
-                           : extra == 2 ? (b & 0x0F)
-                                        : (b & 0x07);
-        for (std::size_t k = 1; k <= extra && i + k < text.size(); ++k) {
-            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        out.push_back(cp);
-        i += extra + 1;
-    }
-    return out;
-}
 
 bool isLatinOrSign(std::uint32_t c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
@@ -40,7 +25,7 @@ bool isCyrillic(std::uint32_t c) {
 }  // namespace
 
 bool IsValidAccountField(const std::string& text, AccountField kind) {
-    const auto chars = codePoints(text);
+    const auto chars = CodePoints(text);
     std::size_t minLength = 2, maxLength = 12;
     if (kind == AccountField::Password) minLength = 4;
     if (kind == AccountField::City) maxLength = 15;
@@ -66,7 +51,7 @@ bool IsValidCountryCode(const std::string& text) {
 }
 
 bool IsToken(const std::string& text, std::size_t maxLength) {
-    const auto chars = codePoints(text);
+    const auto chars = CodePoints(text);
     if (chars.size() > maxLength) return false;
     for (std::uint32_t c : chars) {
         if (c < 0x20 || c == 0x7F || c == ' ' || c == '$' || c == '*' || c == '~') return false;
@@ -79,7 +64,7 @@ std::string CleanProfileField(const std::string& text) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size() && count < 200; ++count) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : 4;
+        const std::size_t length = std::max<std::size_t>(1, Utf8Length(b));
         if (b == '$' || b == '~' || b == '*' || b == '\r' || b == '\n') {
             out += ' ';
         } else {

@@ -5,13 +5,43 @@
 #include <openssl/hmac.h>
 #include <openssl/rand.h>
 
+#include <algorithm>
+#include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <stdexcept>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
 namespace tavik::server {
 namespace {
+
+// At most `count` holders at once, admitted first come, first served.
+class FairSlots {
+  public:
+    explicit FairSlots(unsigned count) : count_(count) {}
+    struct Held {
+        explicit Held(FairSlots& s) : slots(s) {
+            std::unique_lock lock(slots.mutex_);
+            const std::uint64_t ticket = slots.issued_++;
+            slots.changed_.wait(lock, [&] { return ticket < slots.finished_ + slots.count_; });
+        }
+        ~Held() {
+            {
+                std::lock_guard lock(slots.mutex_);
+                ++slots.finished_;
+            }
+            slots.changed_.notify_all();
+        }
+        FairSlots& slots;
+    };
+
+  private:
+    std::uint64_t count_, issued_ = 0, finished_ = 0;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+};
 
 constexpr const char* kPrefix = "pbkdf2-sha256";
 constexpr std::size_t kSaltBytes = 16;
@@ -45,6 +75,11 @@ bool fromHex(const std::string& hex, std::vector<unsigned char>& bytes) {
 
 std::vector<unsigned char> derive(const std::string& password,
                                   const std::vector<unsigned char>& salt, int iterations) {
+    // The slow hash runs on at most as many threads as there are cores, in the order the
+    // requests came: a burst of sign-ups then queues here instead of starving every
+    // other request of the CPU, and none of them waits behind later ones.
+    static FairSlots cores(std::max(1u, std::thread::hardware_concurrency()));
+    FairSlots::Held held(cores);
     std::vector<unsigned char> out(kHashBytes);
     if (PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt.data(),
                           static_cast<int>(salt.size()), iterations, EVP_sha256(),

@@ -6,6 +6,7 @@
 // when a request failed or anything was lost. Loopback servers only: the address must
 // be on 127.0.0.1 or localhost.
 //   tavik-services-load --server http://127.0.0.1:PORT/ [--clients 100] [--requests 100]
+//                       [--register-every 10]
 
 #include <algorithm>
 #include <atomic>
@@ -29,6 +30,7 @@ struct Options {
     std::string server;
     int clients = 100;
     int requests = 100;
+    int registerEvery = 10;  // every n-th request of a client registers a new account
 };
 
 struct Made {
@@ -68,9 +70,9 @@ ClientResult runClient(const Options& o, const std::string& runId, int index) {
         if (!ok) ++result.failed;
     };
     for (int i = 0; i < o.requests; ++i) {
-        const int kind = i % 10;
-        if (kind == 0 || result.accounts.empty()) {
-            Made m{runId + std::to_string(index) + "n" + std::to_string(i / 10),
+        const int kind = i % 9 + 1;
+        if (i % o.registerEvery == 0 || result.accounts.empty()) {
+            Made m{runId + std::to_string(index) + "n" + std::to_string(i),
                    "pw" + std::to_string(random() % 100000)};
             timed([&] {
                 const int status = RegisterUser(client, newUser(m.nick, m.pw));
@@ -134,6 +136,8 @@ int main(int argc, char** argv) {
                 o.clients = std::stoi(value);
             } else if (name == "--requests") {
                 o.requests = std::stoi(value);
+            } else if (name == "--register-every") {
+                o.registerEvery = std::stoi(value);
             } else {
                 throw std::invalid_argument(name);
             }
@@ -143,10 +147,10 @@ int main(int argc, char** argv) {
         }
     }
     if (argc % 2 == 0 || !loopback(o.server) || o.clients < 1 || o.clients > 1000 ||
-        o.requests < 1 || o.requests > 10000) {
+        o.requests < 1 || o.requests > 10000 || o.registerEvery < 1) {
         std::cerr
             << "usage: tavik-services-load --server http://127.0.0.1:PORT/ [--clients 1..1000]"
-               " [--requests 1..10000]\n";
+               " [--requests 1..10000] [--register-every N]\n";
         return 2;
     }
 
@@ -190,8 +194,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("load run: %d clients x %d requests against %s\n", o.clients, o.requests,
-                o.server.c_str());
+    std::printf("load run: %d clients x %d requests against %s, a registration every %d\n",
+                o.clients, o.requests, o.server.c_str(), o.registerEvery);
     std::printf("requests %zu in %.2f s: %.0f requests/s\n", latencies.size(), seconds,
                 static_cast<double>(latencies.size()) / seconds);
     std::printf("latency ms: p50 %.2f  p90 %.2f  p99 %.2f  max %.2f\n", percentile(latencies, 0.5),

@@ -1,6 +1,7 @@
 #include "server/http/form_fields.h"
 
 #include "core/files/codec.h"
+#include "server/http/utf8.h"
 
 namespace tavik::server {
 
@@ -51,24 +52,6 @@ std::optional<std::string> percentDecode(std::string_view text) {
     return out;
 }
 
-// Well-formed UTF-8: each lead byte followed by as many continuation bytes as it says.
-bool isUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t extra = b < 0x80         ? 0
-                                  : (b >> 5) == 6  ? 1
-                                  : (b >> 4) == 14 ? 2
-                                  : (b >> 3) == 30 ? 3
-                                                   : 9;
-        if (extra == 9 || text.size() - i <= extra) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<Fields> DecodeFieldList(std::string_view body) {
@@ -76,7 +59,7 @@ std::optional<Fields> DecodeFieldList(std::string_view body) {
     for (auto& [name, value] : fields) {
         auto n = percentDecode(name);
         auto v = percentDecode(value);
-        if (!n || !v || !isUtf8(*n) || !isUtf8(*v)) return std::nullopt;
+        if (!n || !v || !IsUtf8(*n) || !IsUtf8(*v)) return std::nullopt;
         name = std::move(*n);
         value = std::move(*v);
     }

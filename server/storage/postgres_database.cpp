@@ -4,31 +4,13 @@
 #include <pqxx/pqxx>
 #include <string>
 
+#include "server/storage/schema.h"
 #include "server/storage/storage.h"
 
 namespace tavik::server {
 namespace {
 
-constexpr const char* kSchema = R"(
-CREATE TABLE IF NOT EXISTS accounts (
-  id BIGSERIAL PRIMARY KEY,
-  nick TEXT NOT NULL, nick_key TEXT NOT NULL UNIQUE, password_hash TEXT NOT NULL,
-  city TEXT NOT NULL, country1 TEXT NOT NULL, country2 TEXT NOT NULL, sex TEXT NOT NULL,
-  email TEXT NOT NULL, dater TEXT NOT NULL, r01 TEXT NOT NULL, r02 TEXT NOT NULL,
-  r03 TEXT NOT NULL, r04 INTEGER NOT NULL, r05 INTEGER NOT NULL, r06 INTEGER NOT NULL,
-  name1 TEXT NOT NULL DEFAULT '', name2 TEXT NOT NULL DEFAULT '', about TEXT NOT NULL DEFAULT '',
-  telephone TEXT NOT NULL DEFAULT '', emailo TEXT NOT NULL DEFAULT '',
-  website TEXT NOT NULL DEFAULT '', skype TEXT NOT NULL DEFAULT '', ok TEXT NOT NULL DEFAULT '',
-  vk TEXT NOT NULL DEFAULT '', telegram TEXT NOT NULL DEFAULT '',
-  facebook TEXT NOT NULL DEFAULT '', twitter TEXT NOT NULL DEFAULT '',
-  instagramm TEXT NOT NULL DEFAULT '', youtube TEXT NOT NULL DEFAULT '');
-CREATE TABLE IF NOT EXISTS games (
-  account_id BIGINT NOT NULL REFERENCES accounts(id), gid INTEGER NOT NULL,
-  kon INTEGER NOT NULL, best INTEGER NOT NULL, rating DOUBLE PRECISION NOT NULL,
-  sessions INTEGER NOT NULL, konl INTEGER NOT NULL, score INTEGER NOT NULL,
-  r1 INTEGER NOT NULL, r2 TEXT NOT NULL, PRIMARY KEY (account_id, gid));
-CREATE INDEX IF NOT EXISTS games_by_rating ON games (gid, rating);
-)";
+const std::string kSchema = SchemaSql("BIGSERIAL PRIMARY KEY");
 
 // Several processes may start at once against a new database: the schema is made
 // under an advisory lock so their CREATE statements never race.
@@ -67,10 +49,10 @@ class PostgresDatabase : public SqlDatabase {
         SqlResult result;
         guard([&] {
             pool_.with([&](pqxx::connection& c) {
-                pqxx::work work(c);
+                // One statement is atomic on its own: no BEGIN and COMMIT around it.
+                pqxx::nontransaction work(c);
                 const pqxx::result rows =
                     work.exec_params(sql, pqxx::prepare::make_dynamic_params(texts));
-                work.commit();
                 result.affected = static_cast<long long>(rows.affected_rows());
                 for (const auto& row : rows) {
                     std::vector<SqlValue> values;

@@ -39,7 +39,9 @@ std::string SqlText(const SqlValue& value) {
 
 namespace {
 
-// Nicks are unique and found without regard to letter case (they are Latin only).
+// Nicks are unique without regard to letter case (they are Latin only), so "Ann" and
+// "ann" can never be two players; an account is found by its exact spelling, the one
+// its photo file, its profile and the rating tables show. nick_key finds it by index.
 std::string nickKey(const std::string& nick) {
     std::string key = nick;
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -68,8 +70,8 @@ class SqlStorage : public Storage {
     std::optional<Account> findAccount(const std::string& nick) override {
         const auto r = db_->exec(
             "SELECT nick, password_hash, city, country1, country2, sex, email, dater, r01, r02, "
-            "r03, r04, r05, r06 FROM accounts WHERE nick_key = $1",
-            {nickKey(nick)});
+            "r03, r04, r05, r06 FROM accounts WHERE nick_key = $1 AND nick = $2",
+            {nickKey(nick), nick});
         if (r.rows.empty()) return std::nullopt;
         const auto& row = r.rows.front();
         Account a;
@@ -91,16 +93,17 @@ class SqlStorage : public Storage {
         const auto r = db_->exec(
             "UPDATE accounts SET name1 = $2, name2 = $3, about = $4, telephone = $5, "
             "emailo = $6, website = $7, skype = $8, ok = $9, vk = $10, telegram = $11, "
-            "facebook = $12, twitter = $13, instagramm = $14, youtube = $15 WHERE nick_key = $1",
+            "facebook = $12, twitter = $13, instagramm = $14, youtube = $15 WHERE nick_key = $1 "
+            "AND nick = $16",
             {nickKey(nick), p.name1, p.name2, p.about, p.telephone, p.emailO, p.webSite, p.skype,
-             p.ok, p.vk, p.telegram, p.faceBook, p.twitter, p.instagramm, p.youTube});
+             p.ok, p.vk, p.telegram, p.faceBook, p.twitter, p.instagramm, p.youTube, nick});
         return r.affected == 1;
     }
 
     std::optional<Profile> readProfile(const std::string& nick) override {
-        const auto r = db_->exec(
-            std::string("SELECT ") + kProfileColumns + " FROM accounts WHERE nick_key = $1",
-            {nickKey(nick)});
+        const auto r = db_->exec(std::string("SELECT ") + kProfileColumns +
+                                     " FROM accounts WHERE nick_key = $1 AND nick = $2",
+                                 {nickKey(nick), nick});
         if (r.rows.empty()) return std::nullopt;
         Profile p;
         std::string* fields[] = {&p.name1,    &p.name2,   &p.about,      &p.telephone, &p.emailO,
@@ -114,21 +117,23 @@ class SqlStorage : public Storage {
         const auto r = db_->exec(
             "INSERT INTO games (account_id, gid, kon, best, rating, sessions, konl, score, r1, "
             "r2) SELECT id, $2, $3, $4, $5, $6, $7, $8, $9, $10 FROM accounts WHERE nick_key = "
-            "$1 ON CONFLICT (account_id, gid) DO UPDATE SET kon = excluded.kon, best = "
+            "$1 AND nick = $11 ON CONFLICT (account_id, gid) DO UPDATE SET kon = excluded.kon, "
+            "best = "
             "excluded.best, rating = excluded.rating, sessions = excluded.sessions, konl = "
             "excluded.konl, score = excluded.score, r1 = excluded.r1, r2 = excluded.r2",
             {nickKey(nick), static_cast<long long>(gid), static_cast<long long>(g.kon),
              static_cast<long long>(g.best), g.rating, static_cast<long long>(g.sessions),
              static_cast<long long>(g.konL), static_cast<long long>(g.score),
-             static_cast<long long>(g.r1), g.r2});
+             static_cast<long long>(g.r1), g.r2, nick});
         return r.affected == 1;
     }
 
     std::optional<GameRecord> readGame(const std::string& nick, int gid) override {
         const auto r = db_->exec(
             "SELECT g.kon, g.best, g.rating, g.sessions, g.konl, g.score, g.r1, g.r2 FROM games "
-            "g JOIN accounts a ON a.id = g.account_id WHERE a.nick_key = $1 AND g.gid = $2",
-            {nickKey(nick), static_cast<long long>(gid)});
+            "g JOIN accounts a ON a.id = g.account_id WHERE a.nick_key = $1 AND a.nick = $3 AND "
+            "g.gid = $2",
+            {nickKey(nick), static_cast<long long>(gid), nick});
         if (r.rows.empty()) return std::nullopt;
         const auto& row = r.rows.front();
         GameRecord g;

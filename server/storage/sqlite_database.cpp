@@ -2,33 +2,16 @@
 
 #include <sqlite3.h>
 
+#include <mutex>
 #include <string>
 
+#include "server/storage/schema.h"
 #include "server/storage/storage.h"
 
 namespace tavik::server {
 namespace {
 
-constexpr const char* kSchema = R"(
-CREATE TABLE IF NOT EXISTS accounts (
-  id INTEGER PRIMARY KEY,
-  nick TEXT NOT NULL, nick_key TEXT NOT NULL UNIQUE, password_hash TEXT NOT NULL,
-  city TEXT NOT NULL, country1 TEXT NOT NULL, country2 TEXT NOT NULL, sex TEXT NOT NULL,
-  email TEXT NOT NULL, dater TEXT NOT NULL, r01 TEXT NOT NULL, r02 TEXT NOT NULL,
-  r03 TEXT NOT NULL, r04 INTEGER NOT NULL, r05 INTEGER NOT NULL, r06 INTEGER NOT NULL,
-  name1 TEXT NOT NULL DEFAULT '', name2 TEXT NOT NULL DEFAULT '', about TEXT NOT NULL DEFAULT '',
-  telephone TEXT NOT NULL DEFAULT '', emailo TEXT NOT NULL DEFAULT '',
-  website TEXT NOT NULL DEFAULT '', skype TEXT NOT NULL DEFAULT '', ok TEXT NOT NULL DEFAULT '',
-  vk TEXT NOT NULL DEFAULT '', telegram TEXT NOT NULL DEFAULT '',
-  facebook TEXT NOT NULL DEFAULT '', twitter TEXT NOT NULL DEFAULT '',
-  instagramm TEXT NOT NULL DEFAULT '', youtube TEXT NOT NULL DEFAULT '');
-CREATE TABLE IF NOT EXISTS games (
-  account_id INTEGER NOT NULL REFERENCES accounts(id), gid INTEGER NOT NULL,
-  kon INTEGER NOT NULL, best INTEGER NOT NULL, rating REAL NOT NULL, sessions INTEGER NOT NULL,
-  konl INTEGER NOT NULL, score INTEGER NOT NULL, r1 INTEGER NOT NULL, r2 TEXT NOT NULL,
-  PRIMARY KEY (account_id, gid));
-CREATE INDEX IF NOT EXISTS games_by_rating ON games (gid, rating);
-)";
+const std::string kSchema = SchemaSql("INTEGER PRIMARY KEY");
 
 struct Connection {
     sqlite3* db = nullptr;
@@ -70,7 +53,7 @@ class SqliteDatabase : public SqlDatabase {
     explicit SqliteDatabase(std::string path) : pool_([path] { return openConnection(path); }, 16) {
         pool_.with([](Connection& c) {
             char* error = nullptr;
-            if (sqlite3_exec(c.db, kSchema, nullptr, nullptr, &error) != SQLITE_OK) {
+            if (sqlite3_exec(c.db, kSchema.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
                 std::string message = error ? error : "";
                 sqlite3_free(error);
                 throw StorageError("SQLite: schema: " + message);
@@ -80,6 +63,10 @@ class SqliteDatabase : public SqlDatabase {
     }
 
     SqlResult exec(const std::string& sql, const std::vector<SqlValue>& params) override {
+        // Writers of this process take turns here rather than in SQLite's busy handler,
+        // which sleeps in steps of up to 100 ms once two writers meet; readers never wait.
+        std::unique_lock<std::mutex> writing(writer_, std::defer_lock);
+        if (sql.rfind("SELECT", 0) != 0) writing.lock();
         return pool_.with([&](Connection& c) { return run(c, numberedPlaceholders(sql), params); });
     }
 
@@ -143,6 +130,7 @@ class SqliteDatabase : public SqlDatabase {
     }
 
     ConnectionPool<Connection> pool_;
+    std::mutex writer_;
 };
 
 }  // namespace

@@ -51,10 +51,10 @@ class Storage {
   public:
     virtual ~Storage() = default;
 
-    // Adds the account; false (and nothing changed) when the nick is taken. Nicks are
-    // compared without regard to letter case.
+    // Adds the account; false (and nothing changed) when the nick is taken, in any
+    // letter case. Every other call finds an account by its nick spelled exactly.
     virtual bool createAccount(const Account& account) = 0;
-    // The account of the nick (letter case ignored), if any.
+    // The account of the nick, if any.
     virtual std::optional<Account> findAccount(const std::string& nick) = 0;
     virtual long long memberCount() = 0;
 

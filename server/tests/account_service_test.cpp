@@ -73,6 +73,8 @@ TEST_F(AccountServiceTest, RegisterSignInAndTheTakenNick) {
               "$Тверь Russia 1-001 W a@b.ru 11.12.2026 xxx xxx xxx 0 0 0$\r\n");
     EXPECT_EQ(post("nick=ann&&pw=secret2&&label0=0"), "no\r\n");
     EXPECT_EQ(post("nick=nobody&&pw=secret1&&label0=0"), "no\r\n");
+    // The nick is the one spelling its photo and tables show.
+    EXPECT_EQ(post("nick=ANN&&pw=secret1&&label0=0"), "no\r\n");
 
     // The password is kept only as a salted hash.
     const auto stored = storage_->findAccount("ann");

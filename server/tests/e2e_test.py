@@ -73,10 +73,10 @@ class ServicesTest(unittest.TestCase):
 
     def test_register_sign_in_and_taken_nick(self):
         before = self.online("ReadMemberCount")["count"]
-        self.assertEqual(self.online("RegisterUser", user=self.user("Genoa", "snow1"))["status"], 0)
-        self.assertEqual(self.online("RegisterUser", user=self.user("genoa", "other2"))["status"],
+        self.assertEqual(self.online("RegisterUser", **self.user("Genoa", "snow1"))["status"], 0)
+        self.assertEqual(self.online("RegisterUser", **self.user("genoa", "other2"))["status"],
                          1)
-        self.assertEqual(self.online("ReadMemberCount")["count"], before + 1)
+        self.assertEqual(self.online("ReadMemberCount")["count"], before + 1)  # "genoa" refused
 
         good = self.online("ReadUser", nick="Genoa", pw="snow1")
         self.assertTrue(good["flag"])
@@ -87,38 +87,44 @@ class ServicesTest(unittest.TestCase):
         bad = self.online("ReadUser", nick="Genoa", pw="snow2")
         self.assertFalse(bad["flag"])
         self.assertFalse(self.online("ReadUser", nick="Nobody", pw="snow1")["flag"])
+        # Letters "no" inside a record are data, not the refusal mark.
+        self.assertEqual(self.online("RegisterUser", **self.user("Snowman", "abcd1",
+                                                                 city="Genoa"))["status"], 0)
+        genoa = self.online("ReadUser", nick="Snowman", pw="abcd1")
+        self.assertTrue(genoa["flag"])
+        self.assertEqual(genoa["user"]["City"], "Genoa")
 
     def test_bad_account_is_refused(self):
         # A Cyrillic nick breaks the account rules: not created.
-        self.assertEqual(self.online("RegisterUser", user=self.user("Аня", "abcd1"))["status"], 2)
+        self.assertEqual(self.online("RegisterUser", **self.user("Аня", "abcd1"))["status"], 2)
         self.assertFalse(self.online("ReadUser", nick="Аня", pw="abcd1")["flag"])
 
     def test_profile_round_trip_with_cyrillic(self):
-        self.assertEqual(self.online("RegisterUser", user=self.user("prof", "pass1"))["status"], 0)
+        self.assertEqual(self.online("RegisterUser", **self.user("prof", "pass1"))["status"], 0)
         info = {"Name1": "Анна", "Name2": "Ёлкина", "About": "Играю в дурака & = всегда",
                 "Telephone": "+7 900 000", "EMailO": "a@b.ru", "WebSite": "http://x.ru/?a=1&b=2",
                 "Skype": "s", "OK": "ok", "VK": "vk", "Telegram": "@t", "FaceBook": "f",
                 "Twitter": "t", "Instagramm": "i", "YouTube": "y"}
-        self.assertTrue(self.online("SaveInfo", nick="prof", info=info)["flag"])
+        self.assertTrue(self.online("SaveInfo", nick="prof", **info)["flag"])
         self.assertEqual(self.online("ReadInfo", nick="prof")["info"], info)
         # The reply format's own characters are blanked, not stored.
         marked = dict(info, About="a$b~c")
-        self.assertTrue(self.online("SaveInfo", nick="prof", info=marked)["flag"])
+        self.assertTrue(self.online("SaveInfo", nick="prof", **marked)["flag"])
         self.assertEqual(self.online("ReadInfo", nick="prof")["info"]["About"], "a b c")
-        self.assertFalse(self.online("SaveInfo", nick="ghost", info=info)["flag"])
+        self.assertFalse(self.online("SaveInfo", nick="ghost", **info)["flag"])
 
     def test_game_record_rating_top_and_place(self):
         for nick, pw in (("gamea", "passa"), ("gameb", "passb")):
-            self.assertEqual(self.online("RegisterUser", user=self.user(nick, pw))["status"], 0)
+            self.assertEqual(self.online("RegisterUser", **self.user(nick, pw))["status"], 0)
         fresh = self.online("ReadGame", nick="gamea", pw="passa")
         self.assertTrue(fresh["flag"])
         self.assertEqual(fresh["game"]["Kon"], 0)
         game = {"Kon": 12, "Best": 30, "Rating": 987.25, "Sessions": 1, "KonL": 12, "Score": -4,
                 "R1": 0, "R2": "#"}
-        self.assertTrue(self.online("SaveGame", nick="gamea", pw="passa", game=game)["flag"])
-        self.assertFalse(self.online("SaveGame", nick="gamea", pw="wrong", game=game)["flag"])
+        self.assertTrue(self.online("SaveGame", nick="gamea", pw="passa", **game)["flag"])
+        self.assertFalse(self.online("SaveGame", nick="gamea", pw="wrong", **game)["flag"])
         self.assertTrue(self.online("SaveGame", nick="gameb", pw="passb",
-                                    game=dict(game, Rating=986.5))["flag"])
+                                    **dict(game, Rating=986.5))["flag"])
         back = self.online("ReadGame", nick="gamea", pw="passa")["game"]
         for key, value in game.items():
             self.assertEqual(back[key], value, key)
@@ -139,7 +145,7 @@ class ServicesTest(unittest.TestCase):
             jpeg.flush()
             store = f"ftp://127.0.0.1:{self.ftp_port}/"
             self.assertTrue(self.online("UploadPhoto", nick="photo", file=jpeg.name,
-                                        store=store)["flag"])
+                                        ftp=store)["flag"])
         with urllib.request.urlopen(self.base + "photos/photo.jpg") as reply:
             self.assertEqual(reply.read(), PHOTO)
         self.assertTrue(self.online("LoadPhoto", nick="photo")["flag"])

@@ -73,7 +73,7 @@ class StorageTest : public ::testing::TestWithParam<std::string> {
     std::unique_ptr<Storage> storage_;
 };
 
-TEST_P(StorageTest, AccountsAreUniqueByNickWhateverTheLetterCase) {
+TEST_P(StorageTest, NicksAreUniqueWhateverTheLetterCaseAndFoundAsSpelled) {
     EXPECT_EQ(storage_->memberCount(), 0);
     EXPECT_TRUE(storage_->createAccount(account("Ann", "Тверь")));
     EXPECT_FALSE(storage_->createAccount(account("ann", "Moscow")));
@@ -81,7 +81,8 @@ TEST_P(StorageTest, AccountsAreUniqueByNickWhateverTheLetterCase) {
     EXPECT_TRUE(storage_->createAccount(account("Bob")));
     EXPECT_EQ(storage_->memberCount(), 2);
 
-    const auto found = storage_->findAccount("aNN");
+    EXPECT_FALSE(storage_->findAccount("ann"));  // one player, one spelling
+    const auto found = storage_->findAccount("Ann");
     ASSERT_TRUE(found);
     EXPECT_EQ(found->nick, "Ann");
     EXPECT_EQ(found->city, "Тверь");  // the first registration stays, untouched
@@ -106,7 +107,8 @@ TEST_P(StorageTest, ProfileRoundTripAndMissingAccount) {
               "sk",     "ok1",     "vk1",
               "@tg",    "fb",      "tw",
               "ig",     "yt"};
-    EXPECT_TRUE(storage_->saveProfile("ANN", p));
+    EXPECT_FALSE(storage_->saveProfile("ANN", p));
+    EXPECT_TRUE(storage_->saveProfile("ann", p));
     const auto back = storage_->readProfile("ann");
     ASSERT_TRUE(back);
     EXPECT_EQ(back->name1, "Анна");
@@ -121,7 +123,9 @@ TEST_P(StorageTest, GameRecordIsReplacedAndReadBack) {
     EXPECT_FALSE(storage_->readGame("ann", 10));
     EXPECT_TRUE(storage_->saveGame("ann", 10, game(1, 1.5)));
     EXPECT_TRUE(storage_->saveGame("ann", 10, game(9, -30.125)));
-    const auto g = storage_->readGame("Ann", 10);
+    EXPECT_FALSE(storage_->saveGame("Ann", 10, game(2, 2)));
+    EXPECT_FALSE(storage_->readGame("Ann", 10));
+    const auto g = storage_->readGame("ann", 10);
     ASSERT_TRUE(g);
     EXPECT_EQ(g->kon, 9);
     EXPECT_DOUBLE_EQ(g->rating, -30.125);

@@ -14,7 +14,7 @@ TEST(FormFieldsTest, FieldListIsPercentDecodedUtf8WithEmptyFieldsSkipped) {
     const auto fields = DecodeFieldList("nick=%D0%90%D0%BD%D1%8F+K&&pw=a%26b%3Dc&&label0=0");
     ASSERT_TRUE(fields);
     EXPECT_EQ(*fields, (Fields{{"nick", "Аня K"}, {"pw", "a&b=c"}, {"label0", "0"}}));
-    for (const char* bad : {"nick=%D", "nick=%zz", "nick=%FF%FE"}) {
+    for (const char* bad : {"nick=%D", "nick=%zz", "nick=%FF%FE", "nick=%D0", "nick=a%D0b"}) {
         EXPECT_FALSE(DecodeFieldList(bad)) << bad;
     }
 }

@@ -16,3 +16,7 @@ tavik_fuzzer(user_file tests/fuzz/fuzz_user_file.cpp ${TAVIK_ONLINE_FILES_SOURCE
 tavik_fuzzer(chat_files tests/fuzz/fuzz_chat_files.cpp ${TAVIK_ONLINE_FILES_SOURCES}
   ${TAVIK_FILES_PLAIN_SOURCES})
 tavik_fuzzer(radio_files tests/fuzz/fuzz_radio_files.cpp ${TAVIK_RADIO_SOURCES} ${TAVIK_FILES_PLAIN_SOURCES})
+
+# The web service's readers of posted bodies and its field rules.
+tavik_fuzzer(service_fields tests/fuzz/fuzz_service_fields.cpp server/http/form_fields.cpp
+  server/http/utf8.cpp server/account/account_rules.cpp ${TAVIK_FILES_PLAIN_SOURCES})
