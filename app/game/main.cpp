@@ -10,6 +10,7 @@
 #include <QMessageBox>
 
 #include "core/files/data_folder.h"
+#include "ui/account/account_service.h"
 #include "ui/fonts/fonts.h"
 #include "ui/game/game_session.h"
 #include "ui/game/hand_input.h"
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
     // The match against the computer: the window's start, menu and history requests.
     tavik::ui::GameSession session(window);
     window.setGameSession(&session);
+    // The online account: remote configuration, automatic sign-in, account window.
+    tavik::ui::AccountService account(window);
     session.handInput().playableCursor = [&window] {
         return tavik::ui::GameCursor(tavik::ui::CursorKind::Hand, window.settings().ownCursor);
     };

@@ -68,14 +68,19 @@ double roundHalfEven(double value) {
     return std::nearbyint(value);
 }
 
-std::string sixDecimals(double value) {
-    const double rounded = roundHalfEven(value * 1e6) / 1e6;
+std::string commaDecimals(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = roundHalfEven(value * scale) / scale;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6f", rounded == 0.0 ? 0.0 : rounded);
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, rounded == 0.0 ? 0.0 : rounded);
     std::string out = buf;
     for (char& c : out)
         if (c == '.') c = ',';
     return out;
+}
+
+std::string sixDecimals(double value) {
+    return commaDecimals(value, 6);
 }
 
 std::string twoDecimals(double value, std::size_t width) {

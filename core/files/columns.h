@@ -25,12 +25,14 @@ std::optional<long long> parseNumber(std::string_view field);
 // Reads a real number written with a decimal comma (a point is accepted too),
 // surrounded by blanks. nullopt for anything else.
 std::optional<double> parseReal(std::string_view field);
-
 // The value rounded to the nearest integer, halves to the even neighbour, as the
 // game rounds everywhere.
 double roundHalfEven(double value);
 // The value with six decimals and a decimal comma ("-1,500000"); never "-0,000000".
 std::string sixDecimals(double value);
+// The value rounded to `decimals` places (halves to even) with a decimal comma; a value
+// that rounds to zero shows without a sign.
+std::string commaDecimals(double value, int decimals);
 // The value with two decimals and a decimal comma, built from the nearest integer
 // of value x 100 ("0,05", "-0,50", "12,34"), right-aligned with blanks in `width`.
 std::string twoDecimals(double value, std::size_t width);

@@ -2,6 +2,7 @@
 // The sets of pictures the generator writes, each under its resource name.
 
 #include <QImage>
+#include <QString>
 
 namespace tavik::art {
 
@@ -49,6 +50,13 @@ void addPointerArt(ArtOutput& out, ContactSheet& sheet);
 // The click effect "GTouch" of the graphics library: thirty 100 x 100 frames in a
 // strip, a burst of sparks and suit symbols that fades out.
 QImage drawTouchStrip();
+// The account windows: the state lamps "LampR24" "LampY24" "LampG24" (24 x 24), the
+// rating stars "StarR0" "StarY0" "StarG0" (32 x 32), "FaceMan16" "FaceWoman16", the
+// photo frame "GAcFrame" (220 x 270, the photo at 10, 10), the placeholders "GAcNoM"
+// "GAcNoF" (200 x 250), the profile labels "GAcName1" ... "GAcYouTube" (24 x 24) and the
+// flag lists "GFlags1" .. "GFlags6" (flag NNN of a continent at x = 14 * NNN, 14 x 12),
+// from the country flags in flagFolder by ISO code, drawn plain where one is missing.
+void addAccountArt(ArtOutput& out, ContactSheet& sheet, const QString& flagFolder);
 // Face style 1 "Med" as a plug-in library delivers it: faces with the ellipse
 // inverted, and its suit symbols.
 void addTestPluginArt(ArtOutput& out, ContactSheet& sheet);

@@ -2,6 +2,7 @@
 // plug-in library, and writes the resource collections that compile them in.
 //
 //   tavik-artgen --art-dir DIR --plugin-dir DIR [--sheet FILE.png] [--screen-sheet FILE.png]
+//                [--flag-dir DIR]
 //
 // DIR/art.qrc lists the built-in pictures under the prefix "/art";
 // plugin-dir/QorCards06A.qrc lists the plug-in's pictures at its root.
@@ -26,7 +27,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption sheetFile("sheet", "Also write a contact sheet of the art.", "FILE");
     const QCommandLineOption screenSheetFile(
         "screen-sheet", "Also write a contact sheet of the main screen's art.", "FILE");
-    parser.addOptions({artDir, pluginDir, sheetFile, screenSheetFile});
+    const QCommandLineOption flagDir("flag-dir", "Folder of country flags named by ISO code.",
+                                     "DIR");
+    parser.addOptions({artDir, pluginDir, sheetFile, screenSheetFile, flagDir});
     parser.process(app);
     if (!parser.isSet(artDir) || !parser.isSet(pluginDir)) {
         std::fprintf(stderr, "tavik-artgen: --art-dir and --plugin-dir are required\n");
@@ -47,6 +50,7 @@ int main(int argc, char** argv) {
     tavik::art::addFigureArt(art, screenSheet);
     tavik::art::addResultArt(art, screenSheet);
     tavik::art::addPointerArt(art, screenSheet);
+    tavik::art::addAccountArt(art, sheet, parser.value(flagDir));
     art.writeQrc(QDir(parser.value(artDir)).filePath("art.qrc"), "/art");
 
     tavik::art::ArtOutput plugin(parser.value(pluginDir));

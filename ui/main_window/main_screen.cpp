@@ -306,6 +306,14 @@ void MainScreen::FillPlayerList(const std::optional<files::PlayerList>& list) {
         list_[static_cast<std::size_t>(k)]->setText(
             FitListLine(PlayerLineText(line, settings_.scoreFormat), fixedFont));
     }
+    // Button 5 shows the signed-in account in a local game mode (the line is not
+    // shortened), in red with the customizable design.
+    const std::optional<QString> account =
+        settings_.NetGame || !accountLine_ ? std::nullopt : accountLine_();
+    accountShown_ = account.has_value();
+    if (account) list_[5]->setText(*account);
+    if (settings_.menuDesign == 0)
+        list_[5]->setColorSB(account ? TColorSB::DRed : TColorSB::DNavy);
 }
 
 void MainScreen::drawInfoClock(int mode) {

@@ -8,6 +8,7 @@
 #include <QTime>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "config/settings.h"
@@ -58,6 +59,13 @@ class MainScreen : public QWidget {
     // clocks under them) move 20 base pixels outwards.
     void setHolidayShown(bool shown);
     bool holidayShown() const { return holidayShown_; }
+    // The line of the signed-in account for list button 5, read from the web service
+    // (nullopt: no account signed in, or the read failed).
+    void setAccountLine(std::function<std::optional<QString>()> line) {
+        accountLine_ = std::move(line);
+    }
+    // True while list button 5 shows the signed-in account instead of slot 5.
+    bool accountShown() const { return accountShown_; }
     // Where the information clock's figures come from (the web service, later).
     void setInfoClockSource(InfoClockSource source) { infoSource_ = std::move(source); }
 
@@ -123,6 +131,8 @@ class MainScreen : public QWidget {
     QFont menuFont_;
     std::array<ScreenIcon, 9> icons_;
     InfoClockSource infoSource_;
+    std::function<std::optional<QString>()> accountLine_;
+    bool accountShown_ = false;
     int infoMode_ = 1;
     bool infoChangedThisMinute_ = false;
     int candlePhase_ = 0;
