@@ -28,6 +28,7 @@
 #include "ui/main_window/own_cursors.h"
 #include "ui/main_window/wait_banner.h"
 #include "ui/options/options_dialog.h"
+#include "ui/pictures/plugin_licence.h"
 #include "ui/table/table_view.h"
 
 namespace tavik::ui {
@@ -50,6 +51,29 @@ class BackgroundArea : public QWidget {
     const CardArt& art_;
 };
 
+// The about window's lines for the face styles drawn from card decks, read from the licence
+// record of each card library found.
+std::vector<periphery::LicenceRecord> DeckArtLicences(const PluginFolders& folders) {
+    std::vector<periphery::LicenceRecord> records;
+    for (ArtLibrary lib : {ArtLibrary::CardsA, ArtLibrary::CardsB, ArtLibrary::CardsC}) {
+        const std::optional<LibraryLicence> licence = ReadLibraryLicence(folders, lib);
+        if (!licence) continue;
+        for (const DeckCredit& deck : licence->decks) {
+            periphery::LicenceRecord r;
+            r.name = QStringLiteral("%1 %2 (%3)")
+                         .arg(deck.style)
+                         .arg(deck.deck, QString::fromStdString(LibraryName(lib)))
+                         .toStdString();
+            r.package = deck.package.toStdString();
+            r.licence = deck.licence.toStdString();
+            r.copyright = deck.copyright.section(QLatin1Char('\n'), 0, 0).toStdString();
+            r.installed = true;
+            records.push_back(std::move(r));
+        }
+    }
+    return records;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
@@ -65,6 +89,9 @@ MainWindow::MainWindow(files::DataFolder folder, QWidget* parent)
                                  DefaultPluginFolders(QString::fromStdString(folder_.program)));
     calendar_->setMainScreenShown([this] { return mainScreenShown_; });
     hooks_.showCalendar = [this] { calendar_->ShowCalendar(); };
+    hooks_.deckArtLicences = [this] {
+        return DeckArtLicences(DefaultPluginFolders(QString::fromStdString(folder_.program)));
+    };
     tableView_ = new TableView(display_, art_, settings_, {}, area_);
     tableView_->hide();
     konBalloon_ = new BalloonHint(area_);
