@@ -44,6 +44,12 @@ class EndgameSearch {
     void setTimeLimitMs(std::int64_t ms) { limitMs_ = ms; }
 
     SearchAnswer run(const SearchRoot& root, const SearchProgress& progress = {});
+    // The root's value alone (-2, 0, +2; -3 for a root without any move): the same value
+    // as run() gives, found without fixing the card, so quicker.
+    int value(const SearchRoot& root);
+    // The nodes the last search visited and whether its time limit ended it.
+    std::uint64_t lastNodes() const { return nodes_; }
+    bool lastTimedOut() const { return timedOut_; }
 
     // Forgets what earlier searches learned (the answers stay the same, only slower).
     void forget() { tt_.clear(); }
@@ -53,6 +59,9 @@ class EndgameSearch {
 
   private:
     class MoveList;
+    // Starts a search at the root: clock, trump, the root's cards packed (cover: the
+    // ranks in play, for packing further cards).
+    Node start(const SearchRoot& root, const SearchProgress& progress, std::uint64_t& cover);
     int search(const Node& n, int alpha, int beta);
     // The cards the side to move may play (bits of the packed card indices).
     std::uint64_t legalCards(const Node& n) const;
