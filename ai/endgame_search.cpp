@@ -106,6 +106,10 @@ std::int64_t steadyNowMs() {
 
 }  // namespace
 
+int ExactTableLog2(int cardsInPlay) {
+    return cardsInPlay <= 12 ? 16 : cardsInPlay <= 16 ? 20 : cardsInPlay <= 20 ? 22 : 24;
+}
+
 EndgameSearch::EndgameSearch(int log2TableEntries) : tt_(log2TableEntries), nowMs_(steadyNowMs) {}
 
 bool EndgameSearch::outOfTime() {

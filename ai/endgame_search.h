@@ -34,6 +34,13 @@ struct SearchProgress {
     ThinkingPort* image = nullptr;  // none when null
 };
 
+// The table size for exact answers with the given number of cards in play: larger
+// positions get a larger table, never more than 256 MiB.
+int ExactTableLog2(int cardsInPlay);
+// The time limit of exact answers: a safety net far above what a position of the whole
+// deck needs.
+inline constexpr std::int64_t kExactTimeLimitMs = 120000;
+
 class EndgameSearch {
   public:
     // log2TableEntries sizes the transposition table (16 bytes an entry).
