@@ -12,7 +12,8 @@
 namespace tavik::ai {
 namespace {
 
-using testing::cards;
+using testing::root;
+using testing::RootCase;
 
 TEST(FixedSet, FastSearchGivesTheStoredLiteralAnswers) {
     const std::vector<SetPosition> set = FixedSearchSet();
@@ -74,29 +75,8 @@ TEST(ExactChoice, EqualsTheClassicSearchUpToTwelveCards) {
     EXPECT_GT(compared, 2000);
 }
 
-SearchRoot root(const std::string& mover, const std::string& other, const std::string& table,
-                bool defence, int hods = 0, int free = 0, bool taking = false) {
-    SearchRoot r;
-    r.mover = cards(mover);
-    r.other = cards(other);
-    r.table = cards(table);
-    r.trump = suitFromUtf8("ч");
-    r.defence = defence;
-    r.hods = hods;
-    r.free = free;
-    r.taking = taking;
-    return r;
-}
-
-struct HandCase {
-    const char* why;
-    SearchRoot root;
-    std::string card;
-    int value;
-};
-
 TEST(ExactChoice, PositionsWithMoreThanTwelveCards) {
-    const HandCase cases[] = {
+    const RootCase cases[] = {
         // No trump of the defender: every lead is taken, the attacker keeps the lead and
         // is out after its seventh; ties go to the first slot.
         {"seven top trumps against six plain cards (13)",
@@ -115,13 +95,13 @@ TEST(ExactChoice, PositionsWithMoreThanTwelveCards) {
         {"a defender that can beat nothing (16)",
          root("Тч 6б", "7к 8к 9к 1к Вк Дк Кк Тк 7п 8п 9п 1п Вп Дп", "", false), "Тч", kValueWin},
     };
-    for (const HandCase& c : cases) {
+    for (const RootCase& c : cases) {
         EndgameSearch search(20);
         const SearchAnswer a = search.run(c.root);
-        EXPECT_EQ(a.card.utf8(), c.card) << c.why;
-        EXPECT_EQ(a.value, c.value) << c.why;
-        EXPECT_EQ(search.value(c.root), c.value) << c.why;
-        EXPECT_FALSE(a.timedOut) << c.why;
+        EXPECT_EQ(a.card.utf8(), c.card) << c.name;
+        EXPECT_EQ(a.value, c.value) << c.name;
+        EXPECT_EQ(search.value(c.root), c.value) << c.name;
+        EXPECT_FALSE(a.timedOut) << c.name;
     }
 }
 
