@@ -15,6 +15,13 @@
 #include "core/match/recorder.h"
 #include "core/rules/deal.h"
 
+#ifndef TAVIK_EXPERT_SEEDS
+#define TAVIK_EXPERT_SEEDS 4
+#endif
+#ifndef TAVIK_EXPERT_KONS
+#define TAVIK_EXPERT_KONS 6
+#endif
+
 namespace tavik::ai {
 namespace {
 
@@ -74,7 +81,7 @@ GameState permuteHidden(const GameState& g, int seat, const std::vector<Card>& k
 TEST(Expert, ChoiceDoesNotDependOnCardsItCannotSee) {
     NoThinking quiet;
     int decisions = 0;
-    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+    for (std::uint64_t seed = 1; seed <= TAVIK_EXPERT_SEEDS; ++seed) {
         for (int seat = 1; seat <= 2; ++seat) {
             // The other seat took a card from the table earlier: the Expert knows it holds it.
             GameState g = dealt(seed);
@@ -114,7 +121,7 @@ TEST(Expert, ChoiceDoesNotDependOnCardsItCannotSee) {
             }
         }
     }
-    EXPECT_EQ(decisions, 48);
+    EXPECT_EQ(decisions, 12 * TAVIK_EXPERT_SEEDS);
 }
 
 TEST(Expert, SampledDealsAgreeWithWhatTheSeatSees) {
@@ -182,9 +189,9 @@ TEST(Expert, PlaysMatchesAgainstTheClassicComputerFromEitherSeat) {
         Seat& two = seat == 1 ? static_cast<Seat&>(classic) : expert;
         MatchSession session(headless.ports(), one, &two, &stats);
         session.state().UserName = "Player";
-        const PlayOutcome outcome = PlayKons(session, stats, 6);
+        const PlayOutcome outcome = PlayKons(session, stats, TAVIK_EXPERT_KONS);
         ASSERT_TRUE(outcome.ok) << outcome.failure;
-        EXPECT_EQ(stats.kons, 6);
+        EXPECT_EQ(stats.kons, TAVIK_EXPERT_KONS);
     }
 }
 

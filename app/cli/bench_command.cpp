@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "ai/choose_move.h"
+#include "ai/computer_opponent.h"
+#include "ai/expert_player.h"
 #include "ai/literal_search.h"
 #include "ai/random_positions.h"
 #include "ai/search_set.h"
@@ -18,6 +20,9 @@
 #include "app/cli/commands.h"
 #include "app/cli/json.h"
 #include "core/files/atomic_file.h"
+#include "core/match/headless_play.h"
+#include "core/match/match_session.h"
+#include "core/match/recorder.h"
 
 namespace tavik::cli {
 namespace {
@@ -226,16 +231,77 @@ int benchSearch(const Arguments& a) {
     return 0;
 }
 
+// Times every decision of the seat it wraps, by whether the deck held cards.
+class TimedSeat : public Seat {
+  public:
+    explicit TimedSeat(Seat& inner) : inner_(inner) {}
+    SeatChoice choose(const GameState& g, int seat, MoveKind kind,
+                      ThinkingPort& thinking) override {
+        const double start = nowUs();
+        SeatChoice c = inner_.choose(g, seat, kind, thinking);
+        (g.deckEmpty() ? emptyDeckMs : withDeckMs).push_back((nowUs() - start) / 1000);
+        return c;
+    }
+    void onDeal(const GameState& g) override { inner_.onDeal(g); }
+    void onRedeal(int seat) override { inner_.onRedeal(seat); }
+    void onMove(int seat, MoveKind kind, Card card) override { inner_.onMove(seat, kind, card); }
+    void onBoutEnd(bool discard, int attacker) override { inner_.onBoutEnd(discard, attacker); }
+    void onKonEnd(KonOutcome result, int sixes) override { inner_.onKonEnd(result, sixes); }
+    std::vector<double> withDeckMs, emptyDeckMs;
+
+  private:
+    Seat& inner_;
+};
+
+Json timesOf(const char* what, const std::vector<double>& ms) {
+    const double max = ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end());
+    std::printf("%s: %zu decisions, median %.2f ms, 99th percentile %.2f ms, max %.2f ms\n", what,
+                ms.size(), median(ms), percentile(ms, 0.99), max);
+    return Json{{"decisions", static_cast<long long>(ms.size())},
+                {"median_ms", median(ms)},
+                {"p99_ms", percentile(ms, 0.99)},
+                {"max_ms", max}};
+}
+
+// tavik-cli bench expert: the Expert's decision times over kons against the classic
+// computer, the Expert in seat 1.
+int benchExpert(const Arguments& a) {
+    std::string error;
+    const auto seed = static_cast<std::uint64_t>(a.number("seed", 1, 0, INT64_MAX, error));
+    const int kons = static_cast<int>(a.number("kons", 20, 1, 100000, error));
+    if (!error.empty()) return fail(error);
+    ai::ExpertPlayer expert(1);
+    ai::ComputerOpponent classic(2);
+    TimedSeat timed(expert);
+    PlayStats stats;
+    HeadlessWorld headless(seed, /*recording=*/false);
+    MatchSession session(headless.ports(), timed, &classic, &stats);
+    session.state().UserName = "Player";
+    const PlayOutcome outcome = PlayKons(session, stats, kons);
+    if (!outcome.ok) return fail("invariant broken: " + outcome.failure);
+    std::vector<double> all = timed.withDeckMs;
+    all.insert(all.end(), timed.emptyDeckMs.begin(), timed.emptyDeckMs.end());
+    const Json summary = {{"kons", stats.kons},
+                          {"all", timesOf("every decision", all)},
+                          {"with_deck", timesOf("with cards in the deck", timed.withDeckMs)},
+                          {"empty_deck", timesOf("with an empty deck", timed.emptyDeckMs)}};
+    std::printf("%s\n", jsonLine(summary).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int benchCommand(const std::vector<std::string>& args) {
     std::string error;
     auto parsed = Arguments::parse(
-        args, {"seed", "count", "pool", "hard", "literal-budget", "make-set", "big", "big-count"},
+        args,
+        {"seed", "count", "pool", "hard", "literal-budget", "make-set", "big", "big-count", "kons"},
         {}, error);
     if (!parsed) return fail(error);
-    if (parsed->positional().size() != 1 || parsed->positional()[0] != "search")
-        return fail("what to measure: bench search");
+    const bool one = parsed->positional().size() == 1;
+    if (one && parsed->positional()[0] == "expert") return benchExpert(*parsed);
+    if (!one || parsed->positional()[0] != "search")
+        return fail("what to measure: bench search, bench expert");
     return benchSearch(*parsed);
 }
 
