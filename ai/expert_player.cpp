@@ -1,5 +1,6 @@
 #include "ai/expert_player.h"
 
+#include <chrono>
 #include <vector>
 
 #include "ai/choose_move.h"
@@ -9,6 +10,8 @@
 
 namespace tavik::ai {
 namespace {
+
+constexpr int kFewestDeals = 4;
 
 // A seed made of what the seat sees at this decision, so the same sight gives the same
 // deals.
@@ -86,12 +89,19 @@ int ExpertPlayer::bySampling(const GameState& g, int seat, MoveKind kind,
     if (moves.size() == 1) return moves.front();
     std::vector<int> total(moves.size(), 0);
     SeededRandom random(seedOf(g, seat, kind, hidden));
-    for (int d = 0; d < options_.deals; ++d) {
+    const auto start = std::chrono::steady_clock::now();
+    int d = 0;
+    for (; d < options_.deals; ++d) {
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::steady_clock::now() - start)
+                                 .count();
+        if (options_.decisionLimitMs > 0 && d >= kFewestDeals && elapsed > options_.decisionLimitMs)
+            break;
         const GameState deal = SampleDeal(g, seat, hidden, random);
         for (std::size_t m = 0; m < moves.size(); ++m)
             total[m] += playout_.valueAfter(deal, seat, kind, moves[m], seat, memory_);
     }
-    details_.deals = options_.deals;
+    details_.deals = d;
     std::size_t best = 0;
     for (std::size_t m = 1; m < moves.size(); ++m)
         if (total[m] > total[best] ||
