@@ -1,6 +1,5 @@
 #include "ai/expert_player.h"
 
-#include <chrono>
 #include <vector>
 
 #include "ai/choose_move.h"
@@ -89,13 +88,11 @@ int ExpertPlayer::bySampling(const GameState& g, int seat, MoveKind kind,
     if (moves.size() == 1) return moves.front();
     std::vector<int> total(moves.size(), 0);
     SeededRandom random(seedOf(g, seat, kind, hidden));
-    const auto start = std::chrono::steady_clock::now();
+    const std::uint64_t before = playout_.nodesSearched();
     int d = 0;
     for (; d < options_.deals; ++d) {
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                 std::chrono::steady_clock::now() - start)
-                                 .count();
-        if (options_.decisionLimitMs > 0 && d >= kFewestDeals && elapsed > options_.decisionLimitMs)
+        if (options_.decisionNodes > 0 && d >= kFewestDeals &&
+            playout_.nodesSearched() - before > options_.decisionNodes)
             break;
         const GameState deal = SampleDeal(g, seat, hidden, random);
         for (std::size_t m = 0; m < moves.size(); ++m)

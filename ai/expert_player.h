@@ -23,10 +23,11 @@ namespace tavik::ai {
 
 struct ExpertOptions {
     int deals = 24;                    // sampled deals per decision while the deck holds cards
-    std::int64_t playoutLimitMs = 20;  // time limit of each play-out's exact search
-    // No further deal is begun once a decision has taken this long (at least four are
-    // played); 0 for no limit. It bounds the time of a decision on a slow machine.
-    std::int64_t decisionLimitMs = 150;
+    std::int64_t playoutLimitMs = 40;  // time limit of each play-out's exact search
+    // No further deal is begun once the play-outs' searches of a decision have visited
+    // this many nodes (at least four deals are played); 0 for no limit. It bounds the
+    // rare decisions whose play-outs end in large positions, the same on every machine.
+    std::uint64_t decisionNodes = 3000000;
 };
 
 class ExpertPlayer : public Seat {

@@ -64,6 +64,7 @@ int Playout::finalValue(const GameState& g, int me) {
         root.other.push_back(g.hand(3 - attacker)[i]);
     root.trump = g.Koz;
     const int v = search_.value(root);
+    nodes_ += search_.lastNodes();
     return attacker == me ? v : -v;
 }
 

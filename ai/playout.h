@@ -29,6 +29,9 @@ class Playout {
     // must hold cards; g is played on a copy.
     int valueAfter(GameState g, int seat, MoveKind kind, int slot, int me, ClassicMemory memory);
 
+    // The nodes the play-outs' exact searches have visited so far.
+    std::uint64_t nodesSearched() const { return nodes_; }
+
   private:
     enum class Next { Lead, Defend, Add, AddToTaker, Discard, Take };
     // One classic decision of the seat; 0 for a stop or take (never for a lead).
@@ -40,6 +43,7 @@ class Playout {
 
     EndgameSearch& search_;
     HeadlessWorld world_;
+    std::uint64_t nodes_ = 0;
 };
 
 }  // namespace tavik::ai

@@ -88,7 +88,7 @@ TEST(Expert, ChoiceDoesNotDependOnCardsItCannotSee) {
             moveCard(g, seat, 1, 3 - seat);
             const Card taken = g.hand(3 - seat)[1];
             ExpertPlayer expert(seat,
-                                ExpertOptions{6, 40, 0});  // no time limit: a fixed number of deals
+                                ExpertOptions{6, 40, 0});  // no node limit: a fixed number of deals
             expert.onDeal(g);
             expert.onMove(seat, MoveKind::Lead, taken);
             expert.onMove(3 - seat, MoveKind::Defend, kNoCard);
