@@ -74,4 +74,12 @@ int ChooseMove(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
     return searched(mode, s, stop, search, details);
 }
 
+int ChooseExactly(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
+                  ChoiceDetails* details) {
+    if (details) *details = ChoiceDetails{};
+    s.Prognoz = kForecastPending;
+    stop = false;
+    return searched(mode, s, stop, search, details);
+}
+
 }  // namespace tavik::ai

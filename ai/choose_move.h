@@ -29,4 +29,11 @@ struct ChoiceDetails {
 int ChooseMove(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
                ChoiceDetails* details = nullptr);
 
+// The exact answer to a decision with an empty deck, whatever the number of cards in
+// play: always the search (never the solvers or the endgame rules), so its card and
+// value are those of ChooseMove wherever ChooseMove searches. Writes Prognoz; stop
+// as above.
+int ChooseExactly(MoveKind mode, StatTavik2& s, bool& stop, EndgameSearch& search,
+                  ChoiceDetails* details = nullptr);
+
 }  // namespace tavik::ai

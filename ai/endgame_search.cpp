@@ -106,6 +106,10 @@ std::int64_t steadyNowMs() {
 
 }  // namespace
 
+int ExactTableLog2(int cardsInPlay) {
+    return cardsInPlay <= 12 ? 16 : cardsInPlay <= 16 ? 20 : cardsInPlay <= 20 ? 22 : 24;
+}
+
 EndgameSearch::EndgameSearch(int log2TableEntries) : tt_(log2TableEntries), nowMs_(steadyNowMs) {}
 
 bool EndgameSearch::outOfTime() {
@@ -319,6 +323,9 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
     if (timedOut_ || ((nodes_ & 1023) == 0 && outOfTime())) return kValueDraw;
 
     const int own = countCards(n.mover), others = countCards(n.other);
+    const bool useTable = own + others > 3;
+    const TtKey key = keyOf(n, trump_);
+    if (useTable) tt_.prefetch(key);  // the quick tests below run while it loads
     const std::uint64_t legal = legalCards(n);
     if (!n.defence && !n.taking) {
         // The attacker's last card, led or thrown in: it wins, unless the defender beats
@@ -351,8 +358,6 @@ int EndgameSearch::search(const Node& n, int alpha, int beta) {
     const bool hasOption = n.defence || n.table != 0;
     if (countCards(legal) + (hasOption ? 1 : 0) == 1)
         return child(n, legal ? std::countr_zero(legal) : kOption, alpha, beta);
-    const bool useTable = own + others > 3;
-    const TtKey key = keyOf(n, trump_);
     int lo = kValueLoss, hi = kValueWin, ttMove = -1;
     if (useTable && tt_.probe(key, lo, hi, ttMove)) {
         if (lo == hi || lo >= beta) return lo;
@@ -385,7 +390,8 @@ int EndgameSearch::rootValueAbove(const Node& n, int move, int best) {
     return kValueDraw;
 }
 
-SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& progress) {
+EndgameSearch::Node EndgameSearch::start(const SearchRoot& root, const SearchProgress& progress,
+                                         std::uint64_t& cover) {
     nodes_ = 1;
     timedOut_ = false;
     startMs_ = nowMs_();
@@ -394,11 +400,11 @@ SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& pr
     trump_ = root.trump >= 1 && root.trump <= 4 ? root.trump : 0;  // 0: no suit is trump
     trumpMask_ = trump_ != 0 ? kRankLowBits << (trump_ - 1) : 0;
 
-    // The root's cards, packed (see packRanks); a root move keeps its slot number.
+    // The root's cards, packed (see packRanks).
     std::uint64_t inPlay = 0;
     for (const auto* list : {&root.mover, &root.other, &root.table})
         for (Card c : *list) inPlay |= bitOf(cardIndex(c));
-    const std::uint64_t cover = ranksCover(inPlay);
+    cover = ranksCover(inPlay);
     auto packed = [&](Card c) { return std::countr_zero(packRanks(bitOf(cardIndex(c)), cover)); };
     Node n;
     for (Card c : root.mover) n.mover |= bitOf(packed(c));
@@ -409,6 +415,24 @@ SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& pr
     n.taking = root.taking;
     n.defence = root.defence;
     n.last = root.table.empty() ? -1 : packed(root.table.back());
+    return n;
+}
+
+int EndgameSearch::value(const SearchRoot& root) {
+    static const SearchProgress kQuiet;
+    std::uint64_t cover = 0;
+    const Node n = start(root, kQuiet, cover);
+    if (legalCards(n) == 0) return kValueNoMove;  // as run(): no card may be played
+    // Null-window tests: "a win?", then "at least a draw?".
+    if (search(n, kValueDraw, kValueDraw + 1) > kValueDraw) return kValueWin;
+    return search(n, kValueLoss, kValueLoss + 1) > kValueLoss ? kValueDraw : kValueLoss;
+}
+
+SearchAnswer EndgameSearch::run(const SearchRoot& root, const SearchProgress& progress) {
+    // A root move keeps its slot number.
+    std::uint64_t cover = 0;
+    const Node n = start(root, progress, cover);
+    auto packed = [&](Card c) { return std::countr_zero(packRanks(bitOf(cardIndex(c)), cover)); };
 
     const int count = static_cast<int>(root.mover.size());
     const std::uint64_t legal = legalCards(n);

@@ -34,6 +34,13 @@ struct SearchProgress {
     ThinkingPort* image = nullptr;  // none when null
 };
 
+// The table size for exact answers with the given number of cards in play: larger
+// positions get a larger table, never more than 256 MiB.
+int ExactTableLog2(int cardsInPlay);
+// The time limit of exact answers: a safety net far above what a position of the whole
+// deck needs.
+inline constexpr std::int64_t kExactTimeLimitMs = 120000;
+
 class EndgameSearch {
   public:
     // log2TableEntries sizes the transposition table (16 bytes an entry).
@@ -44,6 +51,12 @@ class EndgameSearch {
     void setTimeLimitMs(std::int64_t ms) { limitMs_ = ms; }
 
     SearchAnswer run(const SearchRoot& root, const SearchProgress& progress = {});
+    // The root's value alone (-2, 0, +2; -3 for a root without any move): the same value
+    // as run() gives, found without fixing the card, so quicker.
+    int value(const SearchRoot& root);
+    // The nodes the last search visited and whether its time limit ended it.
+    std::uint64_t lastNodes() const { return nodes_; }
+    bool lastTimedOut() const { return timedOut_; }
 
     // Forgets what earlier searches learned (the answers stay the same, only slower).
     void forget() { tt_.clear(); }
@@ -53,6 +66,9 @@ class EndgameSearch {
 
   private:
     class MoveList;
+    // Starts a search at the root: clock, trump, the root's cards packed (cover: the
+    // ranks in play, for packing further cards).
+    Node start(const SearchRoot& root, const SearchProgress& progress, std::uint64_t& cover);
     int search(const Node& n, int alpha, int beta);
     // The cards the side to move may play (bits of the packed card indices).
     std::uint64_t legalCards(const Node& n) const;

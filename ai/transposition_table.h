@@ -26,6 +26,8 @@ class TranspositionTable {
     bool probe(const TtKey& key, int& lo, int& hi, int& move) const;
     // Stores bounds; work (a measure of the subtree's size) decides what is replaced.
     void store(const TtKey& key, int lo, int hi, int move, std::uint64_t work);
+    // Starts loading the position's bucket into the cache ahead of probe().
+    void prefetch(const TtKey& key) const { __builtin_prefetch(&buckets_[bucketOf(key)]); }
     // Forgets every entry at once (a cold table).
     void clear();
     std::size_t bytes() const { return entries_ << 4; }

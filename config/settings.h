@@ -28,6 +28,9 @@ inline constexpr std::string_view kBuiltInTopTenAddress =
 inline constexpr std::string_view kBuiltInStatAddress =
     "KKXXCPSPRLSMDLNVCKVQPLLDDVKRNNTDDDPSNBBDSTLRKMHBMZCMRLPT";
 
+// Which computer plays a game against the computer: the classic one or the Expert.
+enum class ComputerLevel { Classic = 0, Expert = 1 };
+
 struct Settings {
     // The flag line.
     int language = 0;  // 0..9; 10..20 may come from a file
@@ -76,6 +79,9 @@ struct Settings {
     int backgroundTint = 0;     // 0..6
 
     std::string playerName = "Mr.X";
+
+    // Not in Tavik2.ini: kept in a file of its own (config/computer_file.h).
+    ComputerLevel computer = ComputerLevel::Classic;
 
     // The world top ten and the passport. The two addresses are kept in the enciphered
     // form in which the file stores them; the online services decipher them for use.

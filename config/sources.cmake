@@ -4,4 +4,5 @@ set(TAVIK_CONFIG_SOURCES
   config/settings_table.cpp
   config/settings_read.cpp
   config/settings_write.cpp
+  config/computer_file.cpp
 )

@@ -13,27 +13,8 @@ namespace tavik::ai {
 namespace {
 
 using testing::cards;
-
-SearchRoot root(const std::string& mover, const std::string& other, const std::string& table,
-                bool defence, int hods = 0, int free = 0, bool taking = false) {
-    SearchRoot r;
-    r.mover = cards(mover);
-    r.other = cards(other);
-    r.table = cards(table);
-    r.trump = suitFromUtf8("ч");
-    r.defence = defence;
-    r.hods = hods;
-    r.free = free;
-    r.taking = taking;
-    return r;
-}
-
-struct RootCase {
-    const char* name;
-    SearchRoot root;
-    std::string card;  // "##" for end, stop adding or take
-    int value;
-};
+using testing::root;
+using testing::RootCase;
 
 TEST(Search, RootConventions) {
     const RootCase cases[] = {

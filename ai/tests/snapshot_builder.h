@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/search_position.h"
 #include "ai/snapshot.h"
 #include "core/state/card.h"
 
@@ -115,5 +116,28 @@ class Snap {
 inline std::string slotCard(const StatTavik2& s, int slot) {
     return slot >= 1 && slot <= 36 ? s.CardsI1[slot].utf8() : "##";
 }
+
+// A search root with hearts as trumps, its cards written as the game writes them.
+inline SearchRoot root(const std::string& mover, const std::string& other, const std::string& table,
+                       bool defence, int hods = 0, int free = 0, bool taking = false) {
+    SearchRoot r;
+    r.mover = cards(mover);
+    r.other = cards(other);
+    r.table = cards(table);
+    r.trump = suitFromUtf8("ч");
+    r.defence = defence;
+    r.hods = hods;
+    r.free = free;
+    r.taking = taking;
+    return r;
+}
+
+// A search root and the answer it must get.
+struct RootCase {
+    const char* name;
+    SearchRoot root;
+    std::string card;  // "##" for end, stop adding or take
+    int value;
+};
 
 }  // namespace tavik::ai::testing

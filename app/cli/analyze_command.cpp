@@ -15,9 +15,9 @@
 namespace tavik::cli {
 namespace {
 
-const std::set<std::string, std::less<>> kKeys = {"mode",    "trump", "vskr",    "och",
-                                                  "hand1",   "hand2", "table",   "kolHods",
-                                                  "kolFree", "zarp",  "wasTakes"};
+const std::set<std::string, std::less<>> kKeys = {"mode",    "trump", "vskr",     "och",
+                                                  "hand1",   "hand2", "table",    "kolHods",
+                                                  "kolFree", "zarp",  "wasTakes", "exact"};
 
 // Reads the fields of the decision one by one; the first problem ends the reading.
 class DecisionReader {
@@ -109,6 +109,7 @@ class DecisionReader {
 struct Decision {
     MoveKind mode = MoveKind::Lead;
     ai::StatTavik2 snapshot;
+    bool exact = false;  // the exact search for any number of cards in play
 };
 
 std::optional<Decision> readDecision(const Json& root, std::string& error) {
@@ -144,6 +145,8 @@ std::optional<Decision> readDecision(const Json& root, std::string& error) {
     s.KolHods = static_cast<int>(in.integer("kolHods", (onTable + s.KolFree) / 2, 0, 6, false));
     s.Zarp = static_cast<std::uint8_t>(in.integer("zarp", 0, 0, 3, false));
     s.WasTakes = in.boolean("wasTakes");
+    d.exact = in.boolean("exact");
+    if (in.ok() && d.exact && s.Och <= 36) in.fail("\"exact\" needs an empty deck (\"och\" 37)");
     if (!in.ok()) {
         error = in.error();
         return std::nullopt;
@@ -205,11 +208,13 @@ std::optional<std::string> analyzeJson(std::string_view input, std::string& erro
     if (!d) return std::nullopt;
 
     ai::StatTavik2& s = d->snapshot;
-    ai::EndgameSearch search;
+    ai::EndgameSearch search(d->exact ? ai::ExactTableLog2(s.cardsInPlay()) : 16);
+    if (d->exact) search.setTimeLimitMs(ai::kExactTimeLimitMs);
     ai::ChoiceDetails details;
     bool stop = false;
     const auto start = std::chrono::steady_clock::now();
-    const int slot = ai::ChooseMove(d->mode, s, stop, search, &details);
+    const int slot = d->exact ? ai::ChooseExactly(d->mode, s, stop, search, &details)
+                              : ai::ChooseMove(d->mode, s, stop, search, &details);
     const double micros =
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 

@@ -8,7 +8,8 @@
 // slots 1, 2, ...), "table" (the cards in the order laid, default empty), "kolHods"
 // and "kolFree" (default: one unbeaten card in modes 3 and 4, none otherwise, and as
 // many attack cards as the table then holds), "zarp" 0..3 (default 0), "wasTakes"
-// (default false).
+// (default false), "exact" (default false: true answers with the exact search for any
+// number of cards in play; the deck must be empty).
 // Output keys: "slot", "card", "stop", "prognoz", "value", "zarp", "wasTakes",
 // "nodes", "micros".
 

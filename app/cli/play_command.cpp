@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "ai/computer_opponent.h"
+#include "ai/expert_player.h"
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/json.h"
@@ -44,7 +45,6 @@ class JsonMoveLog : public GameLog {
     void line(const Json& o) { out_ << jsonLine(o) << '\n'; }
     std::ostream& out_;
 };
-
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "tavik-cli play: %s\n", message.c_str());
@@ -90,11 +90,12 @@ int playCommand(const std::vector<std::string>& args) {
     // sees the game from its own seat.
     auto makeSeat = [&](const std::string& name, int seat) -> std::unique_ptr<Seat> {
         if (name == "ai") return std::make_unique<ai::ComputerOpponent>(seat);
+        if (name == "expert") return std::make_unique<ai::ExpertPlayer>(seat);
         return makeSeatPlayer(name, seed ^ (seat == 1 ? 0x5EA71ULL : 0x5EA72ULL));
     };
     const std::unique_ptr<Seat> p1 = makeSeat(p1Name, 1), p2 = makeSeat(p2Name, 2);
-    if (!p1) return fail("unknown player '" + p1Name + "' for --p1 (random, lowest, ai)");
-    if (!p2) return fail("unknown player '" + p2Name + "' for --p2 (random, lowest, ai)");
+    if (!p1) return fail("unknown player '" + p1Name + "' for --p1 (random, lowest, ai, expert)");
+    if (!p2) return fail("unknown player '" + p2Name + "' for --p2 (random, lowest, ai, expert)");
 
     std::ofstream logFile;
     std::unique_ptr<JsonMoveLog> moveLog;
@@ -136,7 +137,8 @@ int playCommand(const std::vector<std::string>& args) {
         summary["matches"] = files->matches();
         summary["slot"] = g.UserSlot;
     }
-    if (p1Name == "ai" || p2Name == "ai") {  // each seat's share of the decided kons
+    auto computer = [](const std::string& name) { return name == "ai" || name == "expert"; };
+    if (computer(p1Name) || computer(p2Name)) {  // each seat's share of the decided kons
         const int decided = stats.wins1 + stats.wins2;
         summary["winRate1"] = decided ? static_cast<double>(stats.wins1) / decided : 0.0;
         summary["winRate2"] = decided ? static_cast<double>(stats.wins2) / decided : 0.0;

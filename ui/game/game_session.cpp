@@ -216,7 +216,12 @@ void GameSession::start(int userSlot) {
     if (net) {
         seat1_.setInner(remote_);
     } else {
-        if (!scripted_) computer_ = std::make_unique<ai::ComputerOpponent>(1);
+        if (!scripted_) {
+            if (settings_.computer == config::ComputerLevel::Expert)
+                computer_ = std::make_unique<ai::ExpertPlayer>(1);
+            else
+                computer_ = std::make_unique<ai::ComputerOpponent>(1);
+        }
         seat1_.setInner(scripted_ ? *scripted_ : *computer_);
     }
 

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "ai/computer_opponent.h"
+#include "ai/expert_player.h"
 #include "config/words/word_keys.h"
 #include "core/files/file_match_hooks.h"
 #include "core/match/match_session.h"
@@ -159,7 +160,7 @@ class GameSession : public QObject, public GameSessionApi {
     files::PlayerListFiles lists_;
     files::FileMatchHooks hooks_;
     Seat* scripted_;
-    std::unique_ptr<ai::ComputerOpponent> computer_;
+    std::unique_ptr<Seat> computer_;  // the classic computer or the Expert
     QPointer<HandInput> hand_;
     QPointer<ResultDisplay> result_;
     QPointer<ActionKeys> keys_;

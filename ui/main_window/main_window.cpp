@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "config/computer_file.h"
 #include "config/service_address.h"
 #include "config/settings_file.h"
 #include "config/words/word_keys.h"
@@ -456,7 +457,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     music_->programClosing();
     // Settings are kept only while the player lists may be written.
     if (lists_->writesAllowed() &&
-        !config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_).ok())
+        (!config::SaveSettings(folder_.inProgram(config::kSettingsFileName), settings_).ok() ||
+         !config::WriteComputerFile(folder_.inProgram(config::kComputerFileName),
+                                    settings_.computer)
+              .ok()))
         showMessage(QMessageBox::Critical, word(words::key::CantSaveOptions));
     // The closing sound ends before the window goes.
     audio_->PlayResourceSound("WOpenFo", true, settings_.soundOn);

@@ -4,13 +4,14 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "ui/dialogs/dialog_words.h"
+#include "config/computer_file.h"
+#include "config/settings_file.h"
 #include "core/files/atomic_file.h"
+#include "ui/dialogs/dialog_words.h"
 #include "ui/main_window/intro_view.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/own_cursors.h"
 #include "ui/main_window/startup_rules.h"
-#include "config/settings_file.h"
 
 namespace tavik::ui {
 namespace {
@@ -53,6 +54,7 @@ void MainWindow::loadSettings() {
     const config::SettingsLoad load =
         config::LoadSettings(folder_.inProgram(config::kSettingsFileName));
     settings_ = load.settings;
+    settings_.computer = config::ReadComputerFile(folder_.inProgram(config::kComputerFileName));
     if (load.outcome == config::SettingsRead::Complete && hooks_.remoteConfiguration)
         hooks_.remoteConfiguration(settings_);
     const auto list = files::readFile(folder_.inProgram(files::kLocalListName));

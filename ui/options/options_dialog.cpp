@@ -246,6 +246,12 @@ void OptionsDialog::buildPages() {
                 k::TintBlue2, k::TintViolet},
                0),
          Effect::Background},
+        {T::Game, k::ComputerLabel, "computer", {0, 1},
+         named({k::ComputerClassic, k::ComputerExpert}, 0), Effect::None, false,
+         [](const config::Settings& s) { return static_cast<int>(s.computer); },
+         [](config::Settings& s, int v) {
+             s.computer = v == 1 ? config::ComputerLevel::Expert : config::ComputerLevel::Classic;
+         }},
         {T::SaveGames, k::TabSaveGames, "gifCapture", {1, 2},
          named({k::CaptureMainWindow, k::CaptureScreen}, 1), Effect::None, true},
         {T::DLL, k::RadioListLabel, "radioFromServer", {1, 0},

@@ -214,6 +214,29 @@ TEST(Analyze, WorkedDecisions) {
     }
 }
 
+// With "exact" the search answers beyond 12 cards in play, where the computer itself
+// uses its endgame rules; up to 12 it is the computer's own answer.
+TEST(Analyze, ExactAnswersForAnyNumberOfCards) {
+    // Fifteen cards: the defender holds neither a trump nor a diamond, so every lead is
+    // taken and the attacker is out after its second; the lowest slot wins.
+    const std::string fifteen =
+        R"({"mode":1,"trump":"ч","hand1":["6б","Тч"],)"
+        R"("hand2":["7к","8к","9к","1к","Вк","Дк","Кк","7п","8п","9п","1п","Вп","Дп"])";
+    const Json rules = answer(fifteen + "}");
+    EXPECT_TRUE(rules.at("value").is_null());
+    const Json exact = answer(fifteen + R"(,"exact":true})");
+    EXPECT_EQ(exact.at("value"), 2);
+    EXPECT_EQ(cardOf(exact), "6б");
+    EXPECT_EQ(exact.at("prognoz"), 6);
+    // Within twelve cards "exact" changes nothing where the computer searches.
+    const std::string small =
+        R"({"mode":3,"trump":"ч","hand1":["7п","9ч","Вк"],"hand2":["8п","6к"],"table":["6п"])";
+    const Json a = answer(small + "}"), b = answer(small + R"(,"exact":true})");
+    EXPECT_EQ(cardOf(a), cardOf(b));
+    EXPECT_EQ(a.at("value"), b.at("value"));
+    EXPECT_TRUE(b.at("value").is_number());
+}
+
 TEST(Analyze, RefusesBadDecisions) {
     const char* bad[] = {
         "[1]",
@@ -230,6 +253,8 @@ TEST(Analyze, RefusesBadDecisions) {
         R"({"mode":1,"trump":"ч","hand1":["6б"],"hand2":["7б"],"och":30})",
         R"({"mode":1,"trump":"ч","hand1":["6б"],"hand2":["7б"],"och":0,"vskr":"6"})",
         R"({"mode":1,"trump":"ч","hand1":"6б","hand2":["7б"]})",
+        R"({"mode":1,"trump":"ч","hand1":["6б"],"hand2":["7б"],"och":30,"vskr":"6","exact":true})",
+        R"({"mode":1,"trump":"ч","hand1":["6б"],"hand2":["7б"],"exact":"yes"})",
     };
     for (const char* input : bad) {
         std::string error;

@@ -22,6 +22,19 @@ for seats in "ai lowest" "ai random" "lowest ai" "random ai" "ai ai"; do
   done
 done
 
+# The Expert in either seat, against the classic computer: a few kons, refereed.
+for seats in "expert ai" "ai expert"; do
+  read -r p1 p2 <<< "$seats"
+  out=$("$cli" play --seed 3 --kons 8 --p1 "$p1" --p2 "$p2" --rules redeal,sixes,hints \
+        --log "$tmp/log.jsonl") || { fail "$seats exited $?: $out"; continue; }
+  echo "$out" | grep -q '^{"kons":8,.*"winRate1":[0-9.e-]*,"winRate2":[0-9.e-]*}$' \
+    || fail "$seats summary: $out"
+  python3 "$here/referee.py" "$tmp/log.jsonl" > /dev/null \
+    || fail "$seats log refereed: $(python3 "$here/referee.py" "$tmp/log.jsonl" 2>&1 | tail -3)"
+done
+"$cli" play --p1 expert2 --kons 1 2>&1 | grep -q "(random, lowest, ai, expert)" \
+  || fail "an unknown player does not list the expert"
+
 a=$("$cli" play --seed 5 --kons 30 --p1 ai --p2 ai)
 b=$("$cli" play --seed 5 --kons 30 --p1 ai --p2 ai)
 [ "$a" = "$b" ] || fail "seed 5 with the computer is not reproducible: $a / $b"

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "config/computer_file.h"
 #include "config/settings_file.h"
 #include "online/download/tests/local_http_server.h"
 #include "ui/button/qor_cards_button.h"
@@ -162,6 +163,27 @@ TEST(OptionsDialog, EveryControlWritesItsSettingAndTheFileCarriesIt) {
         EXPECT_TRUE(c.holds(back.settings));
         EXPECT_EQ(back.settings, f.settings);
     }
+}
+
+// The computer level is kept in its own file, not in Tavik2.ini.
+TEST(OptionsDialog, TheComputerListChoosesTheLevelAndItsOwnFileKeepsIt) {
+    Fixture f;
+    f.settings.computer = config::ComputerLevel::Expert;
+    auto dialog = f.open();
+    QComboBox* list = dialog->choiceList("computer");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentData().toInt(), 1);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("Classic"));
+    EXPECT_EQ(list->itemText(1), QStringLiteral("Expert"));
+    Pick(list, 0);
+    EXPECT_EQ(f.settings.computer, config::ComputerLevel::Classic);
+    Pick(list, 1);
+    EXPECT_EQ(f.settings.computer, config::ComputerLevel::Expert);
+    const std::string path = f.dir.filePath(QStringLiteral("TavikVel.ini")).toStdString();
+    ASSERT_TRUE(config::WriteComputerFile(path, f.settings.computer).ok());
+    EXPECT_EQ(config::ReadComputerFile(path), config::ComputerLevel::Expert);
+    Pick(dialog->choiceList("language"), 1);
+    EXPECT_EQ(list->itemText(1), QStringLiteral("Эксперт"));
 }
 
 TEST(OptionsDialog, FillingTheControlsFromTheSettingsIsNoChange) {
