@@ -79,6 +79,25 @@ std::vector<Expected> expectedPictures() {
         {"RamkaERBg", {260, 180}},     {"GTimerR", {50, 50}},        {"GTimerY", {50, 50}},
     };
     all.insert(all.end(), std::begin(fixed), std::end(fixed));
+    // The account windows: state lamps, rating stars, sex icons, the photo frame and its
+    // placeholders, the profile labels, and one flag strip per continent (14 x 12 a country).
+    for (const char* lamp : {"LampR24", "LampY24", "LampG24"})
+        all.push_back({QString::fromLatin1(lamp), QSize(24, 24)});
+    for (const char* star : {"StarR0", "StarY0", "StarG0"})
+        all.push_back({QString::fromLatin1(star), QSize(32, 32)});
+    for (const char* face : {"FaceMan16", "FaceWoman16"})
+        all.push_back({QString::fromLatin1(face), QSize(16, 16)});
+    all.push_back({"GAcFrame", QSize(220, 270)});
+    all.push_back({"GAcNoM", QSize(200, 250)});
+    all.push_back({"GAcNoF", QSize(200, 250)});
+    for (const char* label : {"GAcName1", "GAcName2", "GAcAbout", "GAcTelephone", "GAcEMail",
+                              "GAcWebSite", "GAcSkype", "GAcOK", "GAcVK", "GAcTelegram",
+                              "GAcFaceBook", "GAcTwitter", "GAcInstagramm", "GAcYouTube"})
+        all.push_back({QString::fromLatin1(label), QSize(24, 24)});
+    const int countries[] = {49, 52, 36, 15, 24, 55};  // Europe .. Africa, "Unknown" included
+    for (int continent = 1; continent <= 6; ++continent)
+        all.push_back({QStringLiteral("GFlags%1").arg(continent),
+                       QSize(14 * countries[continent - 1], 12)});
     for (const ScreenPicture& screen : screenPictures()) all.push_back({screen.name, screen.size});
     return all;
 }
