@@ -79,8 +79,11 @@ Reply AccountService::registerUser(std::string_view body) {
     if (!IsValidCountryCode(f[4])) return BadRequest("bad country code");
     if (f[5] != "M" && f[5] != "W") return BadRequest("bad sex");
     if (!IsValidAccountField(f[6], AccountField::EMail)) return BadRequest("bad e-mail");
-    for (std::size_t i = 7; i <= 10; ++i) {
-        if (!IsToken(f[i], 20) || f[i].empty()) return BadRequest("bad date or R01..R03");
+    // The date must be there; R01..R03 may be empty (two blanks in a row keep the
+    // record's token positions).
+    if (!IsToken(f[7], 20) || f[7].empty()) return BadRequest("bad date");
+    for (std::size_t i = 8; i <= 10; ++i) {
+        if (!IsToken(f[i], 20)) return BadRequest("bad R01..R03");
     }
     const auto r04 = ParseWholeNumber(f[11]), r05 = ParseWholeNumber(f[12]),
                r06 = ParseWholeNumber(f[13]);

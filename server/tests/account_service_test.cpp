@@ -82,6 +82,13 @@ TEST_F(AccountServiceTest, RegisterSignInAndTheTakenNick) {
     EXPECT_EQ(stored->passwordHash.find("secret1"), std::string::npos);
     EXPECT_EQ(stored->passwordHash.rfind("pbkdf2-sha256$", 0), 0u);
     EXPECT_TRUE(VerifyPassword("secret1", stored->passwordHash));
+
+    // Empty R01..R03 keep their places in the record as empty tokens.
+    EXPECT_EQ(post(cp1251("nick=bob&pw=secret1&city=Tver&country1=Russia&country2=1-001&sex=M"
+                          "&email=b@b.ru&dater=11.12.2026&R01=&R02=&R03=&R04=0&R05=0&R06=0")),
+              "ok\r\n");
+    EXPECT_EQ(post("nick=bob&&pw=secret1&&label0=0"),
+              "$Tver Russia 1-001 M b@b.ru 11.12.2026    0 0 0$\r\n");
     EXPECT_FALSE(VerifyPassword("secret2", stored->passwordHash));
     EXPECT_NE(HashPassword("secret1", 1000), HashPassword("secret1", 1000));  // salted
 }
