@@ -8,39 +8,19 @@
 #include <string_view>
 #include <vector>
 
+#include "online/account/account_fields.h"
 #include "server/http/utf8.h"
 
 namespace tavik::server {
-namespace {
-
-bool isLatinOrSign(std::uint32_t c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           std::string_view("!(),-.@_").find(static_cast<char>(c)) != std::string_view::npos;
-}
-
-bool isCyrillic(std::uint32_t c) {
-    return (c >= 0x410 && c <= 0x44F) || c == 0x401 || c == 0x451;
-}
-
-}  // namespace
 
 bool IsValidAccountField(const std::string& text, AccountField kind) {
-    const auto chars = CodePoints(text);
-    std::size_t minLength = 2, maxLength = 12;
-    if (kind == AccountField::Password) minLength = 4;
-    if (kind == AccountField::City) maxLength = 15;
-    if (kind == AccountField::EMail) maxLength = 30;
-    if (chars.size() < minLength || chars.size() > maxLength) return false;
-    for (std::uint32_t c : chars) {
-        if (c < 0x80 && isLatinOrSign(c)) continue;
-        if (kind == AccountField::City && isCyrillic(c)) continue;
-        return false;
-    }
-    if (kind == AccountField::EMail) {
-        const std::size_t at = text.find('@');
-        if (at == std::string::npos || at == 0 || at + 1 == text.size()) return false;
-    }
-    return true;
+    // The rules the account window applies: anything its edits would not judge wrong.
+    const online::AccountField windowKind =
+        kind == AccountField::Nick       ? online::AccountField::Nick
+        : kind == AccountField::City     ? online::AccountField::City
+        : kind == AccountField::Password ? online::AccountField::Password
+                                         : online::AccountField::EMail;
+    return online::CheckAccountField(text, windowKind) != online::kFieldWrong;
 }
 
 bool IsValidCountryCode(const std::string& text) {

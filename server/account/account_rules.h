@@ -11,7 +11,7 @@ namespace tavik::server {
 
 enum class AccountField { Nick, City, Password, EMail };
 
-// The account field rules of the account window: the allowed characters (Latin
+// The account field rules of the account window (online/account): the allowed characters (Latin
 // letters, digits, ! ( ) , - . @ _ and, for the city only, the Cyrillic letters А-Я,
 // а-я, Ё, ё), at least two characters, at most 12 (nick, password: at least 4), 15
 // (city) or 30 (e-mail), and an e-mail with '@' neither first nor last.

@@ -19,4 +19,5 @@ tavik_fuzzer(radio_files tests/fuzz/fuzz_radio_files.cpp ${TAVIK_RADIO_SOURCES} 
 
 # The web service's readers of posted bodies and its field rules.
 tavik_fuzzer(service_fields tests/fuzz/fuzz_service_fields.cpp server/http/form_fields.cpp
-  server/http/utf8.cpp server/account/account_rules.cpp ${TAVIK_FILES_PLAIN_SOURCES})
+  server/http/utf8.cpp server/account/account_rules.cpp online/account/account_fields.cpp
+  ${TAVIK_FILES_PLAIN_SOURCES})
